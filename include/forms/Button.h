@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+#include "forms/Control.h"
+
+namespace Vesk {
+namespace Forms {
+
+// A focusable control showing a caption centred on its first row inside a
+// border. Enter clicks it: the click is logged and the host's click handler
+// runs with KeyLineFeed and the button.
+class Button : public Control {
+public:
+    Button();
+    ~Button();
+
+    // Runs the click handler; 0 when none is set.
+    int click();
+    // Stores the click handler; a null one is refused.
+    bool click(Handler handler);
+
+    std::string& text();
+    std::string& text(std::string value);
+
+private:
+    static int trigger(int event, void* control);
+    static int painter(int event, void* control);
+
+    std::string caption;
+    Handler clickHandler = nullptr;
+};
+
+}  // namespace Forms
+}  // namespace Vesk

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "forms/Container.h"
+#include "forms/Point.h"
+
+namespace Vesk {
+namespace Forms {
+
+// Top of a tree of controls: holds the control list (every control attached
+// under it, in attach order, the order of Tab navigation), the active
+// control that receives keys, a title and the cell where the terminal cursor
+// is put after painting.
+class Page : public Container {
+public:
+    // A null window stands for the whole standard screen, whose size the
+    // page takes.
+    explicit Page(void* window = nullptr);
+    ~Page();
+
+    // Makes `control` the active control and gives it the focus. Throws
+    // new std::domain_error("Cannot activate control of another page!")
+    // when it is not in the control list.
+    Control* activeControl(Control* control);
+    // Null when the control list is empty or no control is active.
+    Control* activeControl();
+
+    // Stores the cell; returns a new copy of it that the caller deletes.
+    Point* cursor(Point& point);
+    Point* cursor();
+
+    // On a page bound to the standard screen, also sets the window title.
+    std::string& title(std::string title);
+    std::string& title();
+
+    void* window();
+
+    // Routes a key to the active control; Tab and back-tab that it leaves
+    // unhandled move the focus along the control list.
+    int raiseEvent(int event);
+
+    // True when the file can be opened for reading; reads nothing.
+    bool import(std::string path);
+
+    // The control list.
+    int controlCount();
+    Control* control(int index);
+
+private:
+    friend class Container;
+    friend class Control;
+    friend class Tabs;
+
+    static int painter(int event, void* control);
+    void enter(Control* control);
+    void forget(Control* control);
+    void navigateForward();
+    void navigateBackward();
+
+    std::vector<Control*> controls;
+    std::string caption;
+    int active = -1;  // index into controls, -1 when unset
+    void* screen;
+    Point cursorCell;
+};
+
+}  // namespace Forms
+}  // namespace Vesk

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+
+#include "vesk/Object.h"
+
+namespace Vesk {
+namespace Forms {
+
+// One character cell: row counted down from 0 at the top, column counted
+// right from 0 at the left.
+class Point : public Vesk::Object {
+public:
+    Point();
+    Point(std::int32_t row, std::int32_t column);
+
+    std::int32_t row;
+    std::int32_t column;
+};
+
+}  // namespace Forms
+}  // namespace Vesk

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <string>
+#include <thread>
+
+#include "forms/Enums.h"
+#include "forms/Queue.h"
+#include "vesk/Event.h"
+#include "vesk/Timer.h"
+
+namespace Vesk {
+namespace Forms {
+
+class Control;
+class Point;
+
+// The one process-wide session: the curses screen, the keyboard worker, the
+// event inbox, the screen map and the log. Static members only.
+class Session {
+public:
+    enum Logging : std::int32_t {
+        None = 0,
+        Basic = 1,
+        Verbose = 2,
+        Trace = 3,
+    };
+
+    Session() = delete;
+
+    // Takes over the terminal. False when a session runs already. Throws
+    // new std::runtime_error("Cannot initialize terminal!") when curses
+    // cannot drive the terminal, after undoing its own steps.
+    static bool start(Logging level);
+    // Gives the terminal back as start found it. False when no session runs.
+    static bool stop();
+
+    // Writes one time-stamped line when a log file is open and `level` is not
+    // above the session's level.
+    static bool log(std::string message, Logging level);
+
+    static bool setEvent(Vesk::Event event);
+    // Blocks until an event is in the inbox. Throws
+    // new std::runtime_error("Session not started!") without a session.
+    static Vesk::Event getEvent();
+
+    // Switch the colour pair of `foreground` on `background` (pair
+    // 16 x foreground + background + 1) and, when `highlight` is set and the
+    // foreground is not BrightBlack, reverse video on and off again.
+    static void setColors(Color foreground, Color background, bool highlight);
+    static void unsetColors(Color foreground, Color background, bool highlight);
+
+    // Writes `control` into the screen map over the rectangle from `from` to
+    // `to` (absolute, inclusive). Clamps `to` in place.
+    static void fillMap(Point* from, Point* to, Control* control);
+    // The control last painted over the cell, or null.
+    static Control* at(Point* point);
+    // The first other control met walking from the control's top-left cell
+    // in `direction` ("left", "right", "up", "down"), or null.
+    static Control* arrowNav(Control* control, const char* direction);
+
+    // Screen size read at the last start.
+    static int screenWidth() { return width; }
+    static int screenHeight() { return height; }
+    static Logging logLevel() { return loglevel; }
+    static bool running() { return worker != nullptr; }
+
+private:
+    friend class Control;
+    // Clears the map cells of a control that is being destroyed.
+    static void forgetControl(Control* control);
+    static void workerLoop();
+    static int collectInbox(int, void*);
+
+    static std::thread* worker;
+    static Vesk::Threading::Timer* collector;
+    static void* logfile;
+    static Logging loglevel;
+    static int width;
+    static int height;
+    static Control** map;
+    static Vesk::Threading::Atomic::Queue<Vesk::Event> inbox;
+
+    friend struct SessionAccess;
+};
+
+}  // namespace Forms
+}  // namespace Vesk

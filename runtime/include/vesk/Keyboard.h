@@ -1,0 +1,29 @@
+#pragma once
+
+#include "vesk/Event.h"
+
+namespace Vesk {
+namespace IO {
+
+// Returned by GetKeyboardInput when CancelKeyboardInput woke it.
+constexpr Event KeyboardCancelled = static_cast<Event>(-1);
+
+// Blocks until a key arrives on standard input (fd 0) and returns its event
+// code. Reads the file descriptor directly, never through curses, so it can
+// run on a thread of its own while another thread draws. One reader at a
+// time.
+//
+// A lone ESC is told from the start of a sequence by waiting the escape
+// delay: ESCDELAY milliseconds from the environment as read on first use,
+// 25 by default. Once input has ended or failed, fd 0 is looked at again a
+// few times a second, so the call keeps blocking without using the CPU until
+// it is cancelled.
+Event GetKeyboardInput();
+
+// Wakes a blocked GetKeyboardInput, which then returns KeyboardCancelled.
+// When no read is blocked, the next call returns KeyboardCancelled at once.
+// Safe from any thread.
+void CancelKeyboardInput();
+
+}  // namespace IO
+}  // namespace Vesk

@@ -1,0 +1,38 @@
+#include <ctime>
+#include <fstream>
+#include <mutex>
+
+#include "forms/Session.h"
+
+namespace Vesk {
+namespace Forms {
+
+namespace {
+// Serialises whole lines: the worker logs its id while the host thread may
+// be logging the curses set-up.
+std::mutex logLock;
+}  // namespace
+
+bool Session::log(std::string message, Logging level) {
+    if (logfile == nullptr) {
+        return false;
+    }
+    if (static_cast<std::int32_t>(loglevel) < static_cast<std::int32_t>(level)) {
+        return false;
+    }
+
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char stamp[80];
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S", &local);
+
+    std::lock_guard<std::mutex> lock(logLock);
+    std::ofstream& stream = *static_cast<std::ofstream*>(logfile);
+    stream << '[' << stamp << "] " << message << '\n';
+    stream.flush();
+    return true;
+}
+
+}  // namespace Forms
+}  // namespace Vesk

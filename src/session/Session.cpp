@@ -1,0 +1,171 @@
+#include "forms/Session.h"
+
+#include <curses.h>
+
+#include <fstream>
+#include <memory>
+#include <new>
+#include <stdexcept>
+
+#include "vesk/Format.h"
+#include "vesk/Keyboard.h"
+
+namespace Vesk {
+namespace Forms {
+
+std::thread* Session::worker = nullptr;
+Vesk::Threading::Timer* Session::collector = nullptr;
+void* Session::logfile = nullptr;
+Session::Logging Session::loglevel = Session::None;
+int Session::width = 0;
+int Session::height = 0;
+Control** Session::map = nullptr;
+Vesk::Threading::Atomic::Queue<Vesk::Event> Session::inbox;
+
+namespace {
+
+// The curses screen of the running session. newterm is used instead of
+// initscr because initscr ends the process when the terminal is unusable.
+SCREEN* screen = nullptr;
+
+}  // namespace
+
+int Session::collectInbox(int, void*) {
+    inbox.shrink();
+    return 0;
+}
+
+bool Session::start(Logging level) {
+    if (worker != nullptr) {
+        return false;
+    }
+    loglevel = level;
+
+    // Each step that succeeds pushes its undo; a failure runs them backwards
+    // so the host gets the process and the terminal back as they were.
+    struct Undo {
+        bool log = false;
+        bool worker = false;
+        bool collector = false;
+        ~Undo() {
+            if (collector) {
+                Session::collector->enabled(false);
+                delete Session::collector;
+                Session::collector = nullptr;
+            }
+            if (worker) {
+                Vesk::IO::CancelKeyboardInput();
+                Session::worker->join();
+                delete Session::worker;
+                Session::worker = nullptr;
+            }
+            if (log) {
+                delete static_cast<std::ofstream*>(Session::logfile);
+                Session::logfile = nullptr;
+            }
+        }
+    } undo;
+
+    if (level != None) {
+        logfile = new std::ofstream("VeskForms.log", std::ios::out | std::ios::trunc);
+        undo.log = true;
+        log("Vesk::Forms application session started", Basic);
+    }
+
+    worker = new std::thread(workerLoop);
+    undo.worker = true;
+
+    collector = new Vesk::Threading::Timer();
+    undo.collector = true;
+    collector->interval(15000);
+    collector->tick(collectInbox);
+    collector->enabled(true);
+
+    screen = newterm(nullptr, stdout, stdin);
+    if (screen == nullptr) {
+        throw new std::runtime_error("Cannot initialize terminal!");
+    }
+    noecho();
+    keypad(stdscr, TRUE);
+    cbreak();
+    nonl();
+    // The keyboard is read by the worker, not by curses; without this, curses
+    // would peek at standard input during refresh and cut updates short.
+    typeahead(-1);
+
+    if (has_colors()) {
+        start_color();
+        log("(curses) Screen initialized: noecho keypad colors", Verbose);
+    } else {
+        log("(curses) Screen initialized: noecho keypad", Verbose);
+    }
+
+    width = getmaxx(stdscr);
+    height = getmaxy(stdscr);
+
+    try {
+        map = new Control*[static_cast<std::size_t>(width) * static_cast<std::size_t>(height)]();
+    } catch (...) {
+        endwin();
+        delscreen(screen);
+        screen = nullptr;
+        throw;
+    }
+
+    std::unique_ptr<std::string> dimensions(
+        Vesk::String::Format("Screen dimensions: %d x %d %s", width, height, "characters"));
+    log(*dimensions, Verbose);
+
+    for (int f = 0; f < 16; ++f) {
+        for (int b = 0; b < 16; ++b) {
+            init_pair(static_cast<short>(16 * f + b + 1), static_cast<short>(f),
+                      static_cast<short>(b));
+        }
+    }
+
+    log("(curses) 256 color pairs initalized", Verbose);
+    log("-----", Basic);
+
+    undo.log = undo.worker = undo.collector = false;
+    return true;
+}
+
+bool Session::stop() {
+    if (worker == nullptr) {
+        return false;
+    }
+
+    endwin();
+    delscreen(screen);
+    screen = nullptr;
+    log("(curses) Screen uninitialized", Verbose);
+
+    delete[] map;
+    map = nullptr;
+
+    // The reader is woken and joined rather than left blocked, so no reader
+    // of this session survives into the next one.
+    Vesk::IO::CancelKeyboardInput();
+    worker->join();
+    delete worker;
+    worker = nullptr;
+    log("Worker thread detached", Verbose);
+
+    collector->enabled(false);
+    delete collector;
+    collector = nullptr;
+
+    log("Session stopped", Basic);
+    log("-----", Basic);
+
+    if (logfile != nullptr) {
+        std::ofstream* stream = static_cast<std::ofstream*>(logfile);
+        stream->close();
+        delete stream;
+        logfile = nullptr;
+    }
+    return true;
+}
+
+}  // namespace Forms
+}  // namespace Vesk
