@@ -28,6 +28,10 @@ public:
     explicit PseudoTerminal(int columns = 80, int lines = 25);
     ~PseudoTerminal() override;
 
+    // Contents of a file in the test's directory; empty when it is missing.
+    static std::string readFile(const std::string& name);
+    static bool fileExists(const std::string& name);
+
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -53,9 +57,6 @@ protected:
     // Waits (up to `timeoutMs`) until the screen output contains `needle`.
     bool waitForOutput(const std::string& needle, int timeoutMs = 2000);
 
-    // Contents of a file in the test's directory; empty when it is missing.
-    static std::string readFile(const std::string& name);
-    static bool fileExists(const std::string& name);
 
     // The terminal's modes as `stty -g` would show them.
     std::string terminalModes();

@@ -16,7 +16,8 @@ class Object {
     std::int32_t size;
 
   protected:
-    // Copies `name` into `tag`, cut to 11 characters and NUL-terminated.
+    // Copies `name` into `tag`, cut to 11 characters and NUL-terminated; a
+    // null name leaves the tag empty.
     void stamp(const char* name, std::int32_t bytes);
 };
 
