@@ -6,6 +6,13 @@
 #include "forms/Enums.h"
 #include "forms/Region.h"
 
+// curses defines border() as a macro for wborder(stdscr, ...) unless
+// NCURSES_NOMACROS is set (the library's build sets it); it would swallow the
+// member of the same name. Call wborder(stdscr, ...) instead.
+#ifdef border
+#undef border
+#endif
+
 namespace Vesk {
 namespace Forms {
 
@@ -75,6 +82,15 @@ private:
     // destructor takes this control out of all of them.
     std::vector<Control*> holders;
     std::vector<Page*> memberships;
+
+    // Takes this control out of every list of `holder` that names it.
+    void leave(Control* holder);
+
+    // The arrow-key handlers every control starts with.
+    static int arrowLeft(int event, void* control);
+    static int arrowRight(int event, void* control);
+    static int arrowUp(int event, void* control);
+    static int arrowDown(int event, void* control);
 };
 
 }  // namespace Forms

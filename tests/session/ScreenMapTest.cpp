@@ -15,8 +15,7 @@ using ScreenMap = VeskTest::PseudoTerminal;
 namespace {
 
 void fill(int fromRow, int fromColumn, int toRow, int toColumn, Control* control) {
-    Point from(fromRow, fromColumn);
-    Point to(toRow, toColumn);
+    Point from(fromRow, fromColumn), to(toRow, toColumn);
     Session::fillMap(&from, &to, control);
 }
 
@@ -25,7 +24,7 @@ Control* at(int row, int column) {
     return Session::at(&point);
 }
 
-// A control at (row, column) entered into the map over `rows` x `columns`.
+// A control at (row, column) entered into the map over rows x columns cells.
 std::unique_ptr<Control> placed(int row, int column, int rows, int columns) {
     auto control = std::make_unique<Control>();
     control->position(row, column);
@@ -36,45 +35,37 @@ std::unique_ptr<Control> placed(int row, int column, int rows, int columns) {
 }  // namespace
 
 TEST_F(ScreenMap, DoesNothingWithoutSession) {
-    Control control;
-    fill(0, 0, 3, 3, &control);
+    auto control = placed(0, 0, 3, 3);
     EXPECT_EQ(nullptr, at(0, 0));
-    EXPECT_EQ(nullptr, Session::arrowNav(&control, "right"));
+    EXPECT_EQ(nullptr, Session::arrowNav(control.get(), "right"));
 }
 
 TEST_F(ScreenMap, FillClampsOverlapsAndStaysOnTheScreen) {
     ASSERT_TRUE(Session::start(Session::None));
     Control first, second, third;
     fill(5, 20, 7, 29, &first);
-    EXPECT_EQ(&first, at(7, 29));
-    EXPECT_EQ(nullptr, at(8, 29));
-    EXPECT_EQ(nullptr, at(7, 30));
-
     fill(6, 25, 9, 35, &second);
-    EXPECT_EQ(&first, at(6, 24));
-    EXPECT_EQ(&second, at(6, 25));
-    EXPECT_EQ(&second, at(9, 35));
+    // clang-format off
+    const struct { int row, column; Control* expected; } cells[] = {
+        {7, 29, &second}, {5, 29, &first}, {7, 24, &first}, {8, 19, nullptr}, {10, 35, nullptr},
+        {9, 35, &second}, {3, 5, nullptr}, {24, 3, nullptr}, {0, 79, nullptr}, {-1, 0, nullptr}, {0, -1, nullptr}, {25, 0, nullptr}, {0, 80, nullptr}};
+    // clang-format on
+    for (const auto& c : cells) {
+        EXPECT_EQ(c.expected, at(c.row, c.column)) << c.row << "," << c.column;
+    }
 
-    Point from(-3, -2);
-    Point to(40, 100);
+    Point from(-3, -2), to(40, 100);
     Session::fillMap(&from, &to, &third);
     EXPECT_EQ(24, to.row);
     EXPECT_EQ(79, to.column);
-    EXPECT_EQ(&third, at(0, 0));
-    EXPECT_EQ(&third, at(24, 79));
-
-    for (auto cell : {std::pair{-1, 0}, {0, -1}, {25, 0}, {0, 80}}) {
-        EXPECT_EQ(nullptr, at(cell.first, cell.second));
-    }
-
-    // Starting below or right of the screen, or ending before it starts.
+    // Starting below or right of the screen, or ending before the start.
     fill(25, 0, 30, 5, &first);
     fill(0, 80, 5, 90, &first);
     fill(3, 3, 2, 10, &first);
-    fill(3, 3, 10, 2, &first);
-    EXPECT_EQ(&third, at(24, 0));
-    EXPECT_EQ(&third, at(0, 79));
-    EXPECT_EQ(&third, at(3, 3));
+    for (const auto& c : cells) {
+        bool inside = c.row >= 0 && c.row < 25 && c.column >= 0 && c.column < 80;
+        EXPECT_EQ(inside ? &third : nullptr, at(c.row, c.column)) << c.row << "," << c.column;
+    }
 }
 
 TEST_F(ScreenMap, ArrowsFindTheNearestOtherControl) {
@@ -83,24 +74,18 @@ TEST_F(ScreenMap, ArrowsFindTheNearestOtherControl) {
     auto b = placed(2, 40, 1, 5);
     auto tall = placed(5, 20, 3, 10);
     auto below = placed(12, 20, 1, 3);
-    auto edge = placed(24, 0, 1, 5);
-
-    const struct {
-        Control* from;
-        const char* direction;
-        Control* found;
-    } cases[] = {{a.get(), "right", b.get()},     {b.get(), "left", a.get()},
-                 {a.get(), "left", nullptr},      {tall.get(), "down", below.get()},
-                 {below.get(), "up", tall.get()}, {edge.get(), "left", nullptr},
-                 {edge.get(), "down", nullptr},   {a.get(), "up", nullptr},
-                 {a.get(), "Right", nullptr},     {a.get(), "", nullptr},
-                 {a.get(), "rightward", nullptr}};
+    auto corner = placed(24, 0, 1, 5);
+    // clang-format off
+    const struct { Control* from; const char* direction; Control* found; } cases[] = {
+        {a.get(), "right", b.get()}, {b.get(), "left", a.get()}, {a.get(), "left", nullptr},
+        {a.get(), "up", nullptr}, {tall.get(), "down", below.get()}, {below.get(), "up", tall.get()},
+        {corner.get(), "left", nullptr}, {corner.get(), "down", nullptr},
+        {a.get(), "Right", nullptr}, {a.get(), "", nullptr}, {a.get(), "rightward", nullptr}};
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(c.found, Session::arrowNav(c.from, c.direction)) << c.direction;
     }
-
-    // A walk starting off the screen ends at once.
-    below->position(-1, 20);
+    below->position(-1, 20);  // a walk starting off the screen ends at once
     EXPECT_EQ(nullptr, Session::arrowNav(below.get(), "down"));
 }
 
@@ -110,9 +95,8 @@ TEST_F(ScreenMap, DestroyedControlLeavesTheMap) {
     auto right = placed(3, 20, 2, 10);
     fill(4, 5, 4, 25, right.get());
     right.reset();
-    for (auto cell : {std::pair{3, 20}, {4, 29}, {4, 5}}) {
-        EXPECT_EQ(nullptr, at(cell.first, cell.second));
-    }
+    EXPECT_EQ(nullptr, at(3, 20));
+    EXPECT_EQ(nullptr, at(4, 5));
     EXPECT_EQ(left.get(), at(3, 5));
     EXPECT_EQ(nullptr, Session::arrowNav(left.get(), "right"));
 }

@@ -1,0 +1,425 @@
+#include "vesk/KeyDecoder.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+namespace Vesk {
+namespace IO {
+
+namespace {
+
+constexpr std::uint8_t Escape = 0x1B;
+
+// ncurses key codes (curses.h); the library's event code is KeyCodeBase plus these.
+constexpr std::int32_t CursesDown = 0402;
+constexpr std::int32_t CursesUp = 0403;
+constexpr std::int32_t CursesLeft = 0404;
+constexpr std::int32_t CursesRight = 0405;
+constexpr std::int32_t CursesHome = 0406;
+constexpr std::int32_t CursesF0 = 0410;
+constexpr std::int32_t CursesDeleteChar = 0512;
+constexpr std::int32_t CursesInsertChar = 0513;
+constexpr std::int32_t CursesScrollForward = 0520;
+constexpr std::int32_t CursesScrollBackward = 0521;
+constexpr std::int32_t CursesNextPage = 0522;
+constexpr std::int32_t CursesPreviousPage = 0523;
+constexpr std::int32_t CursesEnd = 0550;
+constexpr std::int32_t CursesShiftDeleteChar = 0577;
+constexpr std::int32_t CursesShiftEnd = 0602;
+constexpr std::int32_t CursesShiftHome = 0607;
+constexpr std::int32_t CursesShiftInsertChar = 0610;
+constexpr std::int32_t CursesShiftLeft = 0611;
+constexpr std::int32_t CursesShiftNext = 0614;
+constexpr std::int32_t CursesShiftPrevious = 0616;
+constexpr std::int32_t CursesShiftRight = 0622;
+constexpr int CursesLastFunctionKey = 63;
+
+static_assert(KeyDown == KeyCodeBase + CursesDown && KeyUp == KeyCodeBase + CursesUp &&
+                  KeyLeft == KeyCodeBase + CursesLeft && KeyRight == KeyCodeBase + CursesRight &&
+                  KeyNextPage == KeyCodeBase + CursesNextPage &&
+                  KeyPreviousPage == KeyCodeBase + CursesPreviousPage,
+              "Event.h codes follow the ncurses numbering");
+
+// A key named by an escape sequence, before its modifier is applied.
+struct Key {
+    std::int32_t code = 0;     // event code without modifier; 0 for none
+    std::int32_t shifted = 0;  // event code with Shift, 0 when there is none
+    int function = 0;          // n of F(n), 0 for other keys
+};
+
+constexpr Key cursesKey(std::int32_t code, std::int32_t shifted) {
+    return Key{KeyCodeBase + code, KeyCodeBase + shifted, 0};
+}
+
+constexpr Key functionKey(int n) {
+    return Key{KeyCodeBase + CursesF0 + n, 0, n};
+}
+
+constexpr Key plainKey(std::int32_t code) {
+    return Key{code, 0, 0};
+}
+
+bool isParameter(std::uint8_t byte) {
+    return byte >= 0x30 && byte <= 0x3F;
+}
+bool isIntermediate(std::uint8_t byte) {
+    return byte >= 0x20 && byte <= 0x2F;
+}
+bool isFinal(std::uint8_t byte) {
+    return byte >= 0x40 && byte <= 0x7E;
+}
+
+// Keys sent as ESC [ final or ESC O final, possibly with "1;m" or "m" before the final.
+Key letterKey(std::uint8_t final) {
+    switch (final) {
+        case 'A':
+            return Key{KeyUp, KeyCodeBase + CursesScrollBackward, 0};
+        case 'B':
+            return Key{KeyDown, KeyCodeBase + CursesScrollForward, 0};
+        case 'C':
+            return Key{KeyRight, KeyCodeBase + CursesShiftRight, 0};
+        case 'D':
+            return Key{KeyLeft, KeyCodeBase + CursesShiftLeft, 0};
+        case 'H':
+            return cursesKey(CursesHome, CursesShiftHome);
+        case 'F':
+            return cursesKey(CursesEnd, CursesShiftEnd);
+        case 'P':
+        case 'Q':
+        case 'R':
+        case 'S':
+            return functionKey(final - 'P' + 1);
+        default:
+            return Key{};
+    }
+}
+
+// Keys sent as ESC [ n ~ or ESC [ n ; m ~.
+Key tildeKey(int number) {
+    switch (number) {
+        case 1:
+        case 7:
+            return cursesKey(CursesHome, CursesShiftHome);
+        case 2:
+            return cursesKey(CursesInsertChar, CursesShiftInsertChar);
+        case 3:
+            return cursesKey(CursesDeleteChar, CursesShiftDeleteChar);
+        case 4:
+        case 8:
+            return cursesKey(CursesEnd, CursesShiftEnd);
+        case 5:
+            return Key{KeyPreviousPage, KeyCodeBase + CursesShiftPrevious, 0};
+        case 6:
+            return Key{KeyNextPage, KeyCodeBase + CursesShiftNext, 0};
+        case 11:
+        case 12:
+        case 13:
+        case 14:
+        case 15:
+            return functionKey(number - 10);
+        case 17:
+        case 18:
+        case 19:
+        case 20:
+        case 21:
+            return functionKey(number - 11);
+        case 23:
+        case 24:
+            return functionKey(number - 12);
+        default:
+            return Key{};
+    }
+}
+
+// Keys that SS3 alone sends: keypad Enter and, in application keypad mode,
+// the keypad's digits and operators, which stand for the characters on them.
+Key keypadKey(std::uint8_t final) {
+    if (final >= 'p' && final <= 'y') {
+        return plainKey('0' + (final - 'p'));
+    }
+    switch (final) {
+        case 'M':
+            return plainKey(KeyEnter);
+        case 'X':
+            return plainKey('=');
+        case 'j':
+            return plainKey('*');
+        case 'k':
+            return plainKey('+');
+        case 'l':
+            return plainKey(',');
+        case 'm':
+            return plainKey('-');
+        case 'n':
+            return plainKey('.');
+        case 'o':
+            return plainKey('/');
+        default:
+            return Key{};
+    }
+}
+
+// The xterm modifier parameter is 1 + Shift(1) + Alt(2) + Ctrl(4); ncurses
+// numbers modified function keys in blocks of twelve.
+std::int32_t applyModifier(const Key& key, int modifier) {
+    if (key.function != 0) {
+        int offset = 0;
+        switch (modifier) {
+            case 2:
+                offset = 12;
+                break;
+            case 5:
+                offset = 24;
+                break;
+            case 6:
+                offset = 36;
+                break;
+            case 3:
+                offset = 48;
+                break;
+            default:
+                break;
+        }
+        if (key.function + offset <= CursesLastFunctionKey) {
+            return key.code + offset;
+        }
+        return key.code;
+    }
+    if (modifier == 2 && key.shifted != 0) {
+        return key.shifted;
+    }
+    return key.code;
+}
+
+// Up to two numeric parameters separated by ';'; an empty one is absent (-1).
+struct Parameters {
+    int count = 0;
+    int value[2] = {-1, -1};
+    bool valid = true;
+};
+
+Parameters parseParameters(const std::string& body) {
+    Parameters result;
+    if (body.empty()) {
+        return result;
+    }
+    result.count = 1;
+    for (char c : body) {
+        if (c == ';') {
+            if (result.count == 2) {
+                result.valid = false;
+                return result;
+            }
+            ++result.count;
+        } else if (c >= '0' && c <= '9') {
+            int& value = result.value[result.count - 1];
+            // The body is capped in length, but keep the number bounded anyway.
+            value = value < 0 ? c - '0' : (value >= 10000 ? value : value * 10 + (c - '0'));
+        } else {
+            result.valid = false;
+            return result;
+        }
+    }
+    return result;
+}
+
+bool isOneOrAbsent(int value) {
+    return value == -1 || value == 1;
+}
+
+}  // namespace
+
+KeyDecoder::KeyDecoder(std::chrono::milliseconds escapeDelay)
+    : delay(escapeDelay.count() < 0 ? std::chrono::milliseconds(0) : escapeDelay) {}
+
+void KeyDecoder::feed(const std::uint8_t* bytes, std::size_t count) {
+    if (count == 0) {
+        return;
+    }
+    silence = std::chrono::milliseconds(0);
+    for (std::size_t i = 0; i < count; ++i) {
+        step(bytes[i]);
+    }
+}
+
+void KeyDecoder::feed(const std::string& bytes) {
+    feed(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+}
+
+void KeyDecoder::advance(std::chrono::milliseconds elapsed) {
+    if (elapsed.count() > 0) {
+        // Saturate: only whether the delay has been reached matters.
+        silence = elapsed >= delay - silence ? delay : silence + elapsed;
+    }
+    if (pending() && silence >= delay) {
+        flushRaw();
+    }
+}
+
+bool KeyDecoder::pending() const {
+    return state != State::Ground;
+}
+
+std::chrono::milliseconds KeyDecoder::timeLeft() const {
+    return pending() ? delay - silence : std::chrono::milliseconds(0);
+}
+
+bool KeyDecoder::next(Event& event) {
+    if (events.empty()) {
+        return false;
+    }
+    event = events.front();
+    events.pop_front();
+    return true;
+}
+
+std::chrono::milliseconds KeyDecoder::parseEscapeDelay(const char* text,
+                                                       std::chrono::milliseconds fallback) {
+    if (text == nullptr || *text < '0' || *text > '9') {
+        return fallback;
+    }
+    char* end = nullptr;
+    errno = 0;
+    const long value = std::strtol(text, &end, 10);
+    if (errno != 0 || *end != '\0' || value <= 0 || value > INT_MAX) {
+        return fallback;
+    }
+    return std::chrono::milliseconds(value);
+}
+
+void KeyDecoder::step(std::uint8_t byte) {
+    switch (state) {
+        case State::Ground:
+            if (byte == Escape) {
+                sequence.assign(1, static_cast<char>(byte));
+                state = State::Escape;
+            } else {
+                emit(byte);
+            }
+            return;
+        case State::Escape:
+            if (byte == '[' || byte == 'O') {
+                sequence.push_back(static_cast<char>(byte));
+                state = byte == '[' ? State::Csi : State::Ss3;
+                return;
+            }
+            break;
+        case State::Csi: {
+            const std::size_t body = sequence.size() - 2;
+            if (body == 0 && byte == '[') {
+                sequence.push_back(static_cast<char>(byte));
+                state = State::LinuxFunction;
+                return;
+            }
+            if (isFinal(byte)) {
+                sequence.push_back(static_cast<char>(byte));
+                finishSequence(byte);
+                return;
+            }
+            // Parameters come before intermediates.
+            const bool afterIntermediate =
+                body > 0 && isIntermediate(static_cast<std::uint8_t>(sequence.back()));
+            if (body < MaxSequenceBody &&
+                (isIntermediate(byte) || (isParameter(byte) && !afterIntermediate))) {
+                sequence.push_back(static_cast<char>(byte));
+                return;
+            }
+            break;
+        }
+        case State::LinuxFunction:
+            if (isFinal(byte)) {
+                sequence.push_back(static_cast<char>(byte));
+                finishSequence(byte);
+                return;
+            }
+            break;
+        case State::Ss3:
+            if (isFinal(byte)) {
+                sequence.push_back(static_cast<char>(byte));
+                finishSequence(byte);
+                return;
+            }
+            if (isParameter(byte) && sequence.size() - 2 < MaxSequenceBody) {
+                sequence.push_back(static_cast<char>(byte));
+                return;
+            }
+            break;
+        case State::MouseReport:
+            // Button, column and row, one raw byte each.
+            sequence.push_back(static_cast<char>(byte));
+            if (sequence.size() == 6) {
+                sequence.clear();
+                state = State::Ground;
+            }
+            return;
+    }
+    // The byte cannot continue the sequence: give back what was collected,
+    // then decode the byte on its own (an ESC starts a new sequence).
+    flushRaw();
+    step(byte);
+}
+
+void KeyDecoder::finishSequence(std::uint8_t final) {
+    const State kind = state;
+    const std::size_t start = kind == State::LinuxFunction ? 3 : 2;
+    const Parameters parameters =
+        parseParameters(sequence.substr(start, sequence.size() - start - 1));
+    sequence.clear();
+    state = State::Ground;
+    if (!parameters.valid) {
+        return;
+    }
+
+    Key key;
+    int modifier = 1;
+    if (kind == State::LinuxFunction) {
+        if (parameters.count == 0 && final >= 'A' && final <= 'E') {
+            key = functionKey(final - 'A' + 1);
+        }
+    } else if (kind == State::Ss3) {
+        // Some terminals put the modifier alone between "ESC O" and the final.
+        if (parameters.count == 1) {
+            modifier = parameters.value[0];
+        } else if (parameters.count == 2 && isOneOrAbsent(parameters.value[0])) {
+            modifier = parameters.value[1];
+        } else if (parameters.count == 2) {
+            return;
+        }
+        key = letterKey(final);
+        if (key.code == 0) {
+            key = keypadKey(final);
+        }
+    } else if (final == '~') {
+        if (parameters.count > 0) {
+            key = tildeKey(parameters.value[0]);
+            modifier = parameters.value[1];
+        }
+    } else if (final == 'M' && parameters.count == 0) {
+        // X10 mouse report: its three raw bytes must not be taken for typing.
+        sequence.assign("\x1b[M");
+        state = State::MouseReport;
+        return;
+    } else if (isOneOrAbsent(parameters.value[0])) {
+        key = final == 'Z' ? plainKey(KeyBackTab) : letterKey(final);
+        modifier = parameters.value[1];
+    }
+    if (key.code != 0) {
+        emit(applyModifier(key, modifier));
+    }
+}
+
+void KeyDecoder::flushRaw() {
+    for (char c : sequence) {
+        emit(static_cast<std::uint8_t>(c));
+    }
+    sequence.clear();
+    state = State::Ground;
+}
+
+void KeyDecoder::emit(std::int32_t code) {
+    events.push_back(static_cast<Event>(code));
+}
+
+}  // namespace IO
+}  // namespace Vesk

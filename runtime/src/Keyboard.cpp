@@ -1,0 +1,152 @@
+#include "vesk/Keyboard.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <thread>
+
+#include "vesk/KeyDecoder.h"
+
+namespace Vesk {
+namespace IO {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+constexpr milliseconds DefaultEscapeDelay(25);
+// How often a reader whose input has ended or failed looks at fd 0 again.
+constexpr milliseconds RetryInterval(100);
+
+struct Reader {
+    Reader() : decoder(KeyDecoder::parseEscapeDelay(std::getenv("ESCDELAY"), DefaultEscapeDelay)) {
+        if (pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0) {
+            wake[0] = wake[1] = -1;  // poll() skips negative descriptors
+        }
+    }
+    ~Reader() {
+        if (wake[0] >= 0) {
+            close(wake[0]);
+            close(wake[1]);
+        }
+    }
+    Reader(const Reader&) = delete;
+    Reader& operator=(const Reader&) = delete;
+
+    // Tells the decoder how long the last wait lasted, keeping the fraction
+    // of a millisecond for the next one.
+    void elapse(Clock::duration waited) {
+        carry += waited;
+        const milliseconds whole = std::chrono::duration_cast<milliseconds>(carry);
+        carry -= whole;
+        decoder.advance(whole);
+    }
+
+    bool drainWake() {
+        std::uint8_t buffer[64];
+        bool woken = false;
+        for (;;) {
+            const ssize_t n = read(wake[0], buffer, sizeof buffer);
+            if (n > 0) {
+                woken = true;
+            } else if (n < 0 && errno == EINTR) {
+                continue;
+            } else {
+                return woken;
+            }
+        }
+    }
+
+    int wake[2] = {-1, -1};
+    KeyDecoder decoder;
+    Clock::duration carry{0};
+    bool inputBroken = false;  // fd 0 hit end of input or an error
+};
+
+// Created on first use; the initialisation of a function-local static is thread-safe.
+Reader& reader() {
+    static Reader instance;
+    return instance;
+}
+
+int pollTimeout(milliseconds limit) {
+    return limit.count() > 0 ? static_cast<int>(limit.count()) : 0;
+}
+
+}  // namespace
+
+Event GetKeyboardInput() {
+    Reader& state = reader();
+    KeyDecoder& decoder = state.decoder;
+    for (;;) {
+        Event event;
+        if (decoder.next(event)) {
+            return event;
+        }
+
+        // Only time spent waiting here counts as silence: bytes that queued up
+        // while the caller was busy still join the sequence they belong to.
+        int timeout = decoder.pending() ? pollTimeout(decoder.timeLeft()) : -1;
+        pollfd fds[2] = {{state.wake[0], POLLIN, 0}, {0, POLLIN, 0}};
+        nfds_t count = 2;
+        if (state.inputBroken) {
+            // fd 0 would be ready at once forever; look at it again only now and then.
+            count = 1;
+            timeout = timeout < 0 ? pollTimeout(RetryInterval)
+                                  : std::min(timeout, pollTimeout(RetryInterval));
+        }
+
+        const Clock::time_point before = Clock::now();
+        const int ready = poll(fds, count, timeout);
+        if (ready < 0 && errno != EINTR && errno != EAGAIN) {
+            // Not expected to happen; keep a persistent failure from spinning.
+            std::this_thread::sleep_for(RetryInterval);
+        }
+        state.elapse(Clock::now() - before);
+        if (ready <= 0) {
+            if (ready == 0 && count == 1) {
+                state.inputBroken = false;
+            }
+            continue;
+        }
+        if ((fds[0].revents & POLLIN) != 0 && state.drainWake()) {
+            return KeyboardCancelled;
+        }
+        if (count == 1) {
+            continue;
+        }
+        if ((fds[1].revents & POLLNVAL) != 0) {
+            state.inputBroken = true;
+            continue;
+        }
+        if ((fds[1].revents & (POLLIN | POLLHUP | POLLERR)) == 0) {
+            continue;
+        }
+
+        std::uint8_t buffer[256];
+        const ssize_t n = read(0, buffer, sizeof buffer);
+        if (n > 0) {
+            state.carry = Clock::duration::zero();
+            decoder.feed(buffer, static_cast<std::size_t>(n));
+        } else if (n == 0 || (errno != EINTR && errno != EAGAIN)) {
+            state.inputBroken = true;
+        }
+    }
+}
+
+void CancelKeyboardInput() {
+    const std::uint8_t byte = 1;
+    // A full pipe already holds a wake-up, so EAGAIN loses nothing.
+    while (write(reader().wake[1], &byte, 1) < 0 && errno == EINTR) {
+    }
+}
+
+}  // namespace IO
+}  // namespace Vesk

@@ -1,0 +1,57 @@
+#include "forms/Control.h"
+#include "forms/Page.h"
+#include "forms/Session.h"
+
+namespace Vesk {
+namespace Forms {
+
+namespace {
+
+bool listed(Page& page, Control* control) {
+    for (int i = 0; i < page.controlCount(); ++i) {
+        if (page.control(i) == control) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Moves the focus to the nearest control in `direction` on the screen map.
+// The map may name a control that is in no page, or one that its page does
+// not list; such a neighbour cannot be made active, so the key stays
+// unhandled and the focus where it was.
+int moveFocus(void* subject, const char* direction) {
+    Control* control = static_cast<Control*>(subject);
+    Control* neighbour = Session::arrowNav(control, direction);
+    if (neighbour == nullptr) {
+        return 0;
+    }
+    Control* home = neighbour->page();
+    if (home == nullptr || !listed(*static_cast<Page*>(home), neighbour)) {
+        return 0;
+    }
+    control->focus(false);
+    static_cast<Page*>(home)->activeControl(neighbour);
+    return 1;
+}
+
+}  // namespace
+
+int Control::arrowLeft(int, void* control) {
+    return moveFocus(control, "left");
+}
+
+int Control::arrowRight(int, void* control) {
+    return moveFocus(control, "right");
+}
+
+int Control::arrowUp(int, void* control) {
+    return moveFocus(control, "up");
+}
+
+int Control::arrowDown(int, void* control) {
+    return moveFocus(control, "down");
+}
+
+}  // namespace Forms
+}  // namespace Vesk

@@ -1,0 +1,212 @@
+#include "forms/Page.h"
+
+#include <curses.h>
+
+#include <algorithm>
+#include <memory>
+#include <stdexcept>
+
+#include "forms/Session.h"
+#include "vesk/ConsoleTitle.h"
+#include "vesk/Event.h"
+#include "vesk/Format.h"
+
+namespace Vesk {
+namespace Forms {
+
+Page::Page(void* window) : screen(window) {
+    stamp("Vqrm1Page", sizeof(Page));
+    parent(nullptr);
+    focused = true;
+    focusable = false;
+    if (window == nullptr) {
+        // Without a session there is no standard screen to measure.
+        if (stdscr != nullptr) {
+            width(getmaxx(stdscr));
+            height(getmaxy(stdscr));
+        }
+        caption = Vesk::Console::GetTitle();
+    }
+    attachHandler(Vesk::UpdateView, painter);
+}
+
+Page::~Page() {
+    for (Control* member : controls) {
+        member->memberships.erase(
+            std::remove(member->memberships.begin(), member->memberships.end(), this),
+            member->memberships.end());
+    }
+    controls.clear();
+    active = -1;
+}
+
+void Page::enter(Control* control) {
+    auto first = std::find(controls.begin(), controls.end(), control);
+    const int index = static_cast<int>(first - controls.begin());
+    controls.insert(first, control);
+    if (active >= index) {
+        ++active;
+    }
+    control->memberships.push_back(this);
+}
+
+void Page::forget(Control* control) {
+    int before = 0;
+    bool wasActive = false;
+    for (int i = 0; i < controlCount(); ++i) {
+        if (controls[i] == control) {
+            before += i < active ? 1 : 0;
+            wasActive = wasActive || i == active;
+        }
+    }
+    controls.erase(std::remove(controls.begin(), controls.end(), control), controls.end());
+    active = wasActive ? -1 : active - before;
+    control->memberships.erase(
+        std::remove(control->memberships.begin(), control->memberships.end(), this),
+        control->memberships.end());
+}
+
+Control* Page::activeControl(Control* control) {
+    auto entry = std::find(controls.begin(), controls.end(), control);
+    if (entry == controls.end()) {
+        throw new std::domain_error("Cannot activate control of another page!");
+    }
+    active = static_cast<int>(entry - controls.begin());
+    control->focus(true);
+    return control;
+}
+
+Control* Page::activeControl() {
+    return active < 0 ? nullptr : controls[active];
+}
+
+Point* Page::cursor(Point& point) {
+    cursorCell.row = point.row;
+    cursorCell.column = point.column;
+    return new Point(cursorCell);
+}
+
+Point* Page::cursor() {
+    return new Point(cursorCell);
+}
+
+std::string& Page::title(std::string title) {
+    caption = std::move(title);
+    // A page on the whole screen (null window) keeps its title to itself.
+    if (screen != nullptr && screen == static_cast<void*>(stdscr)) {
+        Vesk::Console::SetTitle(caption);
+    }
+    return caption;
+}
+
+std::string& Page::title() {
+    return caption;
+}
+
+void* Page::window() {
+    return screen;
+}
+
+int Page::controlCount() {
+    return static_cast<int>(controls.size());
+}
+
+Control* Page::control(int index) {
+    if (index < 0 || index >= controlCount()) {
+        return nullptr;
+    }
+    return controls[index];
+}
+
+int Page::raiseEvent(int event) {
+    Control* current = activeControl();
+    if (current != nullptr && current->handles(event)) {
+        if (event != Vesk::KeyTab && event != Vesk::KeyBackTab) {
+            return current->Control::raiseEvent(event);
+        }
+        if (current->Control::raiseEvent(event) != 0) {
+            return 1;
+        }
+    }
+    if (event == Vesk::KeyTab) {
+        navigateForward();
+    } else if (event == Vesk::KeyBackTab) {
+        navigateBackward();
+    }
+    return 0;
+}
+
+void Page::navigateForward() {
+    std::unique_ptr<std::string> line(
+        Vesk::String::Format("Forward navigation request in page 0x%p", static_cast<void*>(this)));
+    Session::log(*line, Session::Verbose);
+
+    const int last = controlCount() - 1;
+    int reached = active;
+    if (active < 0) {
+        // Nothing is active yet: the first control that can take the focus.
+        for (reached = 0; reached <= last && !controls[reached]->canFocus(); ++reached) {
+        }
+        if (reached > last) {
+            return;
+        }
+    } else {
+        if (active == last) {
+            return;
+        }
+        controls[active]->focus(false);
+        for (reached = active + 1; reached <= last && !controls[reached]->canFocus(); ++reached) {
+        }
+        if (reached > last) {
+            reached = active;
+        }
+    }
+    controls[reached]->focus(true);
+    active = reached;
+}
+
+void Page::navigateBackward() {
+    std::unique_ptr<std::string> line(
+        Vesk::String::Format("Backward navigation request in page 0x%p", static_cast<void*>(this)));
+    Session::log(*line, Session::Verbose);
+
+    int reached = active;
+    if (active < 0) {
+        // Nothing is active yet: the last control that can take the focus.
+        for (reached = controlCount() - 1; reached >= 0 && !controls[reached]->canFocus();
+             --reached) {
+        }
+        if (reached < 0) {
+            return;
+        }
+    } else {
+        controls[active]->focus(false);
+        while (reached > 0) {
+            --reached;
+            if (controls[reached]->canFocus()) {
+                break;
+            }
+            if (reached == 0) {
+                reached = active;
+                break;
+            }
+        }
+    }
+    controls[reached]->focus(true);
+    active = reached;
+}
+
+int Page::painter(int, void* control) {
+    Page* page = static_cast<Page*>(static_cast<Control*>(control));
+    for (std::size_t i = 0; i < page->children.size(); ++i) {
+        page->children[i]->paint();
+    }
+    if (stdscr != nullptr) {
+        move(page->cursorCell.row, page->cursorCell.column);
+        refresh();
+    }
+    return 1;
+}
+
+}  // namespace Forms
+}  // namespace Vesk

@@ -1,0 +1,13 @@
+#include "forms/Point.h"
+
+namespace Vesk {
+namespace Forms {
+
+Point::Point() : Point(0, 0) {}
+
+Point::Point(std::int32_t row, std::int32_t column) : row(row), column(column) {
+    stamp("Vqrm1Point", sizeof(Point));
+}
+
+}  // namespace Forms
+}  // namespace Vesk

@@ -1,0 +1,123 @@
+#include "forms/Region.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <stdexcept>
+
+#include "geometry/PointMath.h"
+
+namespace Vesk {
+namespace Forms {
+
+namespace {
+
+// Room for the marks of location(): the tag keeps its terminating zero.
+constexpr std::size_t TagCharacters = sizeof(Vesk::Object::tag) - 1;
+
+void retag(Point& point, std::size_t marks) {
+    std::memset(point.tag, 0, sizeof(point.tag));
+    point.tag[0] = 'p';
+    std::memset(point.tag + 1, 'L', std::min(marks, TagCharacters - 1));
+}
+
+void unlink(std::vector<Region*>& list, Region* region) {
+    list.erase(std::remove(list.begin(), list.end(), region), list.end());
+}
+
+}  // namespace
+
+Region::Region() {
+    stamp("Vqrm1Region", sizeof(Region));
+}
+
+Region::~Region() {
+    if (parentLink != nullptr) {
+        unlink(parentLink->dependents, this);
+    }
+    for (Region* dependent : dependents) {
+        dependent->parentLink = nullptr;
+    }
+}
+
+Point* Region::position() {
+    Point* copy = new Point(place);
+    retag(*copy, 0);
+    return copy;
+}
+
+void Region::position(int row, int column) {
+    place.row = row;
+    place.column = column;
+}
+
+// The sum of the positions up to the root, in one allocation; one "L" for
+// each ancestor, as far as the tag has room.
+Point* Region::location() {
+    std::int32_t row = 0;
+    std::int32_t column = 0;
+    std::size_t ancestors = 0;
+    Region* region = this;
+    for (;;) {
+        row = detail::addCoordinates(row, region->place.row);
+        column = detail::addCoordinates(column, region->place.column);
+        if (region->parentLink == nullptr) {
+            break;
+        }
+        region = region->parentLink;
+        ++ancestors;
+    }
+    Point* absolute = new Point(region->place);
+    retag(*absolute, ancestors);
+    absolute->row = row;
+    absolute->column = column;
+    return absolute;
+}
+
+int Region::width() {
+    return columns;
+}
+
+int Region::width(int value) {
+    return columns = value;
+}
+
+int Region::height() {
+    return rows;
+}
+
+int Region::height(int value) {
+    return rows = value;
+}
+
+Region* Region::parent() {
+    return parentLink;
+}
+
+Region* Region::parent(Region* value) {
+    if (value != parentLink) {
+        // Entered first: if that allocation fails, nothing has changed.
+        if (value != nullptr) {
+            value->dependents.push_back(this);
+        }
+        if (parentLink != nullptr) {
+            unlink(parentLink->dependents, this);
+        }
+        parentLink = value;
+    }
+    return value;
+}
+
+OverflowStyle Region::overflow() {
+    return overflowStyle;
+}
+
+OverflowStyle Region::overflow(OverflowStyle value) {
+    if (static_cast<std::uint32_t>(value) > static_cast<std::uint32_t>(Visible)) {
+        throw new std::invalid_argument("Cannot scroll Region.");
+    }
+    return overflowStyle = value;
+}
+
+}  // namespace Forms
+}  // namespace Vesk

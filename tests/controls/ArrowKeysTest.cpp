@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "controls/Probes.h"
+
+using namespace ControlsTest;
+using ArrowKeys = VeskTest::PseudoTerminal;
+
+namespace {
+
+// Enters a control into the screen map at its place, as a painter does.
+void map(Control* control, int row, int column, int rows, int columns) {
+    control->position(row, column);
+    std::unique_ptr<Point> from(control->location());
+    Point to(from->row + rows - 1, from->column + columns - 1);
+    Session::fillMap(from.get(), &to, control);
+}
+
+}  // namespace
+
+TEST_F(ArrowKeys, MoveTheFocusToTheMappedNeighbourOnlyWhenItsPageListsIt) {
+    ASSERT_TRUE(Session::start(Session::None));
+    Page page, other;
+    Container box;
+    Probe a, b, below, stray, unlisted, elsewhere;
+    page.attachChild(&box);
+    box.attachChild(&a);
+    box.attachChild(&b);
+    page.attachChild(&below);
+    box.position(1, 0);
+    map(&a, 2, 5, 3, 10);  // rows 3 to 5 on the screen
+    map(&b, 2, 40, 1, 4);
+    map(&below, 9, 5, 1, 1);
+    page.activeControl(&a);
+
+    struct Step {
+        int key, result;
+        Probe* active;
+    } steps[] = {{0x00020105, 1, &b}, {0x00020105, 0, &b},     {0x00020104, 1, &a},
+                 {0x00020104, 0, &a}, {0x00020102, 1, &below}, {0x00020103, 1, &a},
+                 {0x00020103, 0, &a}};
+    for (const Step& step : steps) {
+        SCOPED_TRACE(testing::Message() << std::hex << step.key);
+        EXPECT_EQ(step.result, page.raiseEvent(step.key));
+        EXPECT_EQ(step.active, page.activeControl());
+        for (Probe* probe : {&a, &b, &below}) {
+            EXPECT_EQ(probe == step.active, probe->focus());
+        }
+    }
+
+    // A neighbour in no page, or one its page does not list, cannot be made
+    // active: the key stays unhandled and nothing moves.
+    page.activeControl(&b);
+    unlisted.parent(&page);
+    for (Probe* blocker : {&stray, &unlisted}) {
+        map(blocker, 3, 50, 1, 1);
+        EXPECT_EQ(0, page.raiseEvent(0x00020105));
+        EXPECT_EQ(&b, page.activeControl());
+        EXPECT_TRUE(b.focus());
+        Point cell(3, 50), end(3, 50);
+        Session::fillMap(&cell, &end, nullptr);
+    }
+
+    // One listed by another page becomes active there.
+    other.attachChild(&elsewhere);
+    map(&elsewhere, 3, 75, 1, 1);
+    EXPECT_EQ(1, page.raiseEvent(0x00020105));
+    EXPECT_FALSE(b.focus());
+    EXPECT_EQ(&elsewhere, other.activeControl());
+    EXPECT_TRUE(elsewhere.focus());
+}

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "forms/Point.h"
+#include "forms/Region.h"
+
+using namespace Vesk::Forms;
+
+namespace {
+
+std::string locate(Region& region) {
+    std::unique_ptr<Point> point(region.location());
+    return std::to_string(point->row) + "," + std::to_string(point->column) + " " + point->tag;
+}
+
+}  // namespace
+
+TEST(Region, LocationAddsPositionsAndMarksEachAncestorWithinTheTag) {
+    std::vector<std::unique_ptr<Region>> chain;
+    for (int i = 0; i < 15; ++i) {
+        chain.push_back(std::make_unique<Region>());
+        chain[i]->position(i == 0 ? 3 : 1, i == 0 ? 5 : i);
+        chain[i]->parent(i == 0 ? nullptr : chain[i - 1].get());
+    }
+    EXPECT_EQ("3,5 p", locate(*chain[0]));
+    EXPECT_EQ("4,6 pL", locate(*chain[1]));
+    EXPECT_EQ("5,8 pLL", locate(*chain[2]));
+    EXPECT_EQ("17,110 pLLLLLLLLLL", locate(*chain[14]));
+
+    std::unique_ptr<Point> a(chain[1]->location()), b(chain[1]->location());
+    EXPECT_NE(a.get(), b.get());
+    EXPECT_EQ(std::int32_t(sizeof(Point)), a->size);
+    EXPECT_EQ(nullptr, chain[1]->parent(nullptr));
+    EXPECT_EQ("1,1 p", locate(*chain[1]));
+}
+
+TEST(Region, PositionIsACopyAndPointCopiesItsHeader) {
+    Region region;
+    EXPECT_EQ(Hidden, region.overflow());
+    EXPECT_EQ(-4, region.width(-4));
+    EXPECT_EQ(-4, region.width());
+    std::unique_ptr<Point> first(region.position());
+    first->row = 9;
+    region.position(7, 2);
+    std::unique_ptr<Point> second(region.position());
+    EXPECT_EQ(7, second->row);
+    EXPECT_EQ(2, second->column);
+
+    Point copy(*second);
+    EXPECT_EQ("p", std::string(copy.tag));
+    EXPECT_EQ(second->size, copy.size);
+    EXPECT_EQ("Vqrm1Point", std::string(Point().tag));
+}
+
+TEST(Region, OverflowRefusesAllButHiddenAndVisible) {
+    Region region;
+    EXPECT_EQ(Visible, region.overflow(Visible));
+    for (int value : {2, 3, -1, 1 << 30}) {
+        std::string message = "(nothing thrown)";
+        try {
+            region.overflow(static_cast<OverflowStyle>(value));
+        } catch (std::invalid_argument* error) {
+            message = error->what();
+            delete error;
+        }
+        EXPECT_EQ("Cannot scroll Region.", message) << value;
+        EXPECT_EQ(Visible, region.overflow());
+    }
+}
+
+// Destroying either side of a parent link leaves no pointer to the dead one
+// (AddressSanitizer reports any use).
+TEST(Region, ParentLinksSurviveRelinkingAndDestructionInBothOrders) {
+    auto parent = std::make_unique<Region>();
+    auto other = std::make_unique<Region>();
+    auto child = std::make_unique<Region>();
+    auto sibling = std::make_unique<Region>();
+    child->position(1, 1);
+    child->parent(parent.get());
+    sibling->parent(parent.get());
+    EXPECT_EQ(other.get(), child->parent(other.get()));
+    child->parent(parent.get());
+    child->parent(parent.get());
+    other.reset();
+    EXPECT_EQ(parent.get(), child->parent());
+    sibling.reset();
+    parent.reset();
+    EXPECT_EQ(nullptr, child->parent());
+    EXPECT_EQ("1,1 p", locate(*child));
+
+    parent = std::make_unique<Region>();
+    child->parent(parent.get());
+    child.reset();
+    sibling = std::make_unique<Region>();
+    sibling->parent(parent.get());
+    parent.reset();
+    EXPECT_EQ(nullptr, sibling->parent());
+}
