@@ -36,14 +36,16 @@ test-tsan:
 	$(MAKE) build BUILD=build-tsan CMAKE_ARGS="-DVESK_FORMS_SANITIZE=thread"
 	ctest --test-dir build-tsan --output-on-failure -j $(JOBS) -R 'Queue|Log|Session|Timer|Keyboard'
 
-# Runs the key-decoder fuzzer (clang) for FUZZ_SECONDS, growing fuzz/corpus.
+# Runs the key-decoder fuzzer (clang) for FUZZ_SECONDS. New inputs go to
+# build-fuzz/work-corpus; fuzz/corpus is only read (merge by hand to keep it small).
 FUZZ_SECONDS ?= 600
 fuzz:
 	tools/install-deps clang libclang-rt-14-dev
 	CXX=clang++ cmake -S . -B build-fuzz -DVESK_FORMS_BUILD_FUZZERS=ON \
 	    -DVESK_FORMS_BUILD_TESTS=OFF -DVESK_FORMS_BUILD_EXAMPLES=OFF
 	cmake --build build-fuzz --target key_decoder_fuzz -j $(JOBS)
-	build-fuzz/fuzz/key_decoder_fuzz -max_total_time=$(FUZZ_SECONDS) fuzz/corpus
+	mkdir -p build-fuzz/work-corpus
+	build-fuzz/fuzz/key_decoder_fuzz -max_total_time=$(FUZZ_SECONDS) build-fuzz/work-corpus fuzz/corpus
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -31,12 +31,6 @@ struct Reader {
             wake[0] = wake[1] = -1;  // poll() skips negative descriptors
         }
     }
-    ~Reader() {
-        if (wake[0] >= 0) {
-            close(wake[0]);
-            close(wake[1]);
-        }
-    }
     Reader(const Reader&) = delete;
     Reader& operator=(const Reader&) = delete;
 
@@ -70,10 +64,12 @@ struct Reader {
     bool inputBroken = false;  // fd 0 hit end of input or an error
 };
 
-// Created on first use; the initialisation of a function-local static is thread-safe.
+// Created on first use (thread-safely, as any function-local static) and
+// never destroyed, so a cancel from another static's destructor at exit still
+// writes to our own pipe.
 Reader& reader() {
-    static Reader instance;
-    return instance;
+    static Reader* const instance = new Reader;
+    return *instance;
 }
 
 int pollTimeout(milliseconds limit) {

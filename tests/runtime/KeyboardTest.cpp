@@ -24,7 +24,7 @@ using Vesk::IO::KeyboardCancelled;
 
 // Puts a pipe or a raw pseudo-terminal on fd 0 for the duration of a test.
 class KeyboardInput : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { saved = dup(0); }
     void TearDown() override {
         closeWriter();

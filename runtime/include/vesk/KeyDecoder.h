@@ -16,7 +16,7 @@ namespace IO {
 // escape sequence that stops half-way is resolved after `escapeDelay` of
 // silence. Pure and deterministic; safe to drive from tests and fuzzers.
 class KeyDecoder {
-  public:
+public:
     explicit KeyDecoder(std::chrono::milliseconds escapeDelay = std::chrono::milliseconds(25));
 
     // Feeds bytes; every byte restarts the escape delay.
@@ -49,7 +49,7 @@ class KeyDecoder {
     // taken for a sequence.
     static constexpr std::size_t MaxSequenceBody = 32;
 
-  private:
+private:
     enum class State : std::uint8_t {
         Ground,         // no sequence
         Escape,         // ESC
