@@ -1,32 +1,109 @@
-// Key demo: starts a session, shows the event code of every key as it
-// arrives, and ends on `q`. The session log is left in VeskForms.log.
-#include <curses.h>
-
+// vesk-forms demo: a form with a tab set of three pages, buttons whose clicks
+// change labels, progress bars in the four text styles that advance while the
+// form is open, and a Quit button.
+//
+// Keys: Tab / Shift-Tab and the arrow keys move the focus, Page Down / Page Up
+// switch the pages, Enter clicks the focused button, q quits. The session log
+// is written to VeskForms.log.
+#include <atomic>
+#include <chrono>
 #include <cstdio>
+#include <deque>
 #include <memory>
 #include <stdexcept>
+#include <string>
+#include <thread>
 
 #include "forms/Forms.h"
 
-using Vesk::Forms::Session;
+using namespace Vesk::Forms;
 
 namespace {
 
-const char* nameOf(int code) {
-    switch (code) {
-        case Vesk::KeyTab: return "KeyTab";
-        case Vesk::KeyLineFeed: return "KeyLineFeed";
-        case Vesk::KeyEnter: return "KeyEnter";
-        case Vesk::UpdateView: return "UpdateView";
-        case Vesk::KeyDown: return "KeyDown";
-        case Vesk::KeyUp: return "KeyUp";
-        case Vesk::KeyLeft: return "KeyLeft";
-        case Vesk::KeyRight: return "KeyRight";
-        case Vesk::KeyNextPage: return "KeyNextPage";
-        case Vesk::KeyPreviousPage: return "KeyPreviousPage";
-        case Vesk::KeyBackTab: return "KeyBackTab";
-        default: return nullptr;
+// An event of our own, posted by the ticker thread to wake the host loop.
+// Any code outside the key codes will do.
+constexpr int Tick = 0x00030001;
+
+bool quitRequested = false;
+int count = 0;
+bool paused = false;
+Label* status = nullptr;
+Label* counter = nullptr;
+
+// Texts are padded to the label's width: a shorter text would blank the
+// whole screen until the next paint.
+void show(Label* label, const std::string& text) {
+    std::string padded = text;
+    if (static_cast<int>(padded.size()) < label->width()) {
+        padded.resize(static_cast<std::size_t>(label->width()), ' ');
     }
+    delete label->text(padded);
+}
+
+// Click handlers receive KeyLineFeed and the button that was clicked.
+Button* buttonOf(void* control) {
+    return static_cast<Button*>(static_cast<Control*>(control));
+}
+
+int sayHello(int, void* control) {
+    show(status, "Hello from the \"" + buttonOf(control)->text() + "\" button!");
+    return 1;
+}
+
+int countUp(int, void*) {
+    show(counter, "Clicks counted: " + std::to_string(++count));
+    show(status, "Counted one more click.");
+    return 1;
+}
+
+int reset(int, void*) {
+    count = 0;
+    show(counter, "Clicks counted: 0");
+    show(status, "Counter reset.");
+    return 1;
+}
+
+int pauseBars(int, void* control) {
+    paused = !paused;
+    buttonOf(control)->text(paused ? "Resume" : "Pause");
+    show(status, paused ? "Progress bars paused." : "Progress bars running.");
+    return 1;
+}
+
+int quit(int, void*) {
+    quitRequested = true;
+    return 1;
+}
+
+// The host owns every control. Classes of the library have no virtual
+// destructors, so each control is kept (and destroyed) as its own type;
+// a deque never moves what it holds.
+struct Controls {
+    std::deque<Button> buttons;
+    std::deque<Label> labels;
+    std::deque<ProgressBar> bars;
+};
+
+Button* makeButton(Controls& owned, Container& parent, const char* caption, int row, int column,
+                   int width, Handler onClick) {
+    Button* button = &owned.buttons.emplace_back();
+    button->text(caption);
+    button->position(row, column);
+    button->width(width);
+    button->click(onClick);
+    parent.attachChild(button);
+    return button;
+}
+
+Label* makeLabel(Controls& owned, Container& parent, const std::string& text, int row, int column,
+                 int width, Color color = White) {
+    Label* label = &owned.labels.emplace_back();
+    label->position(row, column);
+    label->width(width);
+    label->color(color);
+    parent.attachChild(label);
+    show(label, text);
+    return label;
 }
 
 }  // namespace
@@ -40,34 +117,106 @@ int main() {
         return 1;
     }
 
-    // The host draws with curses between events; the library never reads
-    // the keyboard through curses, so this is safe while keys arrive.
-    mvaddstr(0, 0, "vesk-forms key demo - press keys to see their event codes, q quits");
-    refresh();
+    {
+        // The root page covers the whole screen. Build the tree from the page
+        // down: attaching enters each control into the page's control list,
+        // which is the order of Tab navigation.
+        Controls owned;
+        Page root;
+        root.title("vesk-forms demo");
+        root.overflow(Visible);
+        makeLabel(owned, root, "vesk-forms demo", 0, 2, 40, BrightWhite);
+        makeLabel(owned, root,
+                  "Tab/Shift-Tab, arrows: move  PgDn/PgUp: switch page  Enter: click  q: quit", 1,
+                  2, 76, BrightBlack);
 
-    int row = 2;
-    for (;;) {
-        int code = Session::getEvent();
-        if (code == 'q') {
-            break;
+        // A tab set must be inside a page before pages are attached to it;
+        // it gives each page its own size, below the header line.
+        Tabs tabs;
+        tabs.position(3, 2);
+        tabs.width(76);
+        tabs.height(17);
+        root.attachChild(&tabs);
+
+        Page buttons;
+        Page progress;
+        Page about;
+        buttons.title("Buttons");
+        progress.title("Progress");
+        about.title("About");
+        tabs.attachTab(&buttons);
+        tabs.attachTab(&progress);
+        tabs.attachTab(&about);
+
+        Button* hello = makeButton(owned, buttons, "Say hello", 2, 3, 14, sayHello);
+        makeButton(owned, buttons, "Count", 2, 22, 14, countUp);
+        makeButton(owned, buttons, "Reset", 2, 41, 14, reset);
+        makeButton(owned, buttons, "Hello again", 6, 3, 14, sayHello);
+        counter = makeLabel(owned, buttons, "Clicks counted: 0", 10, 3, 40, BrightYellow);
+        makeLabel(owned, buttons, "Enter clicks the focused button.", 12, 3, 60, BrightBlack);
+
+        const char* styles[] = {"Value", "Fraction", "Percentage", "Custom text"};
+        ProgressBar* bars[4];
+        for (int i = 0; i < 4; ++i) {
+            makeLabel(owned, progress, styles[i], 1 + 3 * i, 3, 12);
+            bars[i] = &owned.bars.emplace_back();
+            bars[i]->position(1 + 3 * i, 16);
+            bars[i]->width(50);
+            bars[i]->height(1);
+            bars[i]->valueMax(i == 1 ? 40 : 100);
+            bars[i]->style(static_cast<ProgressBarStyle>(Value + i));
+            bars[i]->precision(1);
+            progress.attachChild(bars[i]);
         }
-        const char* name = nameOf(code);
-        if (row >= Session::screenHeight()) {
-            row = 2;
+        bars[3]->text("working...");
+        Button* pause = makeButton(owned, progress, "Pause", 13, 3, 12, pauseBars);
+
+        makeLabel(owned, about, "A small, dependable forms layer over curses.", 2, 3, 70);
+        makeLabel(owned, about, "Pages, tab sets, buttons, labels and progress bars,", 4, 3, 70);
+        makeLabel(owned, about, "painted with colour pairs and line-drawing borders.", 5, 3, 70);
+        makeLabel(owned, about, "Every session is logged to VeskForms.log.", 7, 3, 70, BrightBlack);
+
+        Button* quitButton = makeButton(owned, root, "Quit", 22, 33, 12, quit);
+        status = makeLabel(owned, root, "Ready.", 24, 2, 76, BrightCyan);
+
+        // The tab set is the root's active control: keys it does not handle
+        // itself go to the active control of the page it shows.
+        root.activeControl(&tabs);
+        buttons.activeControl(hello);
+        progress.activeControl(pause);
+        (void)quitButton;
+
+        // The host loop wakes for keys and for the ticker's events alike.
+        std::atomic<bool> ticking{true};
+        std::thread ticker([&ticking] {
+            while (ticking) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(150));
+                Session::setEvent(static_cast<Vesk::Event>(Tick));
+            }
+        });
+
+        root.paint();
+        while (!quitRequested) {
+            int event = Session::getEvent();
+            if (event == 'q' || event == 'Q') {
+                break;
+            }
+            if (event == Tick) {
+                if (paused) {
+                    continue;
+                }
+                for (ProgressBar* bar : bars) {
+                    long double next = bar->value() + 1;
+                    bar->value(next > bar->valueMax() ? 0 : next);
+                }
+            } else {
+                root.raiseEvent(event);
+            }
+            root.paint();
         }
-        move(row, 0);
-        clrtoeol();
-        if (name != nullptr) {
-            mvprintw(row, 0, "0x%08X  %s", static_cast<unsigned>(code), name);
-        } else if (code >= 0x20 && code < 0x7F) {
-            mvprintw(row, 0, "0x%08X  '%c'", static_cast<unsigned>(code), code);
-        } else {
-            mvprintw(row, 0, "0x%08X", static_cast<unsigned>(code));
-        }
-        move(row + 1 < Session::screenHeight() ? row + 1 : 2, 0);
-        clrtoeol();
-        refresh();
-        ++row;
+
+        ticking = false;
+        ticker.join();
     }
 
     Session::stop();

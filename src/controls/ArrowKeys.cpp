@@ -1,6 +1,9 @@
+#include <cstring>
+
 #include "forms/Control.h"
 #include "forms/Page.h"
 #include "forms/Session.h"
+#include "forms/Tabs.h"
 
 namespace Vesk {
 namespace Forms {
@@ -14,6 +17,34 @@ bool listed(Page& page, Control* control) {
         }
     }
     return false;
+}
+
+// When `page` is shown by a tab set, keys reach it only while that tab set is
+// the active control of the page around it: make it so, all the way up, so
+// that the keys follow the focus the arrow key has just moved.
+void activateOuterSets(Page* page) {
+    for (;;) {
+        Region* up = page->parent();
+        if (up == nullptr || std::strncmp(up->tag, "Vqrm1Tabs", sizeof(up->tag)) != 0) {
+            return;
+        }
+        Tabs* set = static_cast<Tabs*>(static_cast<Control*>(up));
+        if (set->activeTab() != page) {
+            return;
+        }
+        Control* outer = set->page();
+        if (outer == nullptr || !listed(*static_cast<Page*>(outer), set)) {
+            return;
+        }
+        page = static_cast<Page*>(outer);
+        Control* previous = page->activeControl();
+        if (previous != set) {
+            if (previous != nullptr) {
+                previous->focus(false);
+            }
+            page->activeControl(set);
+        }
+    }
 }
 
 // Moves the focus to the nearest control in `direction` on the screen map.
@@ -32,6 +63,7 @@ int moveFocus(void* subject, const char* direction) {
     }
     control->focus(false);
     static_cast<Page*>(home)->activeControl(neighbour);
+    activateOuterSets(static_cast<Page*>(home));
     return 1;
 }
 

@@ -7,6 +7,7 @@
 #include "forms/Container.h"
 #include "forms/Page.h"
 #include "forms/Session.h"
+#include "forms/Tabs.h"
 #include "vesk/Event.h"
 #include "vesk/Format.h"
 
@@ -55,6 +56,10 @@ Control::~Control() {
 void Control::leave(Control* holder) {
     if (tagged(holder->tag, "Vqrm1Contnr") || tagged(holder->tag, "Vqrm1Page")) {
         static_cast<Container*>(holder)->forgetChild(this);
+    } else if (Tabs::is(*holder)) {
+        // Only pages are attached to tab sets; ~Page leaves them while
+        // this is still a whole page.
+        static_cast<Tabs*>(holder)->forgetPage(static_cast<Page*>(this));
     }
     holders.erase(std::remove(holders.begin(), holders.end(), holder), holders.end());
 }

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "forms/Session.h"
+#include "forms/Tabs.h"
 #include "vesk/ConsoleTitle.h"
 #include "vesk/Event.h"
 #include "vesk/Format.h"
@@ -31,6 +32,12 @@ Page::Page(void* window) : screen(window) {
 }
 
 Page::~Page() {
+    // Tab sets list this page as a Page: they let go while it still is one.
+    auto isSet = [](Control* holder) { return Tabs::is(*holder); };
+    for (auto set = std::find_if(holders.begin(), holders.end(), isSet); set != holders.end();
+         set = std::find_if(holders.begin(), holders.end(), isSet)) {
+        leave(*set);
+    }
     for (Control* member : controls) {
         member->memberships.erase(
             std::remove(member->memberships.begin(), member->memberships.end(), this),
@@ -127,6 +134,11 @@ int Page::raiseEvent(int event) {
         if (current->Control::raiseEvent(event) != 0) {
             return 1;
         }
+    } else if (current != nullptr && Tabs::is(*current)) {
+        // Keys the tab set leaves alone belong to the page it shows.
+        Page* shown = static_cast<Tabs*>(current)->activeTab();
+        Control* target = shown == nullptr ? nullptr : shown->activeControl();
+        return target == nullptr ? 0 : target->Control::raiseEvent(event);
     }
     if (event == Vesk::KeyTab) {
         navigateForward();

@@ -57,7 +57,9 @@ const bool forwarderInstalled = [] {
 
 }  // namespace
 
-int originalOutput() { return forwardTo.load(); }
+int originalOutput() {
+    return forwardTo.load();
+}
 
 PseudoTerminal::PseudoTerminal(int columns, int lines) : columns(columns), lines(lines) {
     (void)forwarderInstalled;
@@ -158,7 +160,9 @@ void PseudoTerminal::drain() {
     }
 }
 
-void PseudoTerminal::type(const std::string& bytes) { writeAll(master, bytes); }
+void PseudoTerminal::type(const std::string& bytes) {
+    writeAll(master, bytes);
+}
 
 void PseudoTerminal::resize(int newColumns, int newLines) {
     winsize size{};
@@ -191,10 +195,16 @@ std::string PseudoTerminal::text(int row, int column, int count) {
     return result;
 }
 
-int PseudoTerminal::cursorRow() { return getcury(stdscr); }
-int PseudoTerminal::cursorColumn() { return getcurx(stdscr); }
+int PseudoTerminal::cursorRow() {
+    return getcury(stdscr);
+}
+int PseudoTerminal::cursorColumn() {
+    return getcurx(stdscr);
+}
 
-std::size_t PseudoTerminal::bytesWritten() { return written.load(); }
+std::size_t PseudoTerminal::bytesWritten() {
+    return written.load();
+}
 
 std::string PseudoTerminal::output() {
     std::lock_guard<std::mutex> lock(outputLock);

@@ -57,7 +57,6 @@ protected:
     // Waits (up to `timeoutMs`) until the screen output contains `needle`.
     bool waitForOutput(const std::string& needle, int timeoutMs = 2000);
 
-
     // The terminal's modes as `stty -g` would show them.
     std::string terminalModes();
 
