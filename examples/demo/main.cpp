@@ -168,7 +168,7 @@ int main() {
             bars[i]->precision(1);
             progress.attachChild(bars[i]);
         }
-        bars[3]->text("working...");
+        delete bars[3]->text("working...");  // text() hands back a copy to delete
         Button* pause = makeButton(owned, progress, "Pause", 13, 3, 12, pauseBars);
 
         makeLabel(owned, about, "A small, dependable forms layer over curses.", 2, 3, 70);
