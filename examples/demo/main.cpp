@@ -4,7 +4,8 @@
 //
 // Keys: Tab / Shift-Tab and the arrow keys move the focus, Page Down / Page Up
 // switch the pages, Enter clicks the focused button, q quits. The session log
-// is written to VeskForms.log.
+// is written to VeskForms.log. The form is drawn again when the terminal
+// changes size.
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -176,15 +177,16 @@ int main() {
         makeLabel(owned, about, "painted with colour pairs and line-drawing borders.", 5, 3, 70);
         makeLabel(owned, about, "Every session is logged to VeskForms.log.", 7, 3, 70, BrightBlack);
 
-        Button* quitButton = makeButton(owned, root, "Quit", 22, 33, 12, quit);
-        status = makeLabel(owned, root, "Ready.", 24, 2, 76, BrightCyan);
+        // The Quit button and the status line keep to the bottom of the screen.
+        const int lines = Session::screenHeight();
+        Button* quitButton = makeButton(owned, root, "Quit", lines - 3, 33, 12, quit);
+        status = makeLabel(owned, root, "Ready.", lines - 1, 2, 76, BrightCyan);
 
         // The tab set is the root's active control: keys it does not handle
         // itself go to the active control of the page it shows.
         root.activeControl(&tabs);
         buttons.activeControl(hello);
         progress.activeControl(pause);
-        (void)quitButton;
 
         // The host loop wakes for keys and for the ticker's events alike.
         std::atomic<bool> ticking{true};
@@ -201,7 +203,12 @@ int main() {
             if (event == 'q' || event == 'Q') {
                 break;
             }
-            if (event == Tick) {
+            if (event == Vesk::KeyResize) {
+                // The screen comes back blank at its new size; the root page
+                // takes that size as it paints.
+                quitButton->position(Session::screenHeight() - 3, 33);
+                status->position(Session::screenHeight() - 1, 2);
+            } else if (event == Tick) {
                 if (paused) {
                     continue;
                 }

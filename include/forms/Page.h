@@ -16,7 +16,9 @@ namespace Forms {
 class Page : public Container {
 public:
     // A null window stands for the whole standard screen, whose size the
-    // page takes.
+    // page takes, and takes again at each paint after the screen changed
+    // size, unless the host has given the page a size of its own or the page
+    // belongs to a tab set.
     explicit Page(void* window = nullptr);
     ~Page();
 
@@ -64,6 +66,9 @@ private:
     int active = -1;  // index into controls, -1 when unset
     void* screen;
     Point cursorCell;
+    // The size last taken from the standard screen.
+    int screenColumns = 0;
+    int screenLines = 0;
 };
 
 }  // namespace Forms

@@ -41,6 +41,9 @@ public:
     static bool setEvent(Vesk::Event event);
     // Blocks until an event is in the inbox. Throws
     // new std::runtime_error("Session not started!") without a session.
+    // Before it returns KeyResize, curses, screenWidth/screenHeight and an
+    // emptied screen map have the terminal's new size, and the screen is
+    // blank, to be painted again in full.
     static Vesk::Event getEvent();
 
     // Switch the colour pair of `foreground` on `background` (pair
@@ -58,7 +61,7 @@ public:
     // in `direction` ("left", "right", "up", "down"), or null.
     static Control* arrowNav(Control* control, const char* direction);
 
-    // Screen size read at the last start.
+    // Screen size read at the last start or KeyResize.
     static int screenWidth() { return width; }
     static int screenHeight() { return height; }
     static Logging logLevel() { return loglevel; }
@@ -69,6 +72,8 @@ private:
     // Clears the map cells of a control that is being destroyed.
     static void forgetControl(Control* control);
     static void workerLoop();
+    // Takes the terminal's new size on KeyResize (src/session/Resize.cpp).
+    static void resizeScreen();
     static int collectInbox(int, void*);
 
     static std::thread* worker;

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
@@ -64,12 +65,39 @@ struct Reader {
     bool inputBroken = false;  // fd 0 hit end of input or an error
 };
 
+// Requests are flags, so that any number of them is seen once and a wake-up
+// byte carries no meaning of its own. They live outside the reader, which a
+// signal handler must not create.
+std::atomic<bool> cancelRequested{false};
+std::atomic<bool> resizeRequested{false};
+// The write end of the reader's wake pipe once the reader exists, else -1.
+std::atomic<int> wakeWriter{-1};
+
 // Created on first use (thread-safely, as any function-local static) and
 // never destroyed, so a cancel from another static's destructor at exit still
 // writes to our own pipe.
 Reader& reader() {
-    static Reader* const instance = new Reader;
+    static Reader* const instance = [] {
+        Reader* created = new Reader;
+        wakeWriter.store(created->wake[1]);
+        return created;
+    }();
     return *instance;
+}
+
+// Async-signal-safe. Before the reader exists no read can be blocked, and the
+// first read looks at the flags before it waits.
+void wakeReader() {
+    const int fd = wakeWriter.load();
+    if (fd < 0) {
+        return;
+    }
+    const int saved = errno;
+    const std::uint8_t byte = 1;
+    // A full pipe already holds a wake-up, so EAGAIN loses nothing.
+    while (write(fd, &byte, 1) < 0 && errno == EINTR) {
+    }
+    errno = saved;
 }
 
 int pollTimeout(milliseconds limit) {
@@ -85,6 +113,12 @@ Event GetKeyboardInput() {
         Event event;
         if (decoder.next(event)) {
             return event;
+        }
+        if (cancelRequested.exchange(false)) {
+            return KeyboardCancelled;
+        }
+        if (resizeRequested.exchange(false)) {
+            return KeyResize;
         }
 
         // Only time spent waiting here counts as silence: bytes that queued up
@@ -113,7 +147,7 @@ Event GetKeyboardInput() {
             continue;
         }
         if ((fds[0].revents & POLLIN) != 0 && state.drainWake()) {
-            return KeyboardCancelled;
+            continue;  // the flags at the top of the loop say what it was for
         }
         if (count == 1) {
             continue;
@@ -138,10 +172,17 @@ Event GetKeyboardInput() {
 }
 
 void CancelKeyboardInput() {
-    const std::uint8_t byte = 1;
-    // A full pipe already holds a wake-up, so EAGAIN loses nothing.
-    while (write(reader().wake[1], &byte, 1) < 0 && errno == EINTR) {
-    }
+    cancelRequested.store(true);
+    wakeReader();
+}
+
+void NotifyResize() {
+    resizeRequested.store(true);
+    wakeReader();
+}
+
+void PrepareKeyboardInput() {
+    reader();
 }
 
 }  // namespace IO

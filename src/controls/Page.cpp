@@ -23,8 +23,8 @@ Page::Page(void* window) : screen(window) {
     if (window == nullptr) {
         // Without a session there is no standard screen to measure.
         if (stdscr != nullptr) {
-            width(getmaxx(stdscr));
-            height(getmaxy(stdscr));
+            screenColumns = width(getmaxx(stdscr));
+            screenLines = height(getmaxy(stdscr));
         }
         caption = Vesk::Console::GetTitle();
     }
@@ -210,6 +210,12 @@ void Page::navigateBackward() {
 
 int Page::painter(int, void* control) {
     Page* page = static_cast<Page*>(static_cast<Control*>(control));
+    // A page left at the screen's size follows the screen when it changes.
+    if (page->screen == nullptr && stdscr != nullptr && page->parent() == nullptr &&
+        page->width() == page->screenColumns && page->height() == page->screenLines) {
+        page->screenColumns = page->width(getmaxx(stdscr));
+        page->screenLines = page->height(getmaxy(stdscr));
+    }
     for (std::size_t i = 0; i < page->children.size(); ++i) {
         page->children[i]->paint();
     }

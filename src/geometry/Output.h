@@ -48,7 +48,29 @@ namespace __attribute__((visibility("hidden"))) detail {
         return {std::max(0LL, -column), std::min(count, columns - column)};
     }
 
-    // Writes the run whose cell i is cellAt(i).
+    inline void putCell(chtype cell) {
+        addch(cell);
+    }
+
+    inline void putCell(const cchar_t& cell) {
+        add_wch(&cell);
+    }
+
+    // A cell holding `character` in the standard screen's current attributes
+    // and colour pair, which setColors switched on with attron: add_wch takes
+    // them from the cell, not from the screen.
+    inline cchar_t wideCell(wchar_t character) {
+        attr_t attributes = 0;
+        short pair = 0;
+        attr_get(&attributes, &pair, nullptr);
+        const wchar_t text[] = {character, L'\0'};
+        cchar_t cell{};
+        setcchar(&cell, text, attributes, pair, nullptr);
+        return cell;
+    }
+
+    // Writes the run whose cell i is cellAt(i), a chtype or a one-column
+    // cchar_t.
     template <typename CellAt>
     void putRun(long long row, long long column, long long count, CellAt cellAt) {
         Span span = onScreen(row, column, count);
@@ -57,37 +79,19 @@ namespace __attribute__((visibility("hidden"))) detail {
         }
         move(static_cast<int>(row), static_cast<int>(column + span.first));
         for (long long i = span.first; i < span.last; ++i) {
-            addch(cellAt(i));
+            putCell(cellAt(i));
         }
     }
 
-    // Control bytes would move the cursor or take two cells; each byte of a text
-    // takes exactly one cell, so they are shown as this.
+    // Bytes that take no single cell of their own (control bytes, a character
+    // cut short, a byte of no character, a character too wide for the room
+    // left) are shown as this.
     constexpr char ControlStandIn = '?';
 
-    inline bool isControl(unsigned char byte) {
-        return byte < 0x20 || byte == 0x7F;
-    }
-
-    // Writes `count` bytes of `text` as plain characters, one cell each.
-    inline void putText(long long row, long long column, const char* text, long long count) {
-        Span span = onScreen(row, column, count);
-        if (span.first >= span.last) {
-            return;
-        }
-        const char* begin = text + span.first;
-        const char* end = text + span.last;
-        if (std::none_of(begin, end,
-                         [](char c) { return isControl(static_cast<unsigned char>(c)); })) {
-            mvaddnstr(static_cast<int>(row), static_cast<int>(column + span.first), begin,
-                      static_cast<int>(end - begin));
-            return;
-        }
-        putRun(row, column + span.first, end - begin, [begin](long long i) {
-            unsigned char byte = static_cast<unsigned char>(begin[i]);
-            return static_cast<chtype>(isControl(byte) ? ControlStandIn : byte);
-        });
-    }
+    // Writes the `count` bytes of `text` in at most `count` cells from column
+    // `column` on: each ASCII byte in a cell of its own, each whole UTF-8
+    // character in its cells when the screen takes UTF-8.
+    void putText(long long row, long long column, const char* text, long long count);
 
 }  // namespace detail
 }  // namespace Forms

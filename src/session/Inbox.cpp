@@ -2,6 +2,7 @@
 #include <stdexcept>
 
 #include "forms/Session.h"
+#include "session/Resize.h"
 #include "vesk/Keyboard.h"
 
 namespace Vesk {
@@ -19,7 +20,11 @@ Vesk::Event Session::getEvent() {
     if (worker == nullptr) {
         throw new std::runtime_error("Session not started!");
     }
-    return inbox.pop();
+    Vesk::Event event = inbox.pop();
+    if (event == Vesk::KeyResize) {
+        resizeScreen();
+    }
+    return event;
 }
 
 void Session::workerLoop() {
@@ -31,6 +36,9 @@ void Session::workerLoop() {
         Vesk::Event event = Vesk::IO::GetKeyboardInput();
         if (event == Vesk::IO::KeyboardCancelled) {
             return;
+        }
+        if (event == Vesk::KeyResize && !Resize::admit()) {
+            continue;
         }
         inbox.push(std::move(event));
     }

@@ -7,6 +7,9 @@
 #include <new>
 #include <stdexcept>
 
+#include "session/Locale.h"
+#include "session/Resize.h"
+#include "session/TerminalGuard.h"
 #include "vesk/Format.h"
 #include "vesk/Keyboard.h"
 
@@ -40,6 +43,8 @@ bool Session::start(Logging level) {
         return false;
     }
     loglevel = level;
+    // From here on the reader can be woken from a signal handler.
+    Vesk::IO::PrepareKeyboardInput();
 
     // Each step that succeeds pushes its undo; a failure runs them backwards
     // so the host gets the process and the terminal back as they were.
@@ -47,7 +52,16 @@ bool Session::start(Logging level) {
         bool log = false;
         bool worker = false;
         bool collector = false;
+        bool resize = false;
+        bool locale = false;
+        bool guard = false;
         ~Undo() {
+            if (guard) {
+                TerminalGuard::uninstall();
+            }
+            if (resize) {
+                Resize::restoreHandler();
+            }
             if (collector) {
                 Session::collector->enabled(false);
                 delete Session::collector;
@@ -63,8 +77,15 @@ bool Session::start(Logging level) {
                 delete static_cast<std::ofstream*>(Session::logfile);
                 Session::logfile = nullptr;
             }
+            if (locale) {
+                detail::restoreCharacterType();
+            }
         }
     } undo;
+
+    // Before any thread of the session runs: setlocale is not thread-safe.
+    detail::adoptCharacterType();
+    undo.locale = true;
 
     if (level != None) {
         logfile = new std::ofstream("VeskForms.log", std::ios::out | std::ios::trunc);
@@ -81,6 +102,11 @@ bool Session::start(Logging level) {
     collector->tick(collectInbox);
     collector->enabled(true);
 
+    // Before newterm, which takes SIGWINCH for itself when it finds no handler.
+    undo.resize = Resize::installHandler();
+    // Also before newterm, which puts in handlers of its own for some of the
+    // signals the guard takes.
+    TerminalGuard::saveHostState();
     screen = newterm(nullptr, stdout, stdin);
     if (screen == nullptr) {
         throw new std::runtime_error("Cannot initialize terminal!");
@@ -92,6 +118,8 @@ bool Session::start(Logging level) {
     // The keyboard is read by the worker, not by curses; without this, curses
     // would peek at standard input during refresh and cut updates short.
     typeahead(-1);
+    TerminalGuard::install();
+    undo.guard = true;
 
     if (has_colors()) {
         start_color();
@@ -126,7 +154,9 @@ bool Session::start(Logging level) {
     log("(curses) 256 color pairs initalized", Verbose);
     log("-----", Basic);
 
-    undo.log = undo.worker = undo.collector = false;
+    undo.resize = false;
+    undo.guard = false;
+    undo.log = undo.worker = undo.collector = undo.locale = false;
     return true;
 }
 
@@ -138,6 +168,8 @@ bool Session::stop() {
     endwin();
     delscreen(screen);
     screen = nullptr;
+    TerminalGuard::uninstall();
+    Resize::restoreHandler();
     log("(curses) Screen uninitialized", Verbose);
 
     delete[] map;
@@ -164,6 +196,7 @@ bool Session::stop() {
         delete stream;
         logfile = nullptr;
     }
+    detail::restoreCharacterType();
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "geometry/Output.h"
+#include "session/Locale.h"
 #include "vesk/Event.h"
 #include "vesk/Format.h"
 
@@ -17,9 +18,17 @@ namespace Forms {
 
 namespace {
 
-// The character of every cell of the bar, filled or empty.
-chtype blockGlyph() {
-    return ACS_BLOCK;
+// Writes `count` cells of the bar, filled or empty, from screen column
+// `column` on, in the current colours: the full block (U+2588) where the
+// screen takes UTF-8, else the terminal's own block, which curses shows as
+// '#' where the terminal has none.
+void putBlocks(long long row, long long column, long long count) {
+    if (detail::unicodeScreen()) {
+        const cchar_t block = detail::wideCell(L'\u2588');
+        detail::putRun(row, column, count, [&block](long long) -> const cchar_t& { return block; });
+    } else {
+        detail::putRun(row, column, count, [](long long) { return ACS_BLOCK; });
+    }
 }
 
 // More decimals than this show nothing a long double holds, and an unbounded
@@ -149,15 +158,13 @@ int ProgressBar::painter(int, void* control) {
     lastRow = std::min(lastRow, static_cast<long long>(getmaxy(stdscr)) - 1 - top);
 
     const long long filled = filledCells(width, bar->current, bar->maximum);
-    const chtype block = blockGlyph();
     // Columns from..to (inclusive) of one row in the foreground colour.
     auto run = [&](long long row, long long from, long long to, Color foreground) {
         if (from > to) {
             return;
         }
         detail::ColorScope colors(foreground, Black, false);
-        detail::putRun(row, location->column + from, to - from + 1,
-                       [block](long long) { return block; });
+        putBlocks(row, location->column + from, to - from + 1);
     };
     for (long long i = firstRow; i <= lastRow; ++i) {
         run(top + i, firstColumn, std::min(lastColumn, filled - 1), bar->borderColor());

@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -121,4 +122,39 @@ TEST_F(DemoInTmux, ShowsTheFormAndFollowsTheKeys) {
     contents << log.rdbuf();
     EXPECT_TRUE(contains(contents.str(), "\tClick, text: \"Say hello\"")) << contents.str();
     EXPECT_TRUE(contains(contents.str(), "] Session stopped\n")) << contents.str();
+}
+
+TEST_F(DemoInTmux, DrawsTheFormAgainAtTheNewSize) {
+    ASSERT_TRUE(contains(waitFor("Say hello"), "Say hello"));
+    ASSERT_EQ(0, tmux("resize-window -t 0 -x 100 -y 30"));
+
+    // The Quit button and the status line move down with the bottom edge,
+    // and nothing of the old layout stays behind.
+    std::vector<std::string> lines;
+    for (int i = 0; i < 100; ++i) {
+        lines.clear();
+        std::istringstream shown(screen());
+        for (std::string line; std::getline(shown, line);) {
+            lines.push_back(line);
+        }
+        if (lines.size() == 30 && contains(lines[27], "Quit")) {
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    ASSERT_EQ(30u, lines.size());
+    std::string all;
+    for (const std::string& line : lines) {
+        all += line + "\n";
+    }
+    EXPECT_TRUE(contains(lines[27], "Quit")) << all;
+    EXPECT_TRUE(contains(lines[29], "Ready.")) << all;
+    EXPECT_EQ(all.find("Quit"), all.rfind("Quit")) << all;
+    EXPECT_EQ(all.find("Ready."), all.rfind("Ready.")) << all;
+    EXPECT_TRUE(contains(all, "Say hello")) << all;
+    EXPECT_TRUE(contains(all, " Buttons  Progress  About")) << all;
+
+    // The form still follows the keys.
+    keys("Enter");
+    EXPECT_TRUE(contains(waitFor("Hello from the \"Say hello\" button!"), "button!"));
 }

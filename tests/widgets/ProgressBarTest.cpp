@@ -8,6 +8,7 @@
 
 #include "forms/ProgressBar.h"
 #include "geometry/PaintedScreen.h"
+#include "support/WideCells.h"
 
 using namespace Vesk::Forms;
 
@@ -23,12 +24,14 @@ std::string textOf(ProgressBar& bar) {
 class BarPaint : public VeskTest::PaintedScreen {
 protected:
     std::string cells(int row, int column, int count) {
-        const chtype mask = A_CHARTEXT | A_ALTCHARSET;
         std::string codes;
         for (int i = 0; i < count; ++i) {
-            VeskTest::Cell c = cell(row, column + i);
-            bool block = (c.raw & mask) == (ACS_BLOCK & mask);
-            codes += !block ? c.character : c.pair == 161 ? 'F' : c.pair == 241 ? 'e' : '?';
+            const short pair = VeskTest::wideCell(row, column + i).pair;
+            bool block = VeskTest::isBlock(row, column + i);
+            codes += !block        ? cell(row, column + i).character
+                     : pair == 161 ? 'F'
+                     : pair == 241 ? 'e'
+                                   : '?';
         }
         return codes;
     }

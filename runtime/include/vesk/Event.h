@@ -19,6 +19,8 @@ enum Event : std::int32_t {
     KeyNextPage = 0x00020152,
     KeyPreviousPage = 0x00020153,
     KeyBackTab = 0x0002015F,
+    // The terminal changed size (or must be drawn again in full).
+    KeyResize = 0x0002019A,
 };
 
 // Offset added to an ncurses key code to form its event code.

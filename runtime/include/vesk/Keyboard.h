@@ -9,9 +9,9 @@ namespace IO {
 constexpr Event KeyboardCancelled = static_cast<Event>(-1);
 
 // Blocks until a key arrives on standard input (fd 0) and returns its event
-// code. Reads the file descriptor directly, never through curses, so it can
-// run on a thread of its own while another thread draws. One reader at a
-// time.
+// code, or until it is cancelled or told of a resize (below). Reads the file
+// descriptor directly, never through curses, so it can run on a thread of
+// its own while another thread draws. One reader at a time.
 //
 // A lone ESC is told from the start of a sequence by waiting the escape
 // delay: ESCDELAY milliseconds from the environment as read on first use,
@@ -22,8 +22,18 @@ Event GetKeyboardInput();
 
 // Wakes a blocked GetKeyboardInput, which then returns KeyboardCancelled.
 // When no read is blocked, the next call returns KeyboardCancelled at once.
-// Safe from any thread.
+// Safe from any thread and from a signal handler.
 void CancelKeyboardInput();
+
+// Records that the terminal changed size and wakes a blocked
+// GetKeyboardInput, which then returns KeyResize; any number of
+// notifications before that return give one KeyResize. Safe from any thread
+// and from a signal handler (it only sets a flag and writes to a pipe).
+void NotifyResize();
+
+// Creates the reader's state (its wake pipe, the escape delay) now instead
+// of at the first read, so that later calls find it ready.
+void PrepareKeyboardInput();
 
 }  // namespace IO
 }  // namespace Vesk
