@@ -31,10 +31,10 @@ bench:
 test-asan:
 	$(MAKE) test BUILD=build-asan CMAKE_ARGS="-DVESK_FORMS_SANITIZE=address,undefined"
 
-# ThreadSanitizer over the threaded parts: queue, log, session, timer, reader.
+# ThreadSanitizer over the whole suite (the threaded parts are the queue, log,
+# session, timer, keyboard reader, resize and signal handling).
 test-tsan:
-	$(MAKE) build BUILD=build-tsan CMAKE_ARGS="-DVESK_FORMS_SANITIZE=thread"
-	ctest --test-dir build-tsan --output-on-failure -j $(JOBS) -R 'Queue|Log|Session|Timer|Keyboard'
+	$(MAKE) test BUILD=build-tsan CMAKE_ARGS="-DVESK_FORMS_SANITIZE=thread"
 
 # Runs the key-decoder fuzzer (clang) for FUZZ_SECONDS. New inputs go to
 # build-fuzz/work-corpus; fuzz/corpus is only read (merge by hand to keep it small).
