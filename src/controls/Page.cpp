@@ -208,8 +208,28 @@ void Page::navigateBackward() {
     active = reached;
 }
 
+namespace {
+
+// Pages being painted on this (the host's) thread. A page shown inside
+// another page's paint leaves the cursor and the refresh to the outermost
+// one, so each paint updates the terminal once and the cursor does not jump.
+int paintDepth = 0;
+
+class PaintNesting {
+public:
+    PaintNesting() { ++paintDepth; }
+    ~PaintNesting() { --paintDepth; }
+    PaintNesting(const PaintNesting&) = delete;
+    PaintNesting& operator=(const PaintNesting&) = delete;
+
+    bool outermost() { return paintDepth == 1; }
+};
+
+}  // namespace
+
 int Page::painter(int, void* control) {
     Page* page = static_cast<Page*>(static_cast<Control*>(control));
+    PaintNesting nesting;
     // A page left at the screen's size follows the screen when it changes.
     if (page->screen == nullptr && stdscr != nullptr && page->parent() == nullptr &&
         page->width() == page->screenColumns && page->height() == page->screenLines) {
@@ -219,7 +239,7 @@ int Page::painter(int, void* control) {
     for (std::size_t i = 0; i < page->children.size(); ++i) {
         page->children[i]->paint();
     }
-    if (stdscr != nullptr) {
+    if (stdscr != nullptr && nesting.outermost()) {
         move(page->cursorCell.row, page->cursorCell.column);
         refresh();
     }

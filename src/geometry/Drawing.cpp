@@ -116,7 +116,7 @@ bool Region::drawRectangle(Point* point, int width, int height, Color foreground
     for (long long i = from; i < to; ++i) {
         long long row = originRow + (i - firstRow);
         if (border != SingleLine) {
-            detail::putRun(row, originColumn, count, [](long long) { return chtype(' '); });
+            detail::putRepeated(row, originColumn, count, chtype(' '));
             continue;
         }
         chtype left = ACS_VLINE;
@@ -131,11 +131,20 @@ bool Region::drawRectangle(Point* point, int width, int height, Color foreground
             fill = ACS_HLINE;
             right = ACS_LRCORNER;
         }
+        // Border column j sits at screen column originColumn + j - firstColumn;
+        // the edges are single cells, the fill between them one run.
         long long last = width + 1LL;
-        detail::putRun(row, originColumn, count, [=](long long k) {
-            long long j = k + firstColumn;
-            return j == 0 ? left : j == last ? right : fill;
-        });
+        long long end = firstColumn + count;
+        if (firstColumn == 0 && count > 0) {
+            detail::putRun(row, originColumn, 1, [=](long long) { return left; });
+        }
+        long long fillFrom = std::max(1LL, firstColumn);
+        long long fillTo = std::min(last, end);
+        detail::putRepeated(row, originColumn + fillFrom - firstColumn, fillTo - fillFrom, fill);
+        if (last >= firstColumn && last < end) {
+            detail::putRun(row, originColumn + last - firstColumn, 1,
+                           [=](long long) { return right; });
+        }
     }
     return true;
 }

@@ -83,6 +83,41 @@ namespace __attribute__((visibility("hidden"))) detail {
         }
     }
 
+    // Leaves the cursor where writing a run cell by cell up to screen column
+    // `end` (exclusive) would: after its last cell, on the next line's first
+    // cell past the right edge, on the last cell in the bottom right corner.
+    inline void moveAfterRun(long long row, long long end) {
+        if (end < getmaxx(stdscr)) {
+            move(static_cast<int>(row), static_cast<int>(end));
+        } else if (row + 1 < getmaxy(stdscr)) {
+            move(static_cast<int>(row + 1), 0);
+        } else {
+            move(static_cast<int>(row), static_cast<int>(end - 1));
+        }
+    }
+
+    inline void putLine(int row, int column, chtype cell, int count) {
+        mvhline(row, column, cell, count);
+    }
+
+    inline void putLine(int row, int column, const cchar_t& cell, int count) {
+        mvhline_set(row, column, &cell, count);
+    }
+
+    // Writes `count` cells alike, a chtype or a one-column cchar_t, with one
+    // curses call instead of one per cell: the same cells and cursor as
+    // putRun.
+    template <typename Cell>
+    void putRepeated(long long row, long long column, long long count, const Cell& cell) {
+        Span span = onScreen(row, column, count);
+        if (span.first >= span.last) {
+            return;
+        }
+        putLine(static_cast<int>(row), static_cast<int>(column + span.first), cell,
+                static_cast<int>(span.last - span.first));
+        moveAfterRun(row, column + span.last);
+    }
+
     // Bytes that take no single cell of their own (control bytes, a character
     // cut short, a byte of no character, a character too wide for the room
     // left) are shown as this.

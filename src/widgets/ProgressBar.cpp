@@ -24,10 +24,9 @@ namespace {
 // '#' where the terminal has none.
 void putBlocks(long long row, long long column, long long count) {
     if (detail::unicodeScreen()) {
-        const cchar_t block = detail::wideCell(L'\u2588');
-        detail::putRun(row, column, count, [&block](long long) -> const cchar_t& { return block; });
+        detail::putRepeated(row, column, count, detail::wideCell(L'\u2588'));
     } else {
-        detail::putRun(row, column, count, [](long long) { return ACS_BLOCK; });
+        detail::putRepeated(row, column, count, ACS_BLOCK);
     }
 }
 
