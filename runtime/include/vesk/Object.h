@@ -9,13 +9,13 @@ namespace Vesk {
 // constructor overwrites both after its base constructor has run, so a
 // finished object carries those of its most-derived class.
 class Object {
-  public:
+public:
     Object();
 
     char tag[12];
     std::int32_t size;
 
-  protected:
+protected:
     // Copies `name` into `tag`, cut to 11 characters and NUL-terminated; a
     // null name leaves the tag empty.
     void stamp(const char* name, std::int32_t bytes);

@@ -16,7 +16,7 @@ namespace Threading {
 //
 // The timer must not be destroyed from inside its own callback.
 class Timer {
-  public:
+public:
     using Callback = int (*)(int, void*);
 
     Timer();
@@ -40,7 +40,7 @@ class Timer {
     // the callback stops further ticks without waiting for itself.
     bool enabled(bool on);
 
-  private:
+private:
     using Clock = std::chrono::steady_clock;
 
     void run();
