@@ -24,10 +24,8 @@ TEST_F(ArrowKeys, MoveTheFocusToTheMappedNeighbourOnlyWhenItsPageListsIt) {
     Page page, other;
     Container box;
     Probe a, b, below, stray, unlisted, elsewhere;
-    page.attachChild(&box);
-    box.attachChild(&a);
-    box.attachChild(&b);
-    page.attachChild(&below);
+    attach(page, {&box, &below});
+    attach(box, {&a, &b});
     box.position(1, 0);
     map(&a, 2, 5, 3, 10);  // rows 3 to 5 on the screen
     map(&b, 2, 40, 1, 4);

@@ -11,28 +11,26 @@ using namespace ControlsTest;
 using PageImport = VeskTest::PseudoTerminal;  // for its private working directory
 
 TEST_F(PageImport, ReportsWhetherTheFileOpensAndTouchesNothing) {
-    std::ofstream("form.dat", std::ios::binary) << std::string("\0\x01 payload", 10);
+    const std::string payload("\0\x01 payload", 10);
+    std::ofstream("form.dat", std::ios::binary) << payload;
     std::ofstream("empty.dat");
     const timeval past[2] = {{1000000000, 0}, {1000000000, 0}};
     ASSERT_EQ(0, utimes("form.dat", past));
-
     Page page;
     Probe child;
     page.attachChild(&child);
     page.activeControl(&child);
-    struct Case {
-        const char* path;
-        bool opens;
-    } cases[] = {{"form.dat", true}, {"empty.dat", true}, {"missing.dat", false}, {"", false}};
-    for (const Case& test : cases) {
-        EXPECT_EQ(test.opens, page.import(test.path)) << test.path;
-        EXPECT_EQ(1, page.count());
-        EXPECT_EQ(1, page.controlCount());
-        EXPECT_EQ(&child, page.activeControl());
+    for (const auto& [path, opens] : {std::pair<const char*, bool>{"form.dat", true},
+                                      {"empty.dat", true},
+                                      {"missing.dat", false},
+                                      {"", false}}) {
+        EXPECT_EQ(opens, page.import(path)) << path;
+        EXPECT_EQ((List{&child, &child}), (List{page.control(0), page.activeControl()}));
+        EXPECT_EQ(std::make_pair(1, 1), std::make_pair(page.count(), page.controlCount()));
     }
     struct stat info {};
     ASSERT_EQ(0, stat("form.dat", &info));
     EXPECT_EQ(1000000000, info.st_mtime);
-    EXPECT_EQ(std::string("\0\x01 payload", 10), readFile("form.dat"));
+    EXPECT_EQ(payload, readFile("form.dat"));
     EXPECT_FALSE(fileExists("missing.dat"));
 }

@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "controls/Probes.h"
-#include "vesk/Event.h"
 
 namespace {
 
@@ -14,9 +13,9 @@ using Cell = std::pair<int, int>;
 
 // What a control painted after the tab set finds: whether the paint so far is
 // still waiting for its refresh, and where the terminal's cursor is.
-inline bool pending = false;
-inline Cell terminalCursor;
-inline int throwsLeft = 0;
+bool pending = false;
+Cell terminalCursor;
+int throwsLeft = 0;
 
 Cell cursorOf(WINDOW* window) {
     return {getcury(window), getcurx(window)};
@@ -24,35 +23,22 @@ Cell cursorOf(WINDOW* window) {
 
 TEST_F(NestedPaint, OnlyTheOutermostPagePlacesTheCursorAndRefreshes) {
     ASSERT_TRUE(Session::start(Session::None));
-    Page root;
-    Page shown;
+    Page root, shown;
     Tabs tabs;
-    Probe after;
-    Probe thrower;
-    tabs.position(2, 0);
-    tabs.width(40);
-    tabs.height(10);
-    root.attachChild(&tabs);
-    shown.title("Shown");
+    Probe after, thrower;
+    place(tabs, 2, 0, 40, 10);
+    attach(root, {&tabs, &after});
     tabs.attachTab(&shown);
-    root.attachChild(&after);
     shown.attachChild(&thrower);
     after.attachHandler(
-        Vesk::UpdateView, +[](int, void*) {
+        Paint, +[](int, void*) {
             pending = is_wintouched(stdscr);
             terminalCursor = cursorOf(curscr);
             return 1;
         });
     thrower.attachHandler(
-        Vesk::UpdateView, +[](int, void*) {
-            if (throwsLeft > 0) {
-                --throwsLeft;
-                throw 1;
-            }
-            return 1;
-        });
-    Point rootCell(1, 5);
-    Point shownCell(8, 30);
+        Paint, +[](int, void*) { return throwsLeft-- > 0 ? throw 1 : 1; });
+    Point rootCell(1, 5), shownCell(8, 30);
     delete root.cursor(rootCell);
     delete shown.cursor(shownCell);
 
@@ -72,8 +58,7 @@ TEST_F(NestedPaint, OnlyTheOutermostPagePlacesTheCursorAndRefreshes) {
 
     // Painted by itself, the shown page (directly or through its tab set)
     // places its own cursor and refreshes.
-    for (Control* painted : {static_cast<Control*>(&tabs), static_cast<Control*>(&shown)}) {
-        delete root.cursor(rootCell);
+    for (Control* painted : List{&tabs, &shown}) {
         root.paint();
         mvaddch(0, 0, 'x');
         EXPECT_TRUE(painted->paint());

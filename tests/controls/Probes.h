@@ -1,6 +1,9 @@
 #pragma once
 
-#include <cstring>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,8 +18,9 @@ using namespace Vesk::Forms;
 using Calls = std::vector<std::pair<int, void*>>;
 using Lines = std::vector<std::string>;
 using List = std::vector<Control*>;
+constexpr int Paint = 0x00010000, Tab = 0x9, BackTab = 0x0002015F, PageDown = 0x00020152,
+              PageUp = 0x00020153;
 
-// A plain control whose can-focus flag the test chooses.
 struct Probe : Control {
     explicit Probe(bool canFocus = true) { focusable = canFocus; }
 };
@@ -29,8 +33,16 @@ inline int record(int event, void* control) {
     return answer;
 }
 
-inline bool tagIs(Vesk::Object& object, const char* tag) {
-    return std::strncmp(object.tag, tag, sizeof object.tag) == 0;
+// The library throws its domain errors by pointer.
+template <typename Act>
+void expectDomainError(const char* message, Act act) {
+    try {
+        act();
+        ADD_FAILURE() << "nothing thrown";
+    } catch (std::domain_error* error) {
+        std::unique_ptr<std::domain_error> owned(error);
+        EXPECT_STREQ(message, error->what());
+    }
 }
 
 // Dispatch and navigation lines of the log, without the session's own.
@@ -43,6 +55,18 @@ inline Lines routingLines() {
         }
     }
     return lines;
+}
+
+inline void attach(Container& parent, const List& children) {
+    for (Control* child : children) {
+        parent.attachChild(child);
+    }
+}
+
+inline void place(Region& region, int row, int column, int width, int height) {
+    region.position(row, column);
+    region.width(width);
+    region.height(height);
 }
 
 inline List controlList(Page& page) {

@@ -18,19 +18,13 @@ namespace {
 
 using TerminalGlyphs = VeskTest::PseudoTerminal;
 
-std::string repeat(const std::string& piece, int times) {
-    std::string text;
-    for (int i = 0; i < times; ++i) {
-        text += piece;
-    }
-    return text;
-}
-
 const std::string FullBlock = "\xE2\x96\x88";
+const std::string FourBlocks = FullBlock + FullBlock + FullBlock + FullBlock;
+const std::string Line3 = "\xE2\x94\x80\xE2\x94\x80\xE2\x94\x80";
 const std::string DecLines = "\x1b(0";  // designate DEC line drawing as G0
 const std::string ShiftOut = "\x0e";    // switch to G1, which holds DEC line drawing
-const std::string UnicodeTop = "\xE2\x94\x8C" + repeat("\xE2\x94\x80", 3) + "\xE2\x94\x90";
-const std::string UnicodeBottom = "\xE2\x94\x94" + repeat("\xE2\x94\x80", 3) + "\xE2\x94\x98";
+const std::string UnicodeTop = "\xE2\x94\x8C" + Line3 + "\xE2\x94\x90";
+const std::string UnicodeBottom = "\xE2\x94\x94" + Line3 + "\xE2\x94\x98";
 
 // The bytes without the colour changes (ESC [ ... m) that curses puts
 // between the cells.
@@ -55,19 +49,17 @@ std::string withoutColors(const std::string& bytes) {
 // interior width 3: solid blocks wherever the terminal can show them, and
 // line-drawing characters, never letters, for the box.
 TEST_F(TerminalGlyphs, BlocksAndLinesReachTheTerminalAsTheTerminalShowsThem) {
-    const struct {
-        const char* term;
-        const char* locale;
-        std::string block, top, bottom;
-    } cases[] = {
-        {"xterm-256color", "C.UTF-8", repeat(FullBlock, 4), DecLines + "lqqqk", DecLines + "mqqqj"},
-        {"screen-256color", "C.UTF-8", repeat(FullBlock, 4), UnicodeTop, UnicodeBottom},
-        {"linux", "C.UTF-8", repeat(FullBlock, 4), UnicodeTop, UnicodeBottom},
+    // clang-format off
+    const struct { const char* term, *locale; std::string block, top, bottom; } cases[] = {
+        {"xterm-256color", "C.UTF-8", FourBlocks, DecLines + "lqqqk", DecLines + "mqqqj"},
+        {"screen-256color", "C.UTF-8", FourBlocks, UnicodeTop, UnicodeBottom},
+        {"linux", "C.UTF-8", FourBlocks, UnicodeTop, UnicodeBottom},
         // No block in xterm's alternate character set: curses' stand-in.
         {"xterm-256color", "C", "####", DecLines + "lqqqk", DecLines + "mqqqj"},
         {"screen-256color", "C", ShiftOut + "0000", ShiftOut + "lqqqk", ShiftOut + "mqqqj"},
         {"linux", "C", ShiftOut + "0000", ShiftOut + "lqqqk", ShiftOut + "mqqqj"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const std::string label = std::string(c.term) + " in " + c.locale;
         setenv("TERM", c.term, 1);
@@ -97,9 +89,9 @@ TEST_F(TerminalGlyphs, BlocksAndLinesReachTheTerminalAsTheTerminalShowsThem) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
             bytes = withoutColors(output());
         }
-        EXPECT_NE(std::string::npos, bytes.find(c.block)) << label;
-        EXPECT_NE(std::string::npos, bytes.find(c.top)) << label;
-        EXPECT_NE(std::string::npos, bytes.find(c.bottom)) << label;
+        for (const std::string& piece : {c.block, c.top, c.bottom}) {
+            EXPECT_NE(std::string::npos, bytes.find(piece)) << label;
+        }
         // Never a block of another shape, nor a block where none belongs.
         EXPECT_EQ(std::string::npos, bytes.find("\xE2\x96\xAE")) << label;
         EXPECT_EQ(c.block == "####", bytes.find('#') != std::string::npos) << label;

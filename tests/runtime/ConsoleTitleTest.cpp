@@ -25,40 +25,33 @@ std::string sendThrough(int target, int source, const std::string& title) {
     std::string bytes;
     pollfd ready{source, POLLIN, 0};
     char buffer[256];
-    ssize_t count = 0;
-    while (::poll(&ready, 1, 200) == 1 && (count = ::read(source, buffer, sizeof(buffer))) > 0) {
-        bytes.append(buffer, static_cast<std::size_t>(count));
+    for (ssize_t n;
+         ::poll(&ready, 1, 200) == 1 && (n = ::read(source, buffer, sizeof buffer)) > 0;) {
+        bytes.append(buffer, static_cast<std::size_t>(n));
     }
     return bytes;
 }
 
-}  // namespace
-
 // Needs a process where nothing set a title yet; CTest runs each test alone.
-TEST(ConsoleTitle, StartsEmptyAndReturnsWhatWasSet) {
+TEST(ConsoleTitle, StartsEmptyAndIsSentOnlyToATerminalWithControlsRemoved) {
     EXPECT_EQ(GetTitle(), "");
-    SetTitle("Inventory \xc3\xa9\n");
-    EXPECT_EQ(GetTitle(), "Inventory \xc3\xa9\n");
-}
-
-TEST(ConsoleTitle, SendsOnlyToATerminalWithControlsRemoved) {
-    int master = -1;
-    int slave = -1;
-    ASSERT_EQ(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+    int ends[2];  // master, slave
+    ASSERT_EQ(::openpty(&ends[0], &ends[1], nullptr, nullptr, nullptr), 0);
     termios raw{};
-    ::tcgetattr(slave, &raw);
+    ::tcgetattr(ends[1], &raw);
     ::cfmakeraw(&raw);
-    ::tcsetattr(slave, TCSANOW, &raw);
-    const std::string title = std::string("Caf\xc3\xa9\x1b]0;evil\x07 A\nB\x7f\x01\0!", 22);
-    EXPECT_EQ(sendThrough(slave, master, title), "\x1b]2;Caf\xc3\xa9]0;evil AB!\x07");
+    ::tcsetattr(ends[1], TCSANOW, &raw);
+    const std::string title("Caf\xc3\xa9\x1b]0;evil\x07 A\nB\x7f\x01\0!", 22);
+    EXPECT_EQ(sendThrough(ends[1], ends[0], title), "\x1b]2;Caf\xc3\xa9]0;evil AB!\x07");
     EXPECT_EQ(GetTitle(), title);
-    ::close(slave);
-    ::close(master);
+    ::close(ends[0]);
+    ::close(ends[1]);
 
-    int pipeEnds[2];
-    ASSERT_EQ(::pipe(pipeEnds), 0);
-    EXPECT_EQ(sendThrough(pipeEnds[1], pipeEnds[0], "Quiet"), "");
+    ASSERT_EQ(::pipe(ends), 0);
+    EXPECT_EQ(sendThrough(ends[1], ends[0], "Quiet"), "");
     EXPECT_EQ(GetTitle(), "Quiet");
-    ::close(pipeEnds[0]);
-    ::close(pipeEnds[1]);
+    ::close(ends[0]);
+    ::close(ends[1]);
 }
+
+}  // namespace

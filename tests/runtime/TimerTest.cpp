@@ -59,21 +59,13 @@ int countCall(int, void*) {
 
 }  // namespace
 
-TEST(Timer, StoresSettings) {
-    Timer timer;
-    EXPECT_EQ(timer.interval(250), 250u);
-    EXPECT_EQ(timer.interval(), 250u);
-    EXPECT_EQ(timer.interval(0), 1u);
-    EXPECT_TRUE(timer.tick(nullptr));
-    EXPECT_FALSE(timer.enabled());
-    EXPECT_TRUE(timer.enabled(true));  // ticks with nothing to call
-    EXPECT_TRUE(timer.enabled());
+TEST(Timer, TicksInOrderOnItsOwnThreadRestartingTheCountOnReenable) {
+    Timer bare;
+    EXPECT_EQ(bare.interval(0), 1u);
+    EXPECT_TRUE(bare.enabled(true));  // ticks with nothing to call
     std::this_thread::sleep_for(5ms);
-    EXPECT_FALSE(timer.enabled(false));
-    EXPECT_FALSE(timer.enabled());
-}
+    EXPECT_FALSE(bare.enabled(false));
 
-TEST(Timer, TicksInOrderOnItsOwnThreadAndRestartsCountOnReenable) {
     Probe probe(10);
     const auto start = Clock::now();
     probe.enabled(true);
@@ -86,39 +78,34 @@ TEST(Timer, TicksInOrderOnItsOwnThreadAndRestartsCountOnReenable) {
     ASSERT_TRUE(eventually([&] { return probe.lastTick >= 2; }));
     probe.enabled(false);
     EXPECT_TRUE(probe.inOrder);
+
+    // A new interval takes over the pending tick.
+    Probe slow(15000);
+    slow.enabled(true);
+    slow.interval(10);
+    EXPECT_TRUE(eventually([&] { return slow.calls >= 2; }));
 }
 
-TEST(Timer, DisableWaitsForRunningCallbackAndStopsTicks) {
-    Probe probe(5);
-    probe.work = 50ms;
-    probe.enabled(true);
-    ASSERT_TRUE(eventually([&] { return probe.inside.load(); }));
-    probe.enabled(false);
-    EXPECT_FALSE(probe.inside);
-    const int calls = probe.calls;
+TEST(Timer, DisableWaitsForTheCallbackAndWorksFromInsideIt) {
+    Probe busy(5);
+    busy.work = 50ms;
+    busy.enabled(true);
+    ASSERT_TRUE(eventually([&] { return busy.inside.load(); }));
+    busy.enabled(false);
+    EXPECT_FALSE(busy.inside);
+    const int calls = busy.calls;
+
+    Probe self(5);
+    self.stopAt = 2;
+    self.enabled(true);
+    ASSERT_TRUE(eventually([&] { return self.stoppedItself.load(); }));
+    EXPECT_FALSE(self.enabled());
     std::this_thread::sleep_for(60ms);
-    EXPECT_EQ(probe.calls, calls);
-}
-
-TEST(Timer, CallbackCanDisableItsOwnTimer) {
-    Probe probe(5);
-    probe.stopAt = 2;
-    probe.enabled(true);
-    ASSERT_TRUE(eventually([&] { return probe.stoppedItself.load(); }));
-    EXPECT_FALSE(probe.enabled());
-    std::this_thread::sleep_for(40ms);
-    EXPECT_EQ(probe.calls, 2);
-}
-
-TEST(Timer, NewIntervalTakesOverThePendingTick) {
-    Probe probe(15000);
-    probe.enabled(true);
-    probe.interval(10);
-    EXPECT_TRUE(eventually([&] { return probe.calls >= 2; }));
+    EXPECT_EQ(busy.calls, calls);
+    EXPECT_EQ(self.calls, 2);
 }
 
 TEST(Timer, DestructorReturnsPromptlyAndStopsCallbacks) {
-    plainCalls = 0;
     auto slow = std::make_unique<Timer>();
     slow->interval(15000);
     slow->tick(countCall);

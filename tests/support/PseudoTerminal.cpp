@@ -1,7 +1,6 @@
 #include "support/PseudoTerminal.h"
 
 #include <curses.h>
-#include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
 #include <sys/ioctl.h>
@@ -24,8 +23,7 @@ namespace {
 std::atomic<int> forwardTo{-1};
 
 void writeAll(int fd, const std::string& text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
+    for (std::size_t done = 0; done < text.size();) {
         ssize_t n = ::write(fd, text.data() + done, text.size() - done);
         if (n <= 0) {
             return;
@@ -34,19 +32,16 @@ void writeAll(int fd, const std::string& text) {
     }
 }
 
-// While standard output is the pseudo-terminal, the framework's failure
-// messages would vanish into it; this copies them to the real output.
+// Failure messages written while stdout is the pseudo-terminal would vanish.
 class FailureForwarder : public ::testing::EmptyTestEventListener {
     void OnTestPartResult(const ::testing::TestPartResult& result) override {
-        int fd = forwardTo.load();
-        if (fd < 0 || !result.failed()) {
-            return;
+        if (forwardTo.load() >= 0 && result.failed()) {
+            std::ostringstream message;
+            message << (result.file_name() ? result.file_name() : "?") << ':'
+                    << result.line_number() << ": Failure\n"
+                    << result.message() << '\n';
+            writeAll(forwardTo.load(), message.str());
         }
-        std::ostringstream message;
-        message << (result.file_name() ? result.file_name() : "?") << ':' << result.line_number()
-                << ": Failure\n"
-                << result.message() << '\n';
-        writeAll(fd, message.str());
     }
 };
 
@@ -55,25 +50,23 @@ const bool forwarderInstalled = [] {
     return true;
 }();
 
+winsize sizeOf(int columns, int lines) {
+    winsize size{};
+    size.ws_col = static_cast<unsigned short>(columns);
+    size.ws_row = static_cast<unsigned short>(lines);
+    return size;
+}
+
 }  // namespace
 
 int originalOutput() {
     return forwardTo.load();
 }
 
-PseudoTerminal::PseudoTerminal(int columns, int lines) : columns(columns), lines(lines) {
-    (void)forwarderInstalled;
-}
-
-PseudoTerminal::~PseudoTerminal() = default;
-
 void PseudoTerminal::SetUp() {
-    winsize size{};
-    size.ws_col = static_cast<unsigned short>(columns);
-    size.ws_row = static_cast<unsigned short>(lines);
+    (void)forwarderInstalled;
+    winsize size = sizeOf(columns, lines);
     ASSERT_EQ(0, openpty(&master, &slave, nullptr, nullptr, &size));
-    ASSERT_EQ(0, pipe2(stopPipe, O_CLOEXEC));
-
     char buffer[] = "/tmp/vesk-test-XXXXXX";
     ASSERT_NE(nullptr, mkdtemp(buffer));
     directory = buffer;
@@ -91,7 +84,23 @@ void PseudoTerminal::SetUp() {
     dup2(slave, 1);
     forwardTo.store(savedOutput);
 
-    drainer = std::thread([this] { drain(); });
+    drainer = std::thread([this] {
+        char chunk[4096];
+        while (!stopping) {
+            pollfd ready{master, POLLIN, 0};
+            ssize_t n = poll(&ready, 1, 10) == 1 && (ready.revents & POLLIN)
+                            ? ::read(master, chunk, sizeof chunk)
+                            : 0;
+            if (n > 0) {
+                written += static_cast<std::size_t>(n);
+                std::lock_guard<std::mutex> lock(outputLock);
+                captured.append(chunk, static_cast<std::size_t>(n));
+            } else if (ready.revents & (POLLHUP | POLLERR)) {
+                // No writer on the slave side for the moment; don't spin.
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+        }
+    });
 }
 
 void PseudoTerminal::TearDown() {
@@ -100,22 +109,18 @@ void PseudoTerminal::TearDown() {
     }
     std::fflush(stdout);
     forwardTo.store(-1);
-    if (savedInput >= 0) {
-        dup2(savedInput, 0);
-        close(savedInput);
-        savedInput = -1;
+    for (auto [saved, fd] : {std::pair{&savedInput, 0}, std::pair{&savedOutput, 1}}) {
+        if (*saved >= 0) {
+            dup2(*saved, fd);
+            close(*saved);
+            *saved = -1;
+        }
     }
-    if (savedOutput >= 0) {
-        dup2(savedOutput, 1);
-        close(savedOutput);
-        savedOutput = -1;
-    }
+    stopping = true;
     if (drainer.joinable()) {
-        char byte = 0;
-        (void)!::write(stopPipe[1], &byte, 1);
         drainer.join();
     }
-    for (int* fd : {&stopPipe[0], &stopPipe[1], &slave, &master}) {
+    for (int* fd : {&slave, &master}) {
         if (*fd >= 0) {
             close(*fd);
             *fd = -1;
@@ -128,63 +133,22 @@ void PseudoTerminal::TearDown() {
     }
 }
 
-void PseudoTerminal::drain() {
-    char buffer[4096];
-    for (;;) {
-        pollfd fds[2] = {{master, POLLIN, 0}, {stopPipe[0], POLLIN, 0}};
-        if (poll(fds, 2, -1) < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return;
-        }
-        if (fds[0].revents & POLLIN) {
-            ssize_t n = ::read(master, buffer, sizeof buffer);
-            if (n > 0) {
-                written += static_cast<std::size_t>(n);
-                std::lock_guard<std::mutex> lock(outputLock);
-                captured.append(buffer, static_cast<std::size_t>(n));
-                continue;
-            }
-        }
-        if (fds[1].revents & POLLIN) {
-            return;
-        }
-        if (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) {
-            // No writer on the slave side for the moment; don't spin.
-            poll(&fds[1], 1, 10);
-            if (fds[1].revents & POLLIN) {
-                return;
-            }
-        }
-    }
-}
-
 void PseudoTerminal::type(const std::string& bytes) {
     writeAll(master, bytes);
 }
 
 void PseudoTerminal::resize(int newColumns, int newLines) {
-    winsize size{};
-    size.ws_col = static_cast<unsigned short>(newColumns);
-    size.ws_row = static_cast<unsigned short>(newLines);
+    winsize size = sizeOf(newColumns, newLines);
     ioctl(master, TIOCSWINSZ, &size);
-    columns = newColumns;
-    lines = newLines;
 }
 
 Cell PseudoTerminal::cell(int row, int column) {
-    int y = 0;
-    int x = 0;
-    getyx(stdscr, y, x);
+    int y = getcury(stdscr);
+    int x = getcurx(stdscr);
     chtype ch = mvwinch(stdscr, row, column);
     wmove(stdscr, y, x);
-    Cell cell;
-    cell.raw = ch;
-    cell.character = static_cast<char>(ch & A_CHARTEXT);
-    cell.reverse = (ch & A_REVERSE) != 0;
-    cell.pair = static_cast<int>(PAIR_NUMBER(ch));
-    return cell;
+    return Cell{static_cast<char>(ch & A_CHARTEXT), (ch & A_REVERSE) != 0,
+                static_cast<int>(PAIR_NUMBER(ch)), ch};
 }
 
 std::string PseudoTerminal::text(int row, int column, int count) {
@@ -217,20 +181,19 @@ void PseudoTerminal::clearOutput() {
 }
 
 bool PseudoTerminal::waitForOutput(const std::string& needle, int timeoutMs) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (output().find(needle) != std::string::npos) {
-            return true;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (output().find(needle) == std::string::npos) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    return false;
+    return true;
 }
 
 std::string PseudoTerminal::readFile(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
     std::ostringstream contents;
-    contents << in.rdbuf();
+    contents << std::ifstream(name, std::ios::binary).rdbuf();
     return contents.str();
 }
 
