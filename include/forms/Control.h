@@ -85,6 +85,9 @@ private:
 
     // Takes this control out of every list of `holder` that names it.
     void leave(Control* holder);
+    // True when `inner` is `outer` or lies anywhere below it, through the
+    // children of containers and pages and the pages of tab sets.
+    static bool encloses(Control* outer, Control* inner);
 
     // The arrow-key handlers every control starts with.
     static int arrowLeft(int event, void* control);

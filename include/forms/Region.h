@@ -33,6 +33,8 @@ public:
     int height(int value);
 
     Region* parent();
+    // Returns the link it stored; a parent that would close the chain of
+    // parents into a ring is refused and the current link returned.
     Region* parent(Region* value);
 
     OverflowStyle overflow();

@@ -131,6 +131,11 @@ Event GetKeyboardInput() {
             count = 1;
             timeout = timeout < 0 ? pollTimeout(RetryInterval)
                                   : std::min(timeout, pollTimeout(RetryInterval));
+        } else if (state.wake[0] < 0) {
+            // Without a wake-up pipe a cancel cannot interrupt the wait, so
+            // the flags are looked at now and then instead.
+            timeout = timeout < 0 ? pollTimeout(RetryInterval)
+                                  : std::min(timeout, pollTimeout(RetryInterval));
         }
 
         const Clock::time_point before = Clock::now();

@@ -39,6 +39,11 @@ bool Container::attachChild(Control* child) {
             return false;
         }
     }
+    // Nor may a child hold this container somewhere below it: painting and
+    // routing would then go round the lists forever.
+    if (encloses(child, this)) {
+        return false;
+    }
     children.push_back(child);
     child->holders.push_back(this);
     if (Control* home = page()) {

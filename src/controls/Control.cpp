@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <unordered_set>
+#include <vector>
 
 #include "forms/Container.h"
 #include "forms/Page.h"
@@ -172,6 +174,31 @@ Control* Control::root() {
         top = top->parent();
     }
     return controlTag(top->tag) ? static_cast<Control*>(top) : nullptr;
+}
+
+bool Control::encloses(Control* outer, Control* inner) {
+    // Iterative, and each control visited once: the lists may share
+    // controls, and a deep tree must not exhaust the stack.
+    std::vector<Control*> pending{outer};
+    std::unordered_set<Control*> seen;
+    while (!pending.empty()) {
+        Control* current = pending.back();
+        pending.pop_back();
+        if (current == inner) {
+            return true;
+        }
+        if (current == nullptr || !seen.insert(current).second) {
+            continue;
+        }
+        if (tagged(current->tag, "Vqrm1Contnr") || tagged(current->tag, "Vqrm1Page")) {
+            Container* box = static_cast<Container*>(current);
+            pending.insert(pending.end(), box->children.begin(), box->children.end());
+        } else if (tagged(current->tag, "Vqrm1Tabs")) {
+            Tabs* set = static_cast<Tabs*>(current);
+            pending.insert(pending.end(), set->pages.begin(), set->pages.end());
+        }
+    }
+    return false;
 }
 
 }  // namespace Forms

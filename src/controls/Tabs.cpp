@@ -44,6 +44,13 @@ void clearBelowHeader(Tabs& set) {
         Point below(1, 0);
         set.drawRectangle(&below, static_cast<int>(columns - 2), static_cast<int>(rows - 2),
                           set.color(), set.background(), NoBorder, false);
+    } else if (columns >= 1 && rows >= 1) {
+        // Too narrow or too low for a rectangle: a row or a column of blanks.
+        const std::string blanks(static_cast<std::size_t>(columns), ' ');
+        for (long long row = 1; row <= rows; ++row) {
+            Point at(static_cast<std::int32_t>(row), 0);
+            set.drawText(&at, blanks, NoWrap, set.color(), set.background(), false);
+        }
     }
     if (columns >= 1 && rows >= 1) {
         std::unique_ptr<Point> origin(set.location());
@@ -92,6 +99,10 @@ bool Tabs::attachTab(Page* page) {
         if (link == page) {
             return false;
         }
+    }
+    // Nor a page that holds the set somewhere below it.
+    if (encloses(page, this)) {
+        return false;
     }
     pages.push_back(page);
     page->holders.push_back(this);

@@ -95,6 +95,13 @@ Region* Region::parent() {
 }
 
 Region* Region::parent(Region* value) {
+    // A link that would close the parent chain into a ring is refused: every
+    // walk up the chain (location, page, root) would never end.
+    for (Region* up = value; up != nullptr; up = up->parentLink) {
+        if (up == this) {
+            return parentLink;
+        }
+    }
     if (value != parentLink) {
         // Entered first: if that allocation fails, nothing has changed.
         if (value != nullptr) {

@@ -21,13 +21,13 @@ bool Session::log(std::string message, Logging level) {
         return false;
     }
 
+    std::lock_guard<std::mutex> lock(logLock);
     std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
     char stamp[80];
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S", &local);
 
-    std::lock_guard<std::mutex> lock(logLock);
     std::ofstream& stream = *static_cast<std::ofstream*>(logfile);
     stream << '[' << stamp << "] " << message << '\n';
     stream.flush();

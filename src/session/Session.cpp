@@ -55,7 +55,18 @@ bool Session::start(Logging level) {
         bool resize = false;
         bool locale = false;
         bool guard = false;
+        bool screen = false;
+        bool map = false;
         ~Undo() {
+            if (map) {
+                delete[] Session::map;
+                Session::map = nullptr;
+            }
+            if (screen) {
+                endwin();
+                delscreen(Vesk::Forms::screen);
+                Vesk::Forms::screen = nullptr;
+            }
             if (guard) {
                 TerminalGuard::uninstall();
             }
@@ -111,6 +122,7 @@ bool Session::start(Logging level) {
     if (screen == nullptr) {
         throw new std::runtime_error("Cannot initialize terminal!");
     }
+    undo.screen = true;
     noecho();
     keypad(stdscr, TRUE);
     cbreak();
@@ -131,14 +143,8 @@ bool Session::start(Logging level) {
     width = getmaxx(stdscr);
     height = getmaxy(stdscr);
 
-    try {
-        map = new Control*[static_cast<std::size_t>(width) * static_cast<std::size_t>(height)]();
-    } catch (...) {
-        endwin();
-        delscreen(screen);
-        screen = nullptr;
-        throw;
-    }
+    map = new Control*[static_cast<std::size_t>(width) * static_cast<std::size_t>(height)]();
+    undo.map = true;
 
     std::unique_ptr<std::string> dimensions(
         Vesk::String::Format("Screen dimensions: %d x %d %s", width, height, "characters"));
@@ -154,8 +160,7 @@ bool Session::start(Logging level) {
     log("(curses) 256 color pairs initalized", Verbose);
     log("-----", Basic);
 
-    undo.resize = false;
-    undo.guard = false;
+    undo.map = undo.screen = undo.guard = undo.resize = false;
     undo.log = undo.worker = undo.collector = undo.locale = false;
     return true;
 }

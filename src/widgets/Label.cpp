@@ -42,7 +42,7 @@ std::string* Label::text(std::string value) {
 // Writes one row: the text cut to the label's width and, when the parent
 // clips, to the parent's columns. A label without a parent is not clipped.
 int Label::painter(int, void* control) {
-    Label* label = static_cast<Label*>(control);
+    Label* label = static_cast<Label*>(static_cast<Control*>(control));
     std::unique_ptr<Point> location(label->location());
     std::unique_ptr<Point> position(label->position());
     const std::string& text = label->content;

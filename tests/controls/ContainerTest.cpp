@@ -37,6 +37,13 @@ TEST(Container, AttachFillsThePageListInOrderAndKeepsTheActiveControl) {
     EXPECT_EQ(&loose, stray.parent());
     EXPECT_FALSE(box.attachChild(&page) || box.attachChild(&box));
     EXPECT_EQ(nullptr, page.parent());
+
+    // Nor may the lists of children close into a loop when a child has moved
+    // on to another parent: painting would recurse without end.
+    Container a, b, other;
+    ASSERT_TRUE(a.attachChild(&b) && other.attachChild(&b));
+    EXPECT_FALSE(b.attachChild(&a));
+    EXPECT_TRUE(a.paint());
 }
 
 TEST(Container, PaintsItsChildrenAndRoutesOtherEventsToFocusedChildrenOnly) {

@@ -14,6 +14,9 @@ TEST_F(PageImport, ReportsWhetherTheFileOpensAndTouchesNothing) {
     const std::string payload("\0\x01 payload", 10);
     std::ofstream("form.dat", std::ios::binary) << payload;
     std::ofstream("empty.dat");
+    ASSERT_EQ(0, mkdir("folder", 0700));
+    // Opening a pipe without a writer would block the host for good.
+    ASSERT_EQ(0, mkfifo("pipe", 0600));
     const timeval past[2] = {{1000000000, 0}, {1000000000, 0}};
     ASSERT_EQ(0, utimes("form.dat", past));
     Page page;
@@ -23,6 +26,8 @@ TEST_F(PageImport, ReportsWhetherTheFileOpensAndTouchesNothing) {
     for (const auto& [path, opens] : {std::pair<const char*, bool>{"form.dat", true},
                                       {"empty.dat", true},
                                       {"missing.dat", false},
+                                      {"folder", false},
+                                      {"pipe", false},
                                       {"", false}}) {
         EXPECT_EQ(opens, page.import(path)) << path;
         EXPECT_EQ((List{&child, &child}), (List{page.control(0), page.activeControl()}));

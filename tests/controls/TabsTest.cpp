@@ -73,6 +73,35 @@ TEST(Tabs, AttachPlacesPagesBelowTheHeaderAndShowsTheFirst) {
     EXPECT_EQ((List{&first, &set, &a, &b, &b, &e}), controlList(root));
     EXPECT_EQ(&set, root.activeControl());
     EXPECT_EQ((Pages{&a, &b, &e, &b}), pagesOf(set));
+
+    // A page holding the set below it, even one the set has since left for
+    // another parent, would send Tab and painting round forever.
+    Page holder;
+    Tabs moved;
+    Container elsewhere;
+    ASSERT_TRUE(holder.attachChild(&moved) && elsewhere.attachChild(&moved));
+    EXPECT_FALSE(moved.attachTab(&holder));
+    EXPECT_EQ(0, moved.count());
+}
+
+TEST_F(TabsPaint, ASetOneRowHighStillBlanksWhatThePreviousPageLeft) {
+    Page root, a, b;
+    Tabs set;
+    Label note;
+    set.position(2, 0);
+    set.width(20);
+    set.height(2);
+    root.attachChild(&set);
+    set.attachTab(&a);
+    set.attachTab(&b);
+    note.width(10);
+    delete note.text("left over");
+    a.attachChild(&note);
+    root.paint();
+    EXPECT_EQ("left over", text(3, 0, 9));
+    EXPECT_EQ(1, set.raiseEvent(Vesk::KeyNextPage));
+    root.paint();
+    EXPECT_EQ(std::string(20, ' '), text(3, 0, 20));
 }
 
 TEST(Tabs, PageKeysCycleAndDetachKeepsAPageShown) {

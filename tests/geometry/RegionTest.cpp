@@ -80,4 +80,14 @@ TEST(Region, ParentLinksSurviveRelinkingAndDestructionInBothOrders) {
     sibling->parent(parent.get());
     parent.reset();
     EXPECT_EQ(nullptr, sibling->parent());
+
+    // A link that would close the chain into a ring is refused, so walks up
+    // the chain always end.
+    Region top, middle, bottom;
+    middle.parent(&top);
+    bottom.parent(&middle);
+    EXPECT_EQ(nullptr, top.parent(&bottom));
+    EXPECT_EQ(nullptr, top.parent(&top));
+    EXPECT_EQ(nullptr, top.parent());
+    EXPECT_EQ("0,0 pLL", locate(bottom));
 }
