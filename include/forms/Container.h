@@ -38,6 +38,7 @@ protected:
 private:
     friend class Control;
     friend class Page;
+    // Takes a child that is being destroyed out of the list.
     void forgetChild(Control* child);
 };
 

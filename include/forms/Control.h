@@ -85,9 +85,11 @@ private:
 
     // Takes this control out of every list of `holder` that names it.
     void leave(Control* holder);
-    // True when `inner` is `outer` or lies anywhere below it, through the
-    // children of containers and pages and the pages of tab sets.
-    static bool encloses(Control* outer, Control* inner);
+    // True when holding `candidate` in `holder`'s list would close a loop:
+    // `candidate` is `holder` or one of its ancestors (parent links), or holds
+    // `holder` anywhere below it (children of containers and pages, pages of
+    // tab sets). Walks up or down the tree would then never end.
+    static bool closesLoop(Control* holder, Control* candidate);
 
     // The arrow-key handlers every control starts with.
     static int arrowLeft(int event, void* control);

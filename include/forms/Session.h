@@ -74,6 +74,15 @@ private:
     static void workerLoop();
     // Takes the terminal's new size on KeyResize (src/session/Resize.cpp).
     static void resizeScreen();
+    // Reads the standard screen's size into width and height, gives the map
+    // that size (empty) and logs the dimensions.
+    static void takeScreenSize();
+    // The undo of each step of start, shared by stop and a failed start.
+    static void endScreen();
+    static void freeMap();
+    static void endWorker();
+    static void endCollector();
+    static void closeLog();
     static int collectInbox(int, void*);
 
     static std::thread* worker;

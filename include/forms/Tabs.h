@@ -40,7 +40,8 @@ private:
     static int forward(int event, void* control);
     static int nextPage(int event, void* control);
     static int previousPage(int event, void* control);
-    void forgetPage(Page* page);
+    // Takes a page that is being destroyed out of the set.
+    void forgetPage(Control* page);
 
     std::vector<Page*> pages;
     int active = -1;  // index into pages, -1 when none is shown

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "controls/Lists.h"
 #include "forms/Page.h"
 #include "vesk/Event.h"
 
@@ -21,8 +22,7 @@ Container::Container() {
 
 Container::~Container() {
     for (Control* child : children) {
-        child->holders.erase(std::remove(child->holders.begin(), child->holders.end(), this),
-                             child->holders.end());
+        detail::eraseAll(child->holders, this);
     }
     children.clear();
 }
@@ -31,17 +31,7 @@ bool Container::attachChild(Control* child) {
     if (child == nullptr) {
         return false;
     }
-    // A child that is this container or one of its ancestors would close the
-    // chain of parent links into a ring, which every walk up the tree
-    // (page(), root(), location()) would follow forever.
-    for (Region* link = this; link != nullptr; link = link->parent()) {
-        if (link == child) {
-            return false;
-        }
-    }
-    // Nor may a child hold this container somewhere below it: painting and
-    // routing would then go round the lists forever.
-    if (encloses(child, this)) {
+    if (closesLoop(this, child)) {
         return false;
     }
     children.push_back(child);
@@ -54,19 +44,15 @@ bool Container::attachChild(Control* child) {
 }
 
 bool Container::detachChild(Control* child) {
-    auto entry = std::find(children.begin(), children.end(), child);
-    if (entry == children.end()) {
+    if (detail::eraseFirst(children, child) < 0) {
         return false;
     }
-    children.erase(entry);
-    child->holders.erase(std::find(child->holders.begin(), child->holders.end(), this));
+    detail::eraseFirst(child->holders, this);
     return true;
 }
 
 void Container::forgetChild(Control* child) {
-    children.erase(std::remove(children.begin(), children.end(), child), children.end());
-    child->holders.erase(std::remove(child->holders.begin(), child->holders.end(), this),
-                         child->holders.end());
+    detail::eraseAll(children, child);
 }
 
 int Container::count() {

@@ -6,6 +6,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "controls/Lists.h"
 #include "forms/Container.h"
 #include "forms/Page.h"
 #include "forms/Session.h"
@@ -59,11 +60,9 @@ void Control::leave(Control* holder) {
     if (tagged(holder->tag, "Vqrm1Contnr") || tagged(holder->tag, "Vqrm1Page")) {
         static_cast<Container*>(holder)->forgetChild(this);
     } else if (Tabs::is(*holder)) {
-        // Only pages are attached to tab sets; ~Page leaves them while
-        // this is still a whole page.
-        static_cast<Tabs*>(holder)->forgetPage(static_cast<Page*>(this));
+        static_cast<Tabs*>(holder)->forgetPage(this);
     }
-    holders.erase(std::remove(holders.begin(), holders.end(), holder), holders.end());
+    detail::eraseAll(holders, holder);
 }
 
 bool Control::attachHandler(int event, Handler handler) {
@@ -176,15 +175,20 @@ Control* Control::root() {
     return controlTag(top->tag) ? static_cast<Control*>(top) : nullptr;
 }
 
-bool Control::encloses(Control* outer, Control* inner) {
-    // Iterative, and each control visited once: the lists may share
-    // controls, and a deep tree must not exhaust the stack.
-    std::vector<Control*> pending{outer};
+bool Control::closesLoop(Control* holder, Control* candidate) {
+    for (Region* link = holder; link != nullptr; link = link->parent()) {
+        if (link == candidate) {
+            return true;
+        }
+    }
+    // Down the lists: iterative, and each control visited once, since the
+    // lists may share controls and a deep tree must not exhaust the stack.
+    std::vector<Control*> pending{candidate};
     std::unordered_set<Control*> seen;
     while (!pending.empty()) {
         Control* current = pending.back();
         pending.pop_back();
-        if (current == inner) {
+        if (current == holder) {
             return true;
         }
         if (current == nullptr || !seen.insert(current).second) {
@@ -193,7 +197,7 @@ bool Control::encloses(Control* outer, Control* inner) {
         if (tagged(current->tag, "Vqrm1Contnr") || tagged(current->tag, "Vqrm1Page")) {
             Container* box = static_cast<Container*>(current);
             pending.insert(pending.end(), box->children.begin(), box->children.end());
-        } else if (tagged(current->tag, "Vqrm1Tabs")) {
+        } else if (Tabs::is(*current)) {
             Tabs* set = static_cast<Tabs*>(current);
             pending.insert(pending.end(), set->pages.begin(), set->pages.end());
         }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "controls/Lists.h"
 #include "forms/Session.h"
 #include "forms/Tabs.h"
 #include "vesk/ConsoleTitle.h"
@@ -32,16 +33,8 @@ Page::Page(void* window) : screen(window) {
 }
 
 Page::~Page() {
-    // Tab sets list this page as a Page: they let go while it still is one.
-    auto isSet = [](Control* holder) { return Tabs::is(*holder); };
-    for (auto set = std::find_if(holders.begin(), holders.end(), isSet); set != holders.end();
-         set = std::find_if(holders.begin(), holders.end(), isSet)) {
-        leave(*set);
-    }
     for (Control* member : controls) {
-        member->memberships.erase(
-            std::remove(member->memberships.begin(), member->memberships.end(), this),
-            member->memberships.end());
+        detail::eraseAll(member->memberships, this);
     }
     controls.clear();
     active = -1;
@@ -58,19 +51,8 @@ void Page::enter(Control* control) {
 }
 
 void Page::forget(Control* control) {
-    int before = 0;
-    bool wasActive = false;
-    for (int i = 0; i < controlCount(); ++i) {
-        if (controls[i] == control) {
-            before += i < active ? 1 : 0;
-            wasActive = wasActive || i == active;
-        }
-    }
-    controls.erase(std::remove(controls.begin(), controls.end(), control), controls.end());
-    active = wasActive ? -1 : active - before;
-    control->memberships.erase(
-        std::remove(control->memberships.begin(), control->memberships.end(), this),
-        control->memberships.end());
+    detail::eraseAll(controls, control, active);
+    detail::eraseAll(control->memberships, this);
 }
 
 Control* Page::activeControl(Control* control) {

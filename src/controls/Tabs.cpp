@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "controls/Lists.h"
 #include "forms/Page.h"
 #include "forms/Session.h"
 #include "vesk/Event.h"
@@ -21,14 +22,6 @@ namespace {
 
 Tabs* self(void* control) {
     return static_cast<Tabs*>(static_cast<Control*>(control));
-}
-
-// Takes one entry naming `set` out of the page's holders.
-void release(std::vector<Control*>& holders, Control* set) {
-    auto entry = std::find(holders.begin(), holders.end(), set);
-    if (entry != holders.end()) {
-        holders.erase(entry);
-    }
 }
 
 // Pages share the area below the header: blank what an earlier page left
@@ -83,7 +76,7 @@ Tabs::Tabs() {
 // The pages keep their parent links: the region part makes them roots.
 Tabs::~Tabs() {
     for (Page* page : pages) {
-        release(page->holders, this);
+        detail::eraseFirst(page->holders, this);
     }
     pages.clear();
     active = -1;
@@ -93,21 +86,13 @@ bool Tabs::attachTab(Page* page) {
     if (page == nullptr) {
         return false;
     }
-    // A page above the set would close the parent links into a ring, which
-    // every walk up the tree would follow forever.
-    for (Region* link = this; link != nullptr; link = link->parent()) {
-        if (link == page) {
-            return false;
-        }
-    }
-    // Nor a page that holds the set somewhere below it.
-    if (encloses(page, this)) {
+    if (closesLoop(this, page)) {
         return false;
     }
     pages.push_back(page);
     page->holders.push_back(this);
     Control* top = root();
-    if (top != nullptr && std::strncmp(top->tag, "Vqrm1Page", sizeof(top->tag)) == 0) {
+    if (top != nullptr && top->page() == top) {
         static_cast<Page*>(top)->enter(page);
     }
     page->parent(this);
@@ -119,13 +104,11 @@ bool Tabs::attachTab(Page* page) {
 }
 
 bool Tabs::detachTab(Page* page) {
-    auto entry = std::find(pages.begin(), pages.end(), page);
-    if (entry == pages.end()) {
+    const int index = detail::eraseFirst(pages, page);
+    if (index < 0) {
         return false;
     }
-    const int index = static_cast<int>(entry - pages.begin());
-    pages.erase(entry);
-    release(page->holders, this);
+    detail::eraseFirst(page->holders, this);
     if (index == active) {
         active = pages.empty() ? -1 : 0;
     } else if (index < active) {
@@ -134,23 +117,11 @@ bool Tabs::detachTab(Page* page) {
     return true;
 }
 
-void Tabs::forgetPage(Page* page) {
-    int before = 0;
-    bool wasShown = false;
-    for (int i = 0; i < count(); ++i) {
-        if (pages[i] == page) {
-            before += i < active ? 1 : 0;
-            wasShown = wasShown || i == active;
-        }
+// Called while the page is being destroyed: only its address is used.
+void Tabs::forgetPage(Control* page) {
+    if (detail::eraseAll(pages, page, active) && !pages.empty()) {
+        active = 0;  // the shown page went: show the first remaining one
     }
-    pages.erase(std::remove(pages.begin(), pages.end(), page), pages.end());
-    if (wasShown) {
-        active = pages.empty() ? -1 : 0;
-    } else {
-        active -= before;
-    }
-    page->holders.erase(std::remove(page->holders.begin(), page->holders.end(), this),
-                        page->holders.end());
 }
 
 Page* Tabs::activeTab(Page* page) {

@@ -5,13 +5,9 @@
 #include <sys/ioctl.h>
 
 #include <atomic>
-#include <cstddef>
 #include <cstdio>
-#include <memory>
-#include <string>
 
 #include "forms/Session.h"
-#include "vesk/Format.h"
 #include "vesk/Keyboard.h"
 
 namespace Vesk {
@@ -82,20 +78,8 @@ void Session::resizeScreen() {
     werase(stdscr);
     clearok(curscr, TRUE);
 
-    // The size curses ended up with, which the map must match. Allocated
-    // before anything is replaced, so a failure leaves the old map and size.
-    const int newWidth = getmaxx(stdscr);
-    const int newHeight = getmaxy(stdscr);
-    Control** fresh =
-        new Control*[static_cast<std::size_t>(newWidth) * static_cast<std::size_t>(newHeight)]();
-    delete[] map;
-    map = fresh;
-    width = newWidth;
-    height = newHeight;
-
-    std::unique_ptr<std::string> dimensions(
-        Vesk::String::Format("Screen dimensions: %d x %d %s", width, height, "characters"));
-    log(*dimensions, Verbose);
+    // The size curses ended up with, which the map must match.
+    takeScreenSize();
 }
 
 }  // namespace Forms

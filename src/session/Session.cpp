@@ -59,13 +59,10 @@ bool Session::start(Logging level) {
         bool map = false;
         ~Undo() {
             if (map) {
-                delete[] Session::map;
-                Session::map = nullptr;
+                freeMap();
             }
             if (screen) {
-                endwin();
-                delscreen(Vesk::Forms::screen);
-                Vesk::Forms::screen = nullptr;
+                endScreen();
             }
             if (guard) {
                 TerminalGuard::uninstall();
@@ -74,19 +71,13 @@ bool Session::start(Logging level) {
                 Resize::restoreHandler();
             }
             if (collector) {
-                Session::collector->enabled(false);
-                delete Session::collector;
-                Session::collector = nullptr;
+                endCollector();
             }
             if (worker) {
-                Vesk::IO::CancelKeyboardInput();
-                Session::worker->join();
-                delete Session::worker;
-                Session::worker = nullptr;
+                endWorker();
             }
             if (log) {
-                delete static_cast<std::ofstream*>(Session::logfile);
-                Session::logfile = nullptr;
+                closeLog();
             }
             if (locale) {
                 detail::restoreCharacterType();
@@ -140,15 +131,8 @@ bool Session::start(Logging level) {
         log("(curses) Screen initialized: noecho keypad", Verbose);
     }
 
-    width = getmaxx(stdscr);
-    height = getmaxy(stdscr);
-
-    map = new Control*[static_cast<std::size_t>(width) * static_cast<std::size_t>(height)]();
     undo.map = true;
-
-    std::unique_ptr<std::string> dimensions(
-        Vesk::String::Format("Screen dimensions: %d x %d %s", width, height, "characters"));
-    log(*dimensions, Verbose);
+    takeScreenSize();
 
     for (int f = 0; f < 16; ++f) {
         for (int b = 0; b < 16; ++b) {
@@ -170,39 +154,72 @@ bool Session::stop() {
         return false;
     }
 
-    endwin();
-    delscreen(screen);
-    screen = nullptr;
+    endScreen();
     TerminalGuard::uninstall();
     Resize::restoreHandler();
     log("(curses) Screen uninitialized", Verbose);
 
-    delete[] map;
-    map = nullptr;
+    freeMap();
 
-    // The reader is woken and joined rather than left blocked, so no reader
-    // of this session survives into the next one.
-    Vesk::IO::CancelKeyboardInput();
-    worker->join();
-    delete worker;
-    worker = nullptr;
+    endWorker();
     log("Worker thread detached", Verbose);
 
-    collector->enabled(false);
-    delete collector;
-    collector = nullptr;
+    endCollector();
 
     log("Session stopped", Basic);
     log("-----", Basic);
 
-    if (logfile != nullptr) {
-        std::ofstream* stream = static_cast<std::ofstream*>(logfile);
-        stream->close();
-        delete stream;
-        logfile = nullptr;
-    }
+    closeLog();
     detail::restoreCharacterType();
     return true;
+}
+
+void Session::takeScreenSize() {
+    const int columns = getmaxx(stdscr);
+    const int lines = getmaxy(stdscr);
+    // Allocated before anything is replaced, so a failure leaves the old map
+    // and size, which still match each other.
+    Control** fresh =
+        new Control*[static_cast<std::size_t>(columns) * static_cast<std::size_t>(lines)]();
+    delete[] map;
+    map = fresh;
+    width = columns;
+    height = lines;
+
+    std::unique_ptr<std::string> dimensions(
+        Vesk::String::Format("Screen dimensions: %d x %d %s", width, height, "characters"));
+    log(*dimensions, Verbose);
+}
+
+void Session::endScreen() {
+    endwin();
+    delscreen(screen);
+    screen = nullptr;
+}
+
+void Session::freeMap() {
+    delete[] map;
+    map = nullptr;
+}
+
+// The reader is woken and joined rather than left blocked, so no reader of
+// this session survives into the next one.
+void Session::endWorker() {
+    Vesk::IO::CancelKeyboardInput();
+    worker->join();
+    delete worker;
+    worker = nullptr;
+}
+
+void Session::endCollector() {
+    collector->enabled(false);
+    delete collector;
+    collector = nullptr;
+}
+
+void Session::closeLog() {
+    delete static_cast<std::ofstream*>(logfile);  // closes the file
+    logfile = nullptr;
 }
 
 }  // namespace Forms

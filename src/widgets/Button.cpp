@@ -163,7 +163,7 @@ int Button::painter(int, void* control) {
 
     if (button->focus()) {
         Control* root = button->root();
-        if (root != nullptr && std::strncmp(root->tag, "Vqrm1Page", sizeof(root->tag)) == 0) {
+        if (root != nullptr && root->page() == root) {
             Point cell(location->row, clampCoordinate(location->column + width / 2 - length / 2));
             delete static_cast<Page*>(root)->cursor(cell);
         }
