@@ -6,6 +6,7 @@
 #include <curses.h>
 
 #include <benchmark/benchmark.h>
+#include <valgrind/callgrind.h>
 
 #include <deque>
 #include <memory>
@@ -122,13 +123,27 @@ private:
 // Runs `change` and a paint per iteration, then waits (untimed) until the
 // terminal has read everything the paint sent, so each paint starts with the
 // terminal idle and every byte is counted in the iteration that sent it.
+// One measured paint. Not inlined, so that tools/bench-instructions can count
+// its calls (every run of a benchmark, the estimating ones included) and
+// divide the instructions collected by them.
+__attribute__((noinline)) bool measuredPaint(Page& page) {
+    bool painted = page.paint();
+    // Keeps the call a call, not a jump callgrind would not count.
+    benchmark::DoNotOptimize(painted);
+    return painted;
+}
+
 template <typename Change>
 void measure(benchmark::State& state, ReferenceForm& form, Change change) {
     Terminal& terminal = *Terminal::current();
     const unsigned long long before = terminal.settle();
     for (auto _ : state) {
+        // Under callgrind (tools/bench-instructions) only the change and the
+        // paint are counted; elsewhere these are no-ops.
+        CALLGRIND_TOGGLE_COLLECT;
         change();
-        benchmark::DoNotOptimize(form.root.paint());
+        benchmark::DoNotOptimize(measuredPaint(form.root));
+        CALLGRIND_TOGGLE_COLLECT;
         state.PauseTiming();
         terminal.settle();
         state.ResumeTiming();
