@@ -76,11 +76,10 @@ Handler Control::handler(int event) {
 }
 
 int Control::raiseEvent(int event) {
-    auto entry = handlers.find(event);
-    if (entry == handlers.end()) {
+    Handler found = handler(event);
+    if (found == nullptr) {
         return 0;
     }
-    Handler handler = entry->second;
 
     if (event == Vesk::UpdateView) {
         if (parent() == nullptr && detail::tagged(*this, detail::Tag::Page)) {
@@ -91,7 +90,7 @@ int Control::raiseEvent(int event) {
             "Event 0x%08X raised on %s", static_cast<unsigned int>(event), tag));
         Session::log(*line, Session::Verbose);
     }
-    return handler(event, this);
+    return found(event, this);
 }
 
 bool Control::paint() {
