@@ -32,14 +32,13 @@ public:
 
 protected:
     static int painter(int event, void* control);
+    // The table of a container's children (see Control::Holding); classes
+    // built on Container that hold more lists build theirs from these.
+    static int heldCount(Control& holder);
+    static Control* heldAt(Control& holder, int index);
+    static void forgetChild(Control& holder, Control* child);
 
     std::vector<Control*> children;
-
-private:
-    friend class Control;
-    friend class Page;
-    // Takes a child that is being destroyed out of the list.
-    void forgetChild(Control* child);
 };
 
 }  // namespace Forms

@@ -16,9 +16,6 @@
 namespace Vesk {
 namespace Forms {
 
-class Container;
-class Page;
-
 // Receives the event code and the control the event was raised on; a
 // non-zero result means handled.
 using Handler = int (*)(int event, void* control);
@@ -63,33 +60,62 @@ public:
     Control* root();
 
 protected:
+    // How a class whose objects hold controls in lists (children, the pages
+    // of a tab set, a page's control list) describes those lists to the
+    // base class, which knows no holder class. A holder points `holding` at
+    // a static table of its class in its constructor, records each entry it
+    // takes with `hold`, and each one it drops with `release`, including in
+    // its destructor; a held control that is destroyed is then taken out of
+    // its lists through `forget`, and `closesLoop` can walk any holder.
+    struct Holding {
+        // The controls the holder holds directly (the tree below it), by
+        // index from 0 to count - 1.
+        int (*count)(Control& holder);
+        Control* (*held)(Control& holder, int index);
+        // Takes every entry naming `control` out of all the holder's lists.
+        // Called while `control` is destroyed: use only its address.
+        void (*forget)(Control& holder, Control* control);
+        // Takes a control attached anywhere below the holder into a list of
+        // everything below it (a page's control list); null when there is
+        // no such list.
+        void (*enter)(Control& holder, Control& control);
+    };
+
+    // The handler for the code, or null; calling it directly skips the
+    // dispatch log line of raiseEvent.
+    Handler handler(int event);
+
     bool focusable = false;
     bool focused = false;
+    // This object's table when it holds controls, else null.
+    const Holding* holding = nullptr;
+
+    // One entry of `control` in a list of `holder`: taken (`hold`) or
+    // dropped (`release`, one entry; `releaseAll`, every entry).
+    static void hold(Control& holder, Control& control);
+    static void release(Control& holder, Control& control);
+    static void releaseAll(Control& holder, Control& control);
+    // Hands `control` to the `enter` of `holder`'s table, if it has one.
+    static void enter(Control& holder, Control& control);
+    // True when holding `candidate` in `holder`'s list would close a loop:
+    // `candidate` is `holder` or one of its ancestors (parent links), or holds
+    // `holder` anywhere below it (through the holders' tables). Walks up or
+    // down the tree would then never end.
+    static bool closesLoop(Control* holder, Control* candidate);
 
 private:
-    friend class Container;
-    friend class Page;
-    friend class Tabs;
-
     std::map<int, Handler> handlers;
     Color backgroundColor = Black;
     Color foregroundColor = White;
     Color borderColour = BrightBlack;
     BorderStyle borderStyle = NoBorder;
 
-    // Controls whose lists (children, pages of a tab set) name this control,
-    // and pages whose control lists do, one entry per list entry; the
-    // destructor takes this control out of all of them.
+    // The holders whose lists name this control, one entry per list entry;
+    // the destructor takes this control out of all of them.
     std::vector<Control*> holders;
-    std::vector<Page*> memberships;
 
     // Takes this control out of every list of `holder` that names it.
     void leave(Control* holder);
-    // True when holding `candidate` in `holder`'s list would close a loop:
-    // `candidate` is `holder` or one of its ancestors (parent links), or holds
-    // `holder` anywhere below it (children of containers and pages, pages of
-    // tab sets). Walks up or down the tree would then never end.
-    static bool closesLoop(Control* holder, Control* candidate);
 
     // The arrow-key handlers every control starts with.
     static int arrowLeft(int event, void* control);

@@ -51,13 +51,11 @@ public:
     Control* control(int index);
 
 private:
-    friend class Container;
-    friend class Control;
-    friend class Tabs;
-
     static int painter(int event, void* control);
-    void enter(Control* control);
-    void forget(Control* control);
+    // The page's table (see Control::Holding): its children as a
+    // container's, and its control list.
+    static void forgetEntries(Control& holder, Control* control);
+    static void enterEntry(Control& holder, Control& control);
     void navigateForward();
     void navigateBackward();
 

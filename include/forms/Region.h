@@ -56,6 +56,12 @@ public:
     bool drawText(Point* point, std::string text, WordWrapStyle wrap, Color foreground,
                   Color background, bool highlight);
 
+protected:
+    // Set by Control's constructor: a walk up parent links can then tell a
+    // control from a bare region without knowing every class built on Control.
+    bool controlMark = false;
+    static bool marked(const Region& region) { return region.controlMark; }
+
 private:
     Region* parentLink = nullptr;
     Point place;

@@ -33,15 +33,14 @@ public:
     static bool is(Control& control);
 
 private:
-    friend class Control;
-    friend class Page;
-
     static int painter(int event, void* control);
     static int forward(int event, void* control);
     static int nextPage(int event, void* control);
     static int previousPage(int event, void* control);
-    // Takes a page that is being destroyed out of the set.
-    void forgetPage(Control* page);
+    // The set's table (see Control::Holding): its pages.
+    static int heldCount(Control& holder);
+    static Control* heldAt(Control& holder, int index);
+    static void forgetPage(Control& holder, Control* page);
 
     std::vector<Page*> pages;
     int active = -1;  // index into pages, -1 when none is shown

@@ -1,9 +1,8 @@
-#include <cstring>
-
 #include "forms/Control.h"
 #include "forms/Page.h"
 #include "forms/Session.h"
 #include "forms/Tabs.h"
+#include "geometry/Tags.h"
 
 namespace Vesk {
 namespace Forms {
@@ -25,7 +24,7 @@ bool listed(Page& page, Control* control) {
 void activateOuterSets(Page* page) {
     for (;;) {
         Region* up = page->parent();
-        if (up == nullptr || std::strncmp(up->tag, "Vqrm1Tabs", sizeof(up->tag)) != 0) {
+        if (up == nullptr || !detail::tagged(*up, detail::Tag::Tabs)) {
             return;
         }
         Tabs* set = static_cast<Tabs*>(static_cast<Control*>(up));

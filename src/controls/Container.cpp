@@ -1,17 +1,16 @@
 #include "forms/Container.h"
 
-#include <algorithm>
-#include <cstring>
-
 #include "controls/Lists.h"
-#include "forms/Page.h"
+#include "geometry/Tags.h"
 #include "vesk/Event.h"
 
 namespace Vesk {
 namespace Forms {
 
 Container::Container() {
-    stamp("Vqrm1Contnr", sizeof(Container));
+    static constexpr Holding table{heldCount, heldAt, forgetChild, nullptr};
+    stamp(detail::Tag::Container, sizeof(Container));
+    holding = &table;
     focusable = false;
     detachHandler(Vesk::KeyLeft);
     detachHandler(Vesk::KeyRight);
@@ -22,7 +21,7 @@ Container::Container() {
 
 Container::~Container() {
     for (Control* child : children) {
-        detail::eraseAll(child->holders, this);
+        releaseAll(*this, *child);
     }
     children.clear();
 }
@@ -35,9 +34,9 @@ bool Container::attachChild(Control* child) {
         return false;
     }
     children.push_back(child);
-    child->holders.push_back(this);
+    hold(*this, *child);
     if (Control* home = page()) {
-        static_cast<Page*>(home)->enter(child);
+        enter(*home, *child);
     }
     child->parent(this);
     return true;
@@ -47,12 +46,20 @@ bool Container::detachChild(Control* child) {
     if (detail::eraseFirst(children, child) < 0) {
         return false;
     }
-    detail::eraseFirst(child->holders, this);
+    release(*this, *child);
     return true;
 }
 
-void Container::forgetChild(Control* child) {
-    detail::eraseAll(children, child);
+int Container::heldCount(Control& holder) {
+    return static_cast<Container&>(holder).count();
+}
+
+Control* Container::heldAt(Control& holder, int index) {
+    return static_cast<Container&>(holder).child(index);
+}
+
+void Container::forgetChild(Control& holder, Control* child) {
+    detail::eraseAll(static_cast<Container&>(holder).children, child);
 }
 
 int Container::count() {
@@ -72,7 +79,7 @@ bool Container::focus(bool value) {
 }
 
 bool Container::is(Control& control) {
-    return std::strncmp(control.tag, "Vqrm1Contnr", sizeof(control.tag)) == 0;
+    return detail::tagged(control, detail::Tag::Container);
 }
 
 // Handlers may attach or detach children (or destroy them) while the list is
@@ -97,11 +104,8 @@ int Container::raiseEvent(int event) {
         return result;
     }
     // A child's handler may have given this container a handler meanwhile.
-    auto entry = handlers.find(event);
-    if (entry == handlers.end()) {
-        return 0;
-    }
-    return entry->second(event, static_cast<Control*>(this));
+    Handler late = handler(event);
+    return late == nullptr ? 0 : late(event, static_cast<Control*>(this));
 }
 
 int Container::painter(int, void* control) {

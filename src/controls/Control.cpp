@@ -1,45 +1,21 @@
 #include "forms/Control.h"
 
-#include <algorithm>
-#include <cstring>
 #include <memory>
 #include <unordered_set>
 #include <vector>
 
 #include "controls/Lists.h"
-#include "forms/Container.h"
-#include "forms/Page.h"
 #include "forms/Session.h"
-#include "forms/Tabs.h"
+#include "geometry/Tags.h"
 #include "vesk/Event.h"
 #include "vesk/Format.h"
 
 namespace Vesk {
 namespace Forms {
 
-namespace {
-
-bool tagged(const char* tag, const char* name) {
-    return std::strncmp(tag, name, sizeof(Vesk::Object::tag)) == 0;
-}
-
-// Tags of the classes that derive from Control; a region with any other tag
-// must not be handed out as a control.
-bool controlTag(const char* tag) {
-    static const char* const names[] = {"Vqrm1Contrl", "Vqrm1Contnr", "Vqrm1Page",  "Vqrm1Tabs",
-                                        "Vqrm1Button", "Vqrm1Label",  "Vqrm1PrgsBr"};
-    for (const char* name : names) {
-        if (tagged(tag, name)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-}  // namespace
-
 Control::Control() {
-    stamp("Vqrm1Contrl", sizeof(Control));
+    stamp(detail::Tag::Control, sizeof(Control));
+    controlMark = true;
     attachHandler(Vesk::KeyLeft, arrowLeft);
     attachHandler(Vesk::KeyRight, arrowRight);
     attachHandler(Vesk::KeyUp, arrowUp);
@@ -51,18 +27,31 @@ Control::~Control() {
     while (!holders.empty()) {
         leave(holders.back());
     }
-    while (!memberships.empty()) {
-        memberships.back()->forget(this);
-    }
 }
 
 void Control::leave(Control* holder) {
-    if (tagged(holder->tag, "Vqrm1Contnr") || tagged(holder->tag, "Vqrm1Page")) {
-        static_cast<Container*>(holder)->forgetChild(this);
-    } else if (Tabs::is(*holder)) {
-        static_cast<Tabs*>(holder)->forgetPage(this);
+    if (holder->holding != nullptr) {
+        holder->holding->forget(*holder, this);
     }
     detail::eraseAll(holders, holder);
+}
+
+void Control::hold(Control& holder, Control& control) {
+    control.holders.push_back(&holder);
+}
+
+void Control::release(Control& holder, Control& control) {
+    detail::eraseFirst(control.holders, &holder);
+}
+
+void Control::releaseAll(Control& holder, Control& control) {
+    detail::eraseAll(control.holders, &holder);
+}
+
+void Control::enter(Control& holder, Control& control) {
+    if (holder.holding != nullptr && holder.holding->enter != nullptr) {
+        holder.holding->enter(holder, control);
+    }
 }
 
 bool Control::attachHandler(int event, Handler handler) {
@@ -81,15 +70,19 @@ bool Control::handles(int event) {
     return handlers.find(event) != handlers.end();
 }
 
-int Control::raiseEvent(int event) {
+Handler Control::handler(int event) {
     auto entry = handlers.find(event);
-    if (entry == handlers.end()) {
+    return entry == handlers.end() ? nullptr : entry->second;
+}
+
+int Control::raiseEvent(int event) {
+    Handler found = handler(event);
+    if (found == nullptr) {
         return 0;
     }
-    Handler handler = entry->second;
 
     if (event == Vesk::UpdateView) {
-        if (parent() == nullptr && tagged(tag, "Vqrm1Page")) {
+        if (parent() == nullptr && detail::tagged(*this, detail::Tag::Page)) {
             Session::log("Event UpdateView raised on root window", Session::Trace);
         }
     } else if (Session::logLevel() >= Session::Verbose) {
@@ -97,7 +90,7 @@ int Control::raiseEvent(int event) {
             "Event 0x%08X raised on %s", static_cast<unsigned int>(event), tag));
         Session::log(*line, Session::Verbose);
     }
-    return handler(event, this);
+    return found(event, this);
 }
 
 bool Control::paint() {
@@ -158,7 +151,7 @@ BorderStyle Control::border(BorderStyle value) {
 
 Control* Control::page() {
     Region* current = this;
-    while (!tagged(current->tag, "Vqrm1Page")) {
+    while (!detail::tagged(*current, detail::Tag::Page)) {
         current = current->parent();
         if (current == nullptr) {
             return nullptr;
@@ -172,7 +165,7 @@ Control* Control::root() {
     while (top->parent() != nullptr) {
         top = top->parent();
     }
-    return controlTag(top->tag) ? static_cast<Control*>(top) : nullptr;
+    return marked(*top) ? static_cast<Control*>(top) : nullptr;
 }
 
 bool Control::closesLoop(Control* holder, Control* candidate) {
@@ -194,12 +187,10 @@ bool Control::closesLoop(Control* holder, Control* candidate) {
         if (current == nullptr || !seen.insert(current).second) {
             continue;
         }
-        if (tagged(current->tag, "Vqrm1Contnr") || tagged(current->tag, "Vqrm1Page")) {
-            Container* box = static_cast<Container*>(current);
-            pending.insert(pending.end(), box->children.begin(), box->children.end());
-        } else if (Tabs::is(*current)) {
-            Tabs* set = static_cast<Tabs*>(current);
-            pending.insert(pending.end(), set->pages.begin(), set->pages.end());
+        if (const Holding* table = current->holding) {
+            for (int i = 0, end = table->count(*current); i < end; ++i) {
+                pending.push_back(table->held(*current, i));
+            }
         }
     }
     return false;

@@ -9,6 +9,7 @@
 #include "controls/Lists.h"
 #include "forms/Session.h"
 #include "forms/Tabs.h"
+#include "geometry/Tags.h"
 #include "vesk/ConsoleTitle.h"
 #include "vesk/Event.h"
 #include "vesk/Format.h"
@@ -17,7 +18,9 @@ namespace Vesk {
 namespace Forms {
 
 Page::Page(void* window) : screen(window) {
-    stamp("Vqrm1Page", sizeof(Page));
+    static constexpr Holding table{heldCount, heldAt, forgetEntries, enterEntry};
+    stamp(detail::Tag::Page, sizeof(Page));
+    holding = &table;
     parent(nullptr);
     focused = true;
     focusable = false;
@@ -34,25 +37,28 @@ Page::Page(void* window) : screen(window) {
 
 Page::~Page() {
     for (Control* member : controls) {
-        detail::eraseAll(member->memberships, this);
+        releaseAll(*this, *member);
     }
     controls.clear();
     active = -1;
 }
 
-void Page::enter(Control* control) {
-    auto first = std::find(controls.begin(), controls.end(), control);
-    const int index = static_cast<int>(first - controls.begin());
-    controls.insert(first, control);
-    if (active >= index) {
-        ++active;
+// A second entry goes in front of the first; the active entry moves with it.
+void Page::enterEntry(Control& holder, Control& control) {
+    Page& page = static_cast<Page&>(holder);
+    auto first = std::find(page.controls.begin(), page.controls.end(), &control);
+    const int index = static_cast<int>(first - page.controls.begin());
+    page.controls.insert(first, &control);
+    if (page.active >= index) {
+        ++page.active;
     }
-    control->memberships.push_back(this);
+    hold(page, control);
 }
 
-void Page::forget(Control* control) {
-    detail::eraseAll(controls, control, active);
-    detail::eraseAll(control->memberships, this);
+void Page::forgetEntries(Control& holder, Control* control) {
+    forgetChild(holder, control);
+    Page& page = static_cast<Page&>(holder);
+    detail::eraseAll(page.controls, control, page.active);
 }
 
 Control* Page::activeControl(Control* control) {

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstring>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -12,6 +11,7 @@
 #include "controls/Lists.h"
 #include "forms/Page.h"
 #include "forms/Session.h"
+#include "geometry/Tags.h"
 #include "vesk/Event.h"
 #include "vesk/Format.h"
 
@@ -59,7 +59,9 @@ void clearBelowHeader(Tabs& set) {
 }  // namespace
 
 Tabs::Tabs() {
-    stamp("Vqrm1Tabs", sizeof(Tabs));
+    static constexpr Holding table{heldCount, heldAt, forgetPage, nullptr};
+    stamp(detail::Tag::Tabs, sizeof(Tabs));
+    holding = &table;
     focused = false;
     focusable = true;
     detachHandler(Vesk::KeyLeft);
@@ -76,7 +78,7 @@ Tabs::Tabs() {
 // The pages keep their parent links: the region part makes them roots.
 Tabs::~Tabs() {
     for (Page* page : pages) {
-        detail::eraseFirst(page->holders, this);
+        release(*this, *page);
     }
     pages.clear();
     active = -1;
@@ -90,10 +92,10 @@ bool Tabs::attachTab(Page* page) {
         return false;
     }
     pages.push_back(page);
-    page->holders.push_back(this);
+    hold(*this, *page);
     Control* top = root();
     if (top != nullptr && top->page() == top) {
-        static_cast<Page*>(top)->enter(page);
+        enter(*top, *page);
     }
     page->parent(this);
     page->position(1, 0);
@@ -108,7 +110,7 @@ bool Tabs::detachTab(Page* page) {
     if (index < 0) {
         return false;
     }
-    detail::eraseFirst(page->holders, this);
+    release(*this, *page);
     if (index == active) {
         active = pages.empty() ? -1 : 0;
     } else if (index < active) {
@@ -118,10 +120,19 @@ bool Tabs::detachTab(Page* page) {
 }
 
 // Called while the page is being destroyed: only its address is used.
-void Tabs::forgetPage(Control* page) {
-    if (detail::eraseAll(pages, page, active) && !pages.empty()) {
-        active = 0;  // the shown page went: show the first remaining one
+void Tabs::forgetPage(Control& holder, Control* page) {
+    Tabs& set = static_cast<Tabs&>(holder);
+    if (detail::eraseAll(set.pages, page, set.active) && !set.pages.empty()) {
+        set.active = 0;  // the shown page went: show the first remaining one
     }
+}
+
+int Tabs::heldCount(Control& holder) {
+    return static_cast<Tabs&>(holder).count();
+}
+
+Control* Tabs::heldAt(Control& holder, int index) {
+    return static_cast<Tabs&>(holder).tab(index);
 }
 
 Page* Tabs::activeTab(Page* page) {
@@ -150,7 +161,7 @@ Page* Tabs::tab(int index) {
 }
 
 bool Tabs::is(Control& control) {
-    return std::strncmp(control.tag, "Vqrm1Tabs", sizeof(control.tag)) == 0;
+    return detail::tagged(control, detail::Tag::Tabs);
 }
 
 // The header line of titles, the shown one lit, blanks to the set's width,

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "geometry/PointMath.h"
+#include "geometry/Tags.h"
 
 namespace Vesk {
 namespace Forms {
@@ -28,7 +29,7 @@ void unlink(std::vector<Region*>& list, Region* region) {
 }  // namespace
 
 Region::Region() {
-    stamp("Vqrm1Region", sizeof(Region));
+    stamp(detail::Tag::Region, sizeof(Region));
 }
 
 Region::~Region() {

@@ -14,6 +14,7 @@
 #include "forms/Session.h"
 #include "geometry/Output.h"
 #include "geometry/PointMath.h"
+#include "geometry/Tags.h"
 #include "vesk/Event.h"
 #include "vesk/Format.h"
 
@@ -66,7 +67,7 @@ void drawBox(Button& button, Point& position, Point& location) {
 }  // namespace
 
 Button::Button() {
-    stamp("Vqrm1Button", sizeof(Button));
+    stamp(detail::Tag::Button, sizeof(Button));
     focusable = true;
     caption.clear();
     clickHandler = nullptr;

@@ -8,13 +8,14 @@
 #include <utility>
 
 #include "geometry/Output.h"
+#include "geometry/Tags.h"
 #include "vesk/Event.h"
 
 namespace Vesk {
 namespace Forms {
 
 Label::Label() {
-    stamp("Vqrm1Label", sizeof(Label));
+    stamp(detail::Tag::Label, sizeof(Label));
     color(BrightBlack);
     background(Black);
     attachHandler(Vesk::UpdateView, painter);

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "geometry/Output.h"
+#include "geometry/Tags.h"
 #include "session/Locale.h"
 #include "vesk/Event.h"
 #include "vesk/Format.h"
@@ -50,7 +51,7 @@ long long filledCells(long long width, long double value, long double maximum) {
 }  // namespace
 
 ProgressBar::ProgressBar() {
-    stamp("Vqrm1PrgsBr", sizeof(ProgressBar));
+    stamp(detail::Tag::ProgressBar, sizeof(ProgressBar));
     background(BrightWhite);
     color(BrightWhite);
     borderColor(BrightGreen);

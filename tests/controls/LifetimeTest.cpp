@@ -82,3 +82,73 @@ TEST_F(Lifetime, SurvivorsKeepWorkingAfterTheirRelativesGo) {
     EXPECT_TRUE(survivor.attachChild(&late));
     EXPECT_EQ(nullptr, late.page());
 }
+
+// A holder the library does not know: it describes its list through the
+// base class's table and takes part in cleanup and loop refusal like the
+// library's own holders.
+struct Shelf : Control {
+    List items;
+    Shelf() {
+        static constexpr Holding table{
+            [](Control& self) { return static_cast<int>(static_cast<Shelf&>(self).items.size()); },
+            [](Control& self, int index) { return static_cast<Shelf&>(self).items.at(index); },
+            [](Control& self, Control* item) {
+                List& items = static_cast<Shelf&>(self).items;
+                items.erase(std::remove(items.begin(), items.end(), item), items.end());
+            },
+            nullptr};
+        holding = &table;
+    }
+    ~Shelf() {
+        for (Control* item : items) {
+            releaseAll(*this, *item);
+        }
+    }
+    bool put(Control* item) {
+        if (closesLoop(this, item)) {
+            return false;
+        }
+        items.push_back(item);
+        hold(*this, *item);
+        return true;
+    }
+};
+
+TEST_F(Lifetime, AHolderOfItsOwnTakesPartThroughItsTable) {
+    int order[] = {0, 1, 2};  // the shelf, the container, x
+    do {
+        std::optional<Shelf> shelf{std::in_place};
+        std::optional<Container> box{std::in_place};
+        std::optional<Probe> x{std::in_place};
+        ASSERT_TRUE(shelf->put(&*box) && shelf->put(&*x) && shelf->put(&*x));
+        // The shelf sets no parent links: only its table shows the loop.
+        EXPECT_FALSE(box->attachChild(&*shelf));
+        ASSERT_TRUE(box->attachChild(&*x));
+        EXPECT_FALSE(shelf->put(&*shelf));
+        for (int victim : order) {
+            SCOPED_TRACE(testing::PrintToString(order) + " after " + std::to_string(victim));
+            victim == 0 ? shelf.reset() : victim == 1 ? box.reset() : x.reset();
+            if (shelf) {
+                List expected;
+                for (Control* item :
+                     List{box ? &*box : nullptr, x ? &*x : nullptr, x ? &*x : nullptr}) {
+                    if (item != nullptr) {
+                        expected.push_back(item);
+                    }
+                }
+                EXPECT_EQ(expected, shelf->items);
+            }
+            if (box) {
+                EXPECT_EQ(x ? 1 : 0, box->count());
+            }
+        }
+    } while (std::next_permutation(std::begin(order), std::end(order)));
+
+    // A holder inside a tree: a container below it may not take the page.
+    Page page;
+    Shelf shelf;
+    Container inner;
+    ASSERT_TRUE(page.attachChild(&shelf) && shelf.put(&inner));
+    EXPECT_FALSE(inner.attachChild(&page));
+    EXPECT_TRUE(page.paint());
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstring>
+
+#include "vesk/Object.h"
+
+namespace Vesk {
+namespace Forms {
+namespace detail {
+
+// The type tags the library's classes write into their object header, and
+// the one way to compare them. A new class adds its tag here.
+namespace Tag {
+// Sized as the header's tag, so a name that would not fit does not compile.
+using Name = char[sizeof(Vesk::Object::tag)];
+inline constexpr Name Point = "Vqrm1Point";
+inline constexpr Name Region = "Vqrm1Region";
+inline constexpr Name Control = "Vqrm1Contrl";
+inline constexpr Name Container = "Vqrm1Contnr";
+inline constexpr Name Page = "Vqrm1Page";
+inline constexpr Name Tabs = "Vqrm1Tabs";
+inline constexpr Name Button = "Vqrm1Button";
+inline constexpr Name Label = "Vqrm1Label";
+inline constexpr Name ProgressBar = "Vqrm1PrgsBr";
+}  // namespace Tag
+
+// True when the object's tag is exactly `name` (both NUL-terminated, the tag
+// within its 12 bytes).
+inline bool tagged(const Vesk::Object& object, const char* name) {
+    return std::strncmp(object.tag, name, sizeof(object.tag)) == 0;
+}
+
+}  // namespace detail
+}  // namespace Forms
+}  // namespace Vesk
