@@ -11,6 +11,7 @@
 #include "forms/Page.h"
 #include "forms/Session.h"
 #include "forms/Tabs.h"
+#include "session/SessionInternals.h"
 #include "vesk/Event.h"
 #include "vesk/Format.h"
 
@@ -47,7 +48,7 @@ Control::Control() {
 }
 
 Control::~Control() {
-    Session::forgetControl(this);
+    detail::SessionInternals::forgetControl(this);
     while (!holders.empty()) {
         leave(holders.back());
     }

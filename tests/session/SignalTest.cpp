@@ -16,16 +16,16 @@
 #include <exception>
 #include <string>
 
-#include "../../src/session/TerminalGuard.h"
 #include "forms/Session.h"
 #include "support/PseudoTerminal.h"
 #include "support/SessionAccess.h"
+#include "terminal/Terminal.h"
 
 // Last: it defines a macro for every capability.
 #include <term.h>
 
 using Vesk::Forms::Session;
-namespace Guard = Vesk::Forms::TerminalGuard;
+using Guard = Vesk::Forms::detail::Terminal;
 constexpr auto npos = std::string::npos;
 
 namespace {
