@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include <poll.h>
 #include <pty.h>
@@ -44,6 +45,14 @@ TEST(ConsoleTitle, StartsEmptyAndIsSentOnlyToATerminalWithControlsRemoved) {
     const std::string title("Caf\xc3\xa9\x1b]0;evil\x07 A\nB\x7f\x01\0!", 22);
     EXPECT_EQ(sendThrough(ends[1], ends[0], title), "\x1b]2;Caf\xc3\xa9]0;evil AB!\x07");
     EXPECT_EQ(GetTitle(), title);
+    // C1 controls in UTF-8 (CSI, ST, ...) go too, also those that a removed
+    // control byte would join; other characters (no-break space) stay.
+    for (const auto& [given, sent] : {
+             std::pair<std::string, std::string>{"a\xc2\x9b""31mb\xc2\x9c\xc2\x80\xc2\x9f", "a31mb"},
+             {"\xc2\x0a\x9b""1m\xc2\xc2\x9c\x9c!", "1m!"},
+             {"\xc2\xa0\xc3\x9c\xe2\x82\xac\xc2", "\xc2\xa0\xc3\x9c\xe2\x82\xac\xc2"}}) {
+        EXPECT_EQ(sendThrough(ends[1], ends[0], given), "\x1b]2;" + sent + "\x07") << given;
+    }
     ::close(ends[0]);
     ::close(ends[1]);
 
