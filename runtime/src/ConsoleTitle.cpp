@@ -29,7 +29,8 @@ bool isControl(unsigned char byte) {
 // sequence, C2 9C ends the title string. Other bytes from 0x80 up carry the
 // title's UTF-8 characters.
 bool endsC1(const std::string& text, unsigned char next) {
-    return (next & 0xE0) == 0x80 && !text.empty() && static_cast<unsigned char>(text.back()) == 0xC2;
+    return (next & 0xE0) == 0x80 && !text.empty() &&
+           static_cast<unsigned char>(text.back()) == 0xC2;
 }
 
 void send(const std::string& title) {

@@ -18,8 +18,8 @@ bool Page::import(std::string path) {
         return false;
     }
     struct stat info {};
-    const bool file = fstat(fd, &info) == 0 && (S_ISREG(info.st_mode) || S_ISCHR(info.st_mode) ||
-                                                S_ISBLK(info.st_mode));
+    const bool file = fstat(fd, &info) == 0 &&
+                      (S_ISREG(info.st_mode) || S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode));
     ::close(fd);
     return file;
 }

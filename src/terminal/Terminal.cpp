@@ -32,7 +32,7 @@ struct Record {
     void (*close)(int entry);
     int entry;
 };
-Record records[16];
+Record records[SignalState::maxSteps];
 int recordCount = 0;
 
 SCREEN* screen = nullptr;
@@ -104,6 +104,8 @@ Bytes raw(const char* text) {
 // The steps of open, in order. Each returns false when the terminal cannot
 // be used, and records its undo as soon as it changed something.
 
+// The session's threads that run by now (keyboard reader, collector, log)
+// call nothing that reads the C library's locale, so setlocale is safe here.
 bool openLocale() {
     adoptCharacterType();
     push([](int) { restoreCharacterType(); });
@@ -181,11 +183,12 @@ bool openInput() {
 // A mode switched on by writing `enable` and off by writing `disable`, from
 // a signal handler too.
 bool openMode(const char* enable, const char* disable) {
-    push([](int entry) {
-        const Bytes& give = signalState.undo[entry].give;
-        writeAll(give.data, give.size);
-    },
-         raw(disable), raw(enable), false);
+    push(
+        [](int entry) {
+            const Bytes& give = signalState.undo[entry].give;
+            writeAll(give.data, give.size);
+        },
+        raw(disable), raw(enable), false);
     writeAll(enable, std::strlen(enable));
     return true;
 }
@@ -208,8 +211,11 @@ bool openGuard() {
     return true;
 }
 
+// A new terminal mode (mouse reports, bracketed paste) is one more step
+// before openGuard: `bool openPaste() { return openMode(enable, disable); }`.
 bool (*const steps[])() = {openLocale, openWindowSignal, openScreen, openColors,
                            openInput,  openTitle,        openGuard};
+static_assert(sizeof steps / sizeof *steps <= SignalState::maxSteps, "one record per step");
 
 // LINES or COLUMNS from the environment when it holds a size, as curses reads
 // them; otherwise `size`.
@@ -221,7 +227,7 @@ int environmentSize(const char* name, int size) {
     char* end = nullptr;
     const long value = std::strtol(text, &end, 0);
     return end != text && *end == '\0' && value > 0 && value < 32768 ? static_cast<int>(value)
-                                                                      : size;
+                                                                     : size;
 }
 
 }  // namespace

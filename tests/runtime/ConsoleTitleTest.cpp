@@ -1,6 +1,5 @@
 #include <cstdio>
 #include <string>
-#include <utility>
 
 #include <poll.h>
 #include <pty.h>
@@ -47,11 +46,17 @@ TEST(ConsoleTitle, StartsEmptyAndIsSentOnlyToATerminalWithControlsRemoved) {
     EXPECT_EQ(GetTitle(), title);
     // C1 controls in UTF-8 (CSI, ST, ...) go too, also those that a removed
     // control byte would join; other characters (no-break space) stay.
-    for (const auto& [given, sent] : {
-             std::pair<std::string, std::string>{"a\xc2\x9b""31mb\xc2\x9c\xc2\x80\xc2\x9f", "a31mb"},
-             {"\xc2\x0a\x9b""1m\xc2\xc2\x9c\x9c!", "1m!"},
-             {"\xc2\xa0\xc3\x9c\xe2\x82\xac\xc2", "\xc2\xa0\xc3\x9c\xe2\x82\xac\xc2"}}) {
-        EXPECT_EQ(sendThrough(ends[1], ends[0], given), "\x1b]2;" + sent + "\x07") << given;
+    const struct {
+        const char* given;
+        const char* sent;
+    } c1Cases[] = {
+        {"a\xc2\x9bZmb\xc2\x9c\xc2\x80\xc2\x9f", "aZmb"},
+        {"\xc2\x0a\x9bXm\xc2\xc2\x9c\x9c!", "Xm!"},
+        {"\xc2\xa0\xc3\x9c\xe2\x82\xac\xc2", "\xc2\xa0\xc3\x9c\xe2\x82\xac\xc2"},
+    };
+    for (const auto& c : c1Cases) {
+        EXPECT_EQ(sendThrough(ends[1], ends[0], c.given), std::string("\x1b]2;") + c.sent + "\x07")
+            << c.given;
     }
     ::close(ends[0]);
     ::close(ends[1]);

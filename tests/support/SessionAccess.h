@@ -14,7 +14,6 @@ namespace Forms {
 
 // Lets tests look at the session's private state.
 struct SessionAccess : detail::SessionInternals {
-
     static std::pair<int, int> screenSize() {
         return {Session::screenWidth(), Session::screenHeight()};
     }
