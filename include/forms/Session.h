@@ -13,6 +13,9 @@ namespace Forms {
 
 class Control;
 class Point;
+namespace detail {
+struct SessionInternals;
+}
 
 // The one process-wide session: the curses screen, the keyboard worker, the
 // event inbox, the screen map and the log. Static members only.
@@ -68,21 +71,18 @@ public:
     static bool running() { return worker != nullptr; }
 
 private:
-    friend class Control;
+    // The library's own code and tests reach the private state through it
+    // (src/session/SessionInternals.h).
+    friend struct detail::SessionInternals;
     // Clears the map cells of a control that is being destroyed.
     static void forgetControl(Control* control);
     static void workerLoop();
-    // Takes the terminal's new size on KeyResize (src/session/Resize.cpp).
-    static void resizeScreen();
-    // Reads the standard screen's size into width and height, gives the map
-    // that size (empty) and logs the dimensions.
+    // Reads the terminal's size into width and height, gives the map that
+    // size (empty) and logs the dimensions.
     static void takeScreenSize();
-    // The undo of each step of start, shared by stop and a failed start.
-    static void endScreen();
-    static void freeMap();
-    static void endWorker();
-    static void endCollector();
-    static void closeLog();
+    // The steps of start, in order; `end` undoes the first `reached` of them.
+    enum Step : int { Nothing, LogOpen, WorkerRuns, CollectorRuns, TerminalOpen };
+    static void end(Step reached);
     static int collectInbox(int, void*);
 
     static std::thread* worker;
@@ -93,8 +93,6 @@ private:
     static int height;
     static Control** map;
     static Vesk::Threading::Atomic::Queue<Vesk::Event> inbox;
-
-    friend struct SessionAccess;
 };
 
 }  // namespace Forms

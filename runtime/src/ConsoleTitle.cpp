@@ -21,16 +21,28 @@ std::string& storedTitle() {
 }
 
 bool isControl(unsigned char byte) {
-    // Bytes from 0x80 up are left alone: they carry UTF-8 titles, and a
-    // UTF-8 terminal does not read a lone byte as a C1 control.
     return byte < 0x20 || byte == 0x7F;
+}
+
+// A C1 control written in UTF-8 (U+0080 to U+009F: C2 80 to C2 9F), which a
+// UTF-8 terminal acts on as it does on ESC [ or ESC \: C2 9B starts a control
+// sequence, C2 9C ends the title string. Other bytes from 0x80 up carry the
+// title's UTF-8 characters.
+bool endsC1(const std::string& text, unsigned char next) {
+    return (next & 0xE0) == 0x80 && !text.empty() &&
+           static_cast<unsigned char>(text.back()) == 0xC2;
 }
 
 void send(const std::string& title) {
     std::string sequence = "\x1b]2;";
     sequence.reserve(title.size() + 5);
+    // Checked against what is kept, so that removing a byte never joins
+    // two others into a control.
     for (char c : title) {
-        if (!isControl(static_cast<unsigned char>(c))) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (endsC1(sequence, byte)) {
+            sequence.pop_back();
+        } else if (!isControl(byte)) {
             sequence += c;
         }
     }

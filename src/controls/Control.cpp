@@ -7,6 +7,7 @@
 #include "controls/Lists.h"
 #include "forms/Session.h"
 #include "geometry/Tags.h"
+#include "session/SessionInternals.h"
 #include "vesk/Event.h"
 #include "vesk/Format.h"
 
@@ -23,7 +24,7 @@ Control::Control() {
 }
 
 Control::~Control() {
-    Session::forgetControl(this);
+    detail::SessionInternals::forgetControl(this);
     while (!holders.empty()) {
         leave(holders.back());
     }

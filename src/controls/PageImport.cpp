@@ -1,6 +1,6 @@
+#include <fcntl.h>
 #include <sys/stat.h>
-
-#include <fstream>
+#include <unistd.h>
 
 #include "forms/Page.h"
 
@@ -8,16 +8,20 @@ namespace Vesk {
 namespace Forms {
 
 // Only reports whether the file opens for reading; no byte is read and the
-// page is left as it was. A directory is not a file, and opening a named
-// pipe or socket could block the host until another process shows up.
+// page is left as it was. A directory is not a file. O_NONBLOCK: opening a
+// named pipe or some devices could block the host until another process shows
+// up; the type is checked on what was opened, so nothing swapped in after a
+// check gets through.
 bool Page::import(std::string path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 ||
-        !(S_ISREG(info.st_mode) || S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
         return false;
     }
-    std::ifstream stream(path, std::ios_base::in | std::ios_base::binary);
-    return stream.good();
+    struct stat info {};
+    const bool file = fstat(fd, &info) == 0 &&
+                      (S_ISREG(info.st_mode) || S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode));
+    ::close(fd);
+    return file;
 }
 
 }  // namespace Forms

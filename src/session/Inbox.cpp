@@ -2,7 +2,7 @@
 #include <stdexcept>
 
 #include "forms/Session.h"
-#include "session/Resize.h"
+#include "terminal/Terminal.h"
 #include "vesk/Keyboard.h"
 
 namespace Vesk {
@@ -22,7 +22,9 @@ Vesk::Event Session::getEvent() {
     }
     Vesk::Event event = inbox.pop();
     if (event == Vesk::KeyResize) {
-        resizeScreen();
+        // The map is emptied with the new size: the host paints again.
+        detail::Terminal::resize();
+        takeScreenSize();
     }
     return event;
 }
@@ -37,7 +39,7 @@ void Session::workerLoop() {
         if (event == Vesk::IO::KeyboardCancelled) {
             return;
         }
-        if (event == Vesk::KeyResize && !Resize::admit()) {
+        if (event == Vesk::KeyResize && !detail::Terminal::admitResize()) {
             continue;
         }
         inbox.push(std::move(event));

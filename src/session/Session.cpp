@@ -1,20 +1,18 @@
 #include "forms/Session.h"
 
-#include <curses.h>
-
-#include <fstream>
 #include <memory>
 #include <new>
 #include <stdexcept>
 
-#include "session/Locale.h"
-#include "session/Resize.h"
-#include "session/TerminalGuard.h"
+#include "session/LogFile.h"
+#include "terminal/Terminal.h"
 #include "vesk/Format.h"
 #include "vesk/Keyboard.h"
 
 namespace Vesk {
 namespace Forms {
+
+using detail::Terminal;
 
 std::thread* Session::worker = nullptr;
 Vesk::Threading::Timer* Session::collector = nullptr;
@@ -24,14 +22,6 @@ int Session::width = 0;
 int Session::height = 0;
 Control** Session::map = nullptr;
 Vesk::Threading::Atomic::Queue<Vesk::Event> Session::inbox;
-
-namespace {
-
-// The curses screen of the running session. newterm is used instead of
-// initscr because initscr ends the process when the terminal is unusable.
-SCREEN* screen = nullptr;
-
-}  // namespace
 
 int Session::collectInbox(int, void*) {
     inbox.shrink();
@@ -46,106 +36,43 @@ bool Session::start(Logging level) {
     // From here on the reader can be woken from a signal handler.
     Vesk::IO::PrepareKeyboardInput();
 
-    // Each step that succeeds pushes its undo; a failure runs them backwards
-    // so the host gets the process and the terminal back as they were.
-    struct Undo {
-        bool log = false;
-        bool worker = false;
-        bool collector = false;
-        bool resize = false;
-        bool locale = false;
-        bool guard = false;
-        bool screen = false;
-        bool map = false;
-        ~Undo() {
-            if (map) {
-                freeMap();
-            }
-            if (screen) {
-                endScreen();
-            }
-            if (guard) {
-                TerminalGuard::uninstall();
-            }
-            if (resize) {
-                Resize::restoreHandler();
-            }
-            if (collector) {
-                endCollector();
-            }
-            if (worker) {
-                endWorker();
-            }
-            if (log) {
-                closeLog();
-            }
-            if (locale) {
-                detail::restoreCharacterType();
-            }
+    // A step that fails throws; the steps reached so far are undone by the
+    // same code as stop, so the host gets the process and the terminal back
+    // as they were.
+    Step reached = Nothing;
+    try {
+        if (level != None) {
+            logfile = new detail::LogFile();
+            log("Vesk::Forms application session started", Basic);
         }
-    } undo;
+        reached = LogOpen;
 
-    // Before any thread of the session runs: setlocale is not thread-safe.
-    detail::adoptCharacterType();
-    undo.locale = true;
+        worker = new std::thread(workerLoop);
+        reached = WorkerRuns;
 
-    if (level != None) {
-        logfile = new std::ofstream("VeskForms.log", std::ios::out | std::ios::trunc);
-        undo.log = true;
-        log("Vesk::Forms application session started", Basic);
-    }
+        collector = new Vesk::Threading::Timer();
+        reached = CollectorRuns;
+        collector->interval(15000);
+        collector->tick(collectInbox);
+        collector->enabled(true);
 
-    worker = new std::thread(workerLoop);
-    undo.worker = true;
-
-    collector = new Vesk::Threading::Timer();
-    undo.collector = true;
-    collector->interval(15000);
-    collector->tick(collectInbox);
-    collector->enabled(true);
-
-    // Before newterm, which takes SIGWINCH for itself when it finds no handler.
-    undo.resize = Resize::installHandler();
-    // Also before newterm, which puts in handlers of its own for some of the
-    // signals the guard takes.
-    TerminalGuard::saveHostState();
-    screen = newterm(nullptr, stdout, stdin);
-    if (screen == nullptr) {
-        throw new std::runtime_error("Cannot initialize terminal!");
-    }
-    undo.screen = true;
-    noecho();
-    keypad(stdscr, TRUE);
-    cbreak();
-    nonl();
-    // The keyboard is read by the worker, not by curses; without this, curses
-    // would peek at standard input during refresh and cut updates short.
-    typeahead(-1);
-    TerminalGuard::install();
-    undo.guard = true;
-
-    if (has_colors()) {
-        start_color();
-        log("(curses) Screen initialized: noecho keypad colors", Verbose);
-    } else {
-        log("(curses) Screen initialized: noecho keypad", Verbose);
-    }
-
-    undo.map = true;
-    takeScreenSize();
-
-    for (int f = 0; f < 16; ++f) {
-        for (int b = 0; b < 16; ++b) {
-            init_pair(static_cast<short>(16 * f + b + 1), static_cast<short>(f),
-                      static_cast<short>(b));
+        if (!Terminal::open()) {
+            throw new std::runtime_error("Cannot initialize terminal!");
         }
+        reached = TerminalOpen;
+        log(Terminal::colors() ? "(curses) Screen initialized: noecho keypad colors"
+                               : "(curses) Screen initialized: noecho keypad",
+            Verbose);
+
+        takeScreenSize();
+    } catch (...) {
+        end(reached);
+        throw;
     }
 
+    // The colour pairs were defined as the terminal opened.
     log("(curses) 256 color pairs initalized", Verbose);
     log("-----", Basic);
-
-    undo.map = undo.screen = undo.guard = undo.resize = false;
-    undo.log = undo.worker = undo.collector = undo.locale = false;
     return true;
 }
 
@@ -153,30 +80,45 @@ bool Session::stop() {
     if (worker == nullptr) {
         return false;
     }
+    end(TerminalOpen);
+    return true;
+}
 
-    endScreen();
-    TerminalGuard::uninstall();
-    Resize::restoreHandler();
-    log("(curses) Screen uninitialized", Verbose);
+void Session::end(Step reached) {
+    if (reached >= TerminalOpen) {
+        Terminal::close();
+        log("(curses) Screen uninitialized", Verbose);
+    }
 
-    freeMap();
+    delete[] map;
+    map = nullptr;
 
-    endWorker();
-    log("Worker thread detached", Verbose);
+    // The reader is woken and joined rather than left blocked, so no reader
+    // of this session survives into the next one.
+    if (reached >= WorkerRuns) {
+        Vesk::IO::CancelKeyboardInput();
+        worker->join();
+        delete worker;
+        worker = nullptr;
+        log("Worker thread detached", Verbose);
+    }
 
-    endCollector();
+    if (reached >= CollectorRuns) {
+        collector->enabled(false);
+        delete collector;
+        collector = nullptr;
+    }
 
     log("Session stopped", Basic);
     log("-----", Basic);
 
-    closeLog();
-    detail::restoreCharacterType();
-    return true;
+    delete static_cast<detail::LogFile*>(logfile);  // closes the file
+    logfile = nullptr;
 }
 
 void Session::takeScreenSize() {
-    const int columns = getmaxx(stdscr);
-    const int lines = getmaxy(stdscr);
+    const int columns = Terminal::width();
+    const int lines = Terminal::height();
     // Allocated before anything is replaced, so a failure leaves the old map
     // and size, which still match each other.
     Control** fresh =
@@ -189,37 +131,6 @@ void Session::takeScreenSize() {
     std::unique_ptr<std::string> dimensions(
         Vesk::String::Format("Screen dimensions: %d x %d %s", width, height, "characters"));
     log(*dimensions, Verbose);
-}
-
-void Session::endScreen() {
-    endwin();
-    delscreen(screen);
-    screen = nullptr;
-}
-
-void Session::freeMap() {
-    delete[] map;
-    map = nullptr;
-}
-
-// The reader is woken and joined rather than left blocked, so no reader of
-// this session survives into the next one.
-void Session::endWorker() {
-    Vesk::IO::CancelKeyboardInput();
-    worker->join();
-    delete worker;
-    worker = nullptr;
-}
-
-void Session::endCollector() {
-    collector->enabled(false);
-    delete collector;
-    collector = nullptr;
-}
-
-void Session::closeLog() {
-    delete static_cast<std::ofstream*>(logfile);  // closes the file
-    logfile = nullptr;
 }
 
 }  // namespace Forms

@@ -1,9 +1,13 @@
 #include <sys/stat.h>
 #include <sys/time.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <fstream>
+#include <thread>
 
 #include "controls/Probes.h"
 
@@ -38,4 +42,33 @@ TEST_F(PageImport, ReportsWhetherTheFileOpensAndTouchesNothing) {
     EXPECT_EQ(1000000000, info.st_mtime);
     EXPECT_EQ(payload, readFile("form.dat"));
     EXPECT_FALSE(fileExists("missing.dat"));
+}
+
+// The name turns between a file and a pipe without a writer while the page
+// looks: what was opened is what counts, and no look blocks.
+TEST_F(PageImport, NeverBlocksOnAPipeSwappedInAfterALook) {
+    std::ofstream("form.dat") << "x";
+    ASSERT_EQ(0, mkfifo("pipe", 0600));
+    std::atomic<bool> done{false};
+    std::thread swapper([&] {
+        while (!done.load()) {
+            for (const char* target : {"form.dat", "pipe"}) {
+                symlink(target, "next");
+                rename("next", "swapped");
+            }
+        }
+    });
+    Page page;
+    alarm(20);  // a look that blocks ends the test
+    int files = 0, looks = 0;
+    // Many looks are needed to meet a swap between a look and an open.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    for (; looks < 400000 && std::chrono::steady_clock::now() < until; ++looks) {
+        files += page.import("swapped") ? 1 : 0;
+    }
+    alarm(0);
+    done.store(true);
+    swapper.join();
+    EXPECT_GT(files, 0);
+    EXPECT_LT(files, looks);
 }

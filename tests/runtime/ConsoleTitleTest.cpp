@@ -44,6 +44,20 @@ TEST(ConsoleTitle, StartsEmptyAndIsSentOnlyToATerminalWithControlsRemoved) {
     const std::string title("Caf\xc3\xa9\x1b]0;evil\x07 A\nB\x7f\x01\0!", 22);
     EXPECT_EQ(sendThrough(ends[1], ends[0], title), "\x1b]2;Caf\xc3\xa9]0;evil AB!\x07");
     EXPECT_EQ(GetTitle(), title);
+    // C1 controls in UTF-8 (CSI, ST, ...) go too, also those that a removed
+    // control byte would join; other characters (no-break space) stay.
+    const struct {
+        const char* given;
+        const char* sent;
+    } c1Cases[] = {
+        {"a\xc2\x9bZmb\xc2\x9c\xc2\x80\xc2\x9f", "aZmb"},
+        {"\xc2\x0a\x9bXm\xc2\xc2\x9c\x9c!", "Xm!"},
+        {"\xc2\xa0\xc3\x9c\xe2\x82\xac\xc2", "\xc2\xa0\xc3\x9c\xe2\x82\xac\xc2"},
+    };
+    for (const auto& c : c1Cases) {
+        EXPECT_EQ(sendThrough(ends[1], ends[0], c.given), std::string("\x1b]2;") + c.sent + "\x07")
+            << c.given;
+    }
     ::close(ends[0]);
     ::close(ends[1]);
 

@@ -1,7 +1,13 @@
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <string>
 #include <thread>
 #include <vector>
@@ -104,4 +110,40 @@ TEST_F(Log, OverlappingCallsWriteWholeLines) {
     EXPECT_EQ(604u, lines.size());  // with the session's own four
     EXPECT_EQ(300, std::count(lines.begin(), lines.end(), a));
     EXPECT_EQ(300, std::count(lines.begin(), lines.end(), b));
+}
+
+// Only a regular file takes the log: the session starts at once beside a
+// named pipe without a reader (which would block the open for good), a socket
+// or a device, and leaves each as it was.
+TEST_F(Log, SkipsAPipeASocketOrADeviceWithoutBlocking) {
+    const struct {
+        const char* kind;
+        void (*make)();
+        mode_t type;
+    } cases[] = {
+        {"pipe", [] { ASSERT_EQ(0, mkfifo("VeskForms.log", 0600)); }, S_IFIFO},
+        {"socket",
+         [] {
+             sockaddr_un address{};
+             address.sun_family = AF_UNIX;
+             std::strcpy(address.sun_path, "VeskForms.log");
+             const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+             ASSERT_EQ(0, bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address));
+             close(fd);
+         },
+         S_IFSOCK},
+        {"device", [] { ASSERT_EQ(0, symlink("/dev/null", "VeskForms.log")); }, S_IFCHR},
+    };
+    for (const auto& c : cases) {
+        unlink("VeskForms.log");
+        c.make();
+        alarm(20);  // a start that blocks ends the test
+        ASSERT_TRUE(Session::start(Session::Verbose)) << c.kind;
+        EXPECT_TRUE(Session::log("dropped", Session::Basic)) << c.kind;
+        ASSERT_TRUE(Session::stop()) << c.kind;
+        alarm(0);
+        struct stat info {};
+        ASSERT_EQ(0, stat("VeskForms.log", &info)) << c.kind;
+        EXPECT_EQ(c.type, info.st_mode & S_IFMT) << c.kind;
+    }
 }

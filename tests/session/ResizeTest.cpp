@@ -106,3 +106,31 @@ TEST_F(ScreenResize, BurstGivesOneEventWithTheNewSizeAnEmptyMapAndABlankScreen) 
             << log;
     }
 }
+
+// LINES and COLUMNS in the environment win over the terminal's size, at start
+// and after every resize, whether from SIGWINCH or, as after a stop and
+// continue or a host signal handler that returned, from a notification.
+TEST_F(ScreenResize, KeepsTheSizeGivenByTheEnvironment) {
+    setenv("LINES", "10", 1);
+    setenv("COLUMNS", "40", 1);
+    ASSERT_TRUE(Session::start(Session::None));
+    EXPECT_EQ(Size(40, 10), SessionAccess::screenSize());
+    for (bool signal : {true, false, true}) {
+        resize(90, 30);
+        if (signal) {
+            raise(SIGWINCH);
+        } else {
+            Vesk::IO::NotifyResize();
+        }
+        ASSERT_EQ(Vesk::KeyResize, Session::getEvent());
+        EXPECT_EQ(Size(40, 10), SessionAccess::screenSize()) << signal;
+        EXPECT_EQ(Size(40, 10), Size(COLS, LINES)) << signal;
+    }
+    // Only the dimension given is kept.
+    unsetenv("LINES");
+    raise(SIGWINCH);
+    ASSERT_EQ(Vesk::KeyResize, Session::getEvent());
+    EXPECT_EQ(Size(40, 30), SessionAccess::screenSize());
+    ASSERT_TRUE(Session::stop());
+    unsetenv("COLUMNS");
+}

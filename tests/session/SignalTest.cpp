@@ -16,16 +16,18 @@
 #include <exception>
 #include <string>
 
-#include "../../src/session/TerminalGuard.h"
+#include "forms/Control.h"
+#include "forms/Page.h"
 #include "forms/Session.h"
 #include "support/PseudoTerminal.h"
 #include "support/SessionAccess.h"
+#include "terminal/Terminal.h"
 
 // Last: it defines a macro for every capability.
 #include <term.h>
 
 using Vesk::Forms::Session;
-namespace Guard = Vesk::Forms::TerminalGuard;
+using Guard = Vesk::Forms::detail::Terminal;
 constexpr auto npos = std::string::npos;
 
 namespace {
@@ -283,6 +285,51 @@ TEST_F(GuardedChild, StopsWithTheTerminalGivenBackAndResumesWithARedraw) {
     const int status = waitChild();
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << "status " << status;
     EXPECT_TRUE(slaveHas(hostModes));
+}
+
+void hostTerminate() {
+    report('T');
+    std::abort();
+}
+
+// A host mistake during a session, uncaught.
+void activateUnattached() noexcept {
+    dup2(1, 2);
+    Vesk::Forms::Page page;
+    Vesk::Forms::Control control;
+    page.activeControl(&control);
+}
+
+// An uncaught error is told on standard error once the terminal is given
+// back, then the host's terminate handler runs; also when the error is the
+// start's own, thrown with no session left to give back.
+TEST_F(GuardedChild, UncaughtErrorsAreToldAfterTheTerminalIsGivenBack) {
+    spawn([] { std::set_terminate(hostTerminate); }, activateUnattached);
+    int status = waitChild();
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGABRT) << "status " << status;
+    EXPECT_EQ('T', nextReport());
+    EXPECT_TRUE(slaveHas(hostModes));
+    const std::string told = "vesk-forms: uncaught exception: ";
+    const std::size_t message = output.find(told + "Cannot activate control of another page!");
+    ASSERT_NE(npos, message) << output;
+    EXPECT_LT(output.rfind(restore, message), message);
+
+    output.clear();
+    pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        ::signal(SIGABRT, SIG_DFL);
+        for (int fd : {0, 1, 2}) {
+            dup2(slave, fd);
+        }
+        unsetenv("TERM");
+        [&]() noexcept { Session::start(Session::None); }();
+        _exit(0);
+    }
+    finished = false;
+    status = waitChild();
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGABRT) << "status " << status;
+    EXPECT_NE(npos, output.find(told + "Cannot initialize terminal!")) << output;
 }
 
 // In this process, on the fixture's terminal.

@@ -7,17 +7,13 @@
 
 #include "forms/Point.h"
 #include "forms/Session.h"
+#include "session/SessionInternals.h"
 
 namespace Vesk {
 namespace Forms {
 
 // Lets tests look at the session's private state.
-struct SessionAccess {
-    static std::thread* worker() { return Session::worker; }
-    static Vesk::Threading::Timer* collector() { return Session::collector; }
-    static void* logfile() { return Session::logfile; }
-    static Control** map() { return Session::map; }
-
+struct SessionAccess : detail::SessionInternals {
     static std::pair<int, int> screenSize() {
         return {Session::screenWidth(), Session::screenHeight()};
     }

@@ -1,4 +1,4 @@
-#include "session/Locale.h"
+#include "terminal/Locale.h"
 
 #include <langinfo.h>
 

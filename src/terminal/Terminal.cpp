@@ -1,0 +1,317 @@
+#include "terminal/Terminal.h"
+
+#include <curses.h>
+#include <signal.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+// After the standard headers: term.h defines a macro for every capability.
+#include <term.h>
+
+#include "terminal/Locale.h"
+#include "terminal/SignalState.h"
+#include "terminal/Signals.h"
+#include "terminal/Terminate.h"
+
+namespace Vesk {
+namespace Forms {
+namespace detail {
+
+namespace {
+
+using Bytes = SignalState::Bytes;
+
+// One change in effect, with its undo on the host thread. `entry` is its
+// place in signalState.undo when a signal handler can undo it too, else -1.
+struct Record {
+    void (*close)(int entry);
+    int entry;
+};
+Record records[SignalState::maxSteps];
+int recordCount = 0;
+
+SCREEN* screen = nullptr;
+struct sigaction hostWindowAction;
+bool hasColors = false;
+
+// Set by the worker when it queues a KeyResize, cleared when the host takes
+// it: a burst of resizes while the host is busy leaves one event behind.
+std::atomic<bool> resizeQueued{false};
+
+void push(void (*close)(int)) {
+    records[recordCount++] = {close, -1};
+}
+
+// Records a change that a signal handler can also undo, with the bytes (and
+// whether the terminal modes are part of it) the handler needs for that.
+void push(void (*close)(int), const Bytes& give, const Bytes& take, bool modes) {
+    const int entry = signalState.undoCount++;
+    signalState.undo[entry] = {give, take, modes};
+    records[recordCount++] = {close, entry};
+}
+
+// Appends `text` without its padding ("$<5>"), which only tputs understands.
+// A text that does not fit is left out whole.
+void append(Bytes& bytes, const char* text) {
+    char copy[sizeof bytes.data];
+    std::size_t size = 0;
+    for (const char* p = text; *p != '\0';) {
+        if (p[0] == '$' && p[1] == '<') {
+            if (const char* end = std::strchr(p, '>')) {
+                p = end + 1;
+                continue;
+            }
+        }
+        if (size == sizeof copy) {
+            return;
+        }
+        copy[size++] = *p++;
+    }
+    if (bytes.size + size > sizeof bytes.data) {
+        return;
+    }
+    std::memcpy(bytes.data + bytes.size, copy, size);
+    bytes.size += size;
+}
+
+bool hasCapability(const char* name) {
+    const char* text = tigetstr(name);
+    return text != nullptr && text != reinterpret_cast<const char*>(-1);
+}
+
+// The terminal description's bytes of the capabilities `names`.
+Bytes capabilities(std::initializer_list<const char*> names) {
+    Bytes bytes{};
+    for (const char* name : names) {
+        if (hasCapability(name)) {
+            append(bytes, tigetstr(name));
+        }
+    }
+    return bytes;
+}
+
+Bytes raw(const char* text) {
+    Bytes bytes{};
+    append(bytes, text);
+    return bytes;
+}
+
+// The steps of open, in order. Each returns false when the terminal cannot
+// be used, and records its undo as soon as it changed something.
+
+// The session's threads that run by now (keyboard reader, collector, log)
+// call nothing that reads the C library's locale, so setlocale is safe here.
+bool openLocale() {
+    adoptCharacterType();
+    push([](int) { restoreCharacterType(); });
+    return true;
+}
+
+// Before newterm, which takes SIGWINCH for itself when it finds no handler.
+// Without the signal a resize still shows at the next stop and continue.
+bool openWindowSignal() {
+    if (installWindowHandler(hostWindowAction)) {
+        push([](int) { sigaction(SIGWINCH, &hostWindowAction, nullptr); });
+    }
+    return true;
+}
+
+void closeScreen(int) {
+    endwin();
+    delscreen(screen);
+    screen = nullptr;
+}
+
+bool openScreen() {
+    // Also before newterm, which puts in handlers of its own for some of the
+    // signals the guard takes.
+    saveHostState();
+    // newterm rather than initscr, which ends the process when the terminal
+    // is unusable.
+    screen = newterm(nullptr, stdout, stdin);
+    if (screen == nullptr) {
+        return false;
+    }
+    push(closeScreen, capabilities({"sgr0", "cnorm", "rmcup"}), capabilities({"smcup"}), false);
+    // A terminal that cannot move the cursor would get the whole form on one
+    // line.
+    return hasCapability("cup");
+}
+
+// The 256 pairs of 16 x foreground + background + 1, also without colours;
+// endwin puts the terminal's colours back.
+bool openColors() {
+    hasColors = has_colors();
+    if (hasColors) {
+        start_color();
+    }
+    for (int f = 0; f < 16; ++f) {
+        for (int b = 0; b < 16; ++b) {
+            init_pair(static_cast<short>(16 * f + b + 1), static_cast<short>(f),
+                      static_cast<short>(b));
+        }
+    }
+    return true;
+}
+
+bool openInput() {
+    noecho();
+    keypad(stdscr, TRUE);
+    cbreak();
+    nonl();
+    // The keyboard is read by the worker, not by curses; without this, curses
+    // would peek at standard input during refresh and cut updates short.
+    typeahead(-1);
+    // The cursor is not hidden again on resume: the session leaves it
+    // visible, and curses puts its own idea of it back as it redraws.
+    push(
+        [](int) {
+            keypad(stdscr, FALSE);
+            echo();
+            nocbreak();
+            nl();
+        },
+        capabilities({"rmkx"}), capabilities({"smkx"}), true);
+    return true;
+}
+
+// A mode switched on by writing `enable` and off by writing `disable`, from
+// a signal handler too.
+bool openMode(const char* enable, const char* disable) {
+    push(
+        [](int entry) {
+            const Bytes& give = signalState.undo[entry].give;
+            writeAll(give.data, give.size);
+        },
+        raw(disable), raw(enable), false);
+    writeAll(enable, std::strlen(enable));
+    return true;
+}
+
+// The terminals that keep a stack of titles for XTWINOPS 22 and 23 (the xterm
+// family, which includes the VTE terminals) get the host's title saved for
+// the session. Others may print the sequence or take it for something else.
+bool openTitle() {
+    const char* term = std::getenv("TERM");
+    if (isatty(STDOUT_FILENO) != 1 || term == nullptr || std::strncmp(term, "xterm", 5) != 0) {
+        return true;
+    }
+    return openMode("\x1b[22;0t", "\x1b[23;0t");
+}
+
+// Last: every undo a handler runs is recorded by now.
+bool openGuard() {
+    installGuard();
+    push([](int) { uninstallGuard(); });
+    return true;
+}
+
+// A new terminal mode (mouse reports, bracketed paste) is one more step
+// before openGuard: `bool openPaste() { return openMode(enable, disable); }`.
+bool (*const steps[])() = {openLocale, openWindowSignal, openScreen, openColors,
+                           openInput,  openTitle,        openGuard};
+static_assert(sizeof steps / sizeof *steps <= SignalState::maxSteps, "one record per step");
+
+// LINES or COLUMNS from the environment when it holds a size, as curses reads
+// them; otherwise `size`.
+int environmentSize(const char* name, int size) {
+    const char* text = std::getenv(name);
+    if (text == nullptr) {
+        return size;
+    }
+    char* end = nullptr;
+    const long value = std::strtol(text, &end, 0);
+    return end != text && *end == '\0' && value > 0 && value < 32768 ? static_cast<int>(value)
+                                                                     : size;
+}
+
+}  // namespace
+
+bool Terminal::open() {
+    if (recordCount > 0) {
+        return true;
+    }
+    installTerminateHandler();
+    for (bool (*step)() : steps) {
+        if (!step()) {
+            close();
+            return false;
+        }
+    }
+    return true;
+}
+
+void Terminal::close() {
+    while (recordCount > 0) {
+        const Record record = records[--recordCount];
+        record.close(record.entry);
+        // The guard, closed first, took the handlers out.
+        if (record.entry >= 0) {
+            signalState.undoCount = record.entry;
+        }
+    }
+}
+
+bool Terminal::colors() {
+    return hasColors;
+}
+
+int Terminal::width() {
+    return getmaxx(stdscr);
+}
+
+int Terminal::height() {
+    return getmaxy(stdscr);
+}
+
+void Terminal::resize() {
+    // Cleared before the size is read, so a change from here on queues
+    // another event instead of being lost.
+    resizeQueued.store(false);
+
+    // curses writes to standard output (see openScreen); its size is the one
+    // that counts. Without one, the screen keeps its size and is still
+    // redrawn.
+    int rows = getmaxy(stdscr);
+    int cells = getmaxx(stdscr);
+    winsize size{};
+    if (ioctl(fileno(stdout), TIOCGWINSZ, &size) == 0 && size.ws_row > 0 && size.ws_col > 0) {
+        rows = size.ws_row;
+        cells = size.ws_col;
+    }
+    resizeterm(environmentSize("LINES", rows), environmentSize("COLUMNS", cells));
+    // What was drawn belongs to the old layout: the host paints again. The
+    // next refresh repaints every cell, which also mends a screen that
+    // something else has drawn over.
+    werase(stdscr);
+    clearok(curscr, TRUE);
+}
+
+bool Terminal::admitResize() {
+    return !resizeQueued.exchange(true);
+}
+
+std::string Terminal::restoreSequence() {
+    std::string bytes;
+    for (int i = signalState.undoCount - 1; i >= 0; --i) {
+        bytes.append(signalState.undo[i].give.data, signalState.undo[i].give.size);
+    }
+    return bytes;
+}
+
+std::string Terminal::resumeSequence() {
+    std::string bytes;
+    for (int i = 0; i < signalState.undoCount; ++i) {
+        bytes.append(signalState.undo[i].take.data, signalState.undo[i].take.size);
+    }
+    return bytes;
+}
+
+}  // namespace detail
+}  // namespace Forms
+}  // namespace Vesk

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+
+namespace Vesk {
+namespace Forms {
+namespace detail {
+
+// The one owner of every change a session makes to the terminal. Opening
+// takes the steps in order (character type, window-size signal, the curses
+// screen with its colours, input modes, the window title, the handlers that
+// give the terminal back on a fatal signal or a stop); each step that
+// succeeds records its undo, and closing runs them back last first. The same
+// records serve stop, a failed open, the fatal-signal path and suspend and
+// resume. Called from the host thread only, except admitResize.
+class Terminal {
+public:
+    Terminal() = delete;
+
+    // Takes the terminal. False, with every opened step closed again, when
+    // curses cannot drive it (unknown terminal, no cursor addressing).
+    static bool open();
+    // Gives the terminal back as open found it. Does nothing when not open.
+    static void close();
+
+    // Whether the screen shows colours (and so had start_color).
+    static bool colors();
+    // The screen's size in cells as curses has it.
+    static int width();
+    static int height();
+
+    // Gives curses the terminal's present size (LINES and COLUMNS in the
+    // environment win, as they did at open) and blanks the screen, to be
+    // painted again in full at the next refresh.
+    static void resize();
+    // Called by the keyboard worker for each KeyResize it reads: true when the
+    // event is to be queued, false when one is queued already and resize has
+    // not run since.
+    static bool admitResize();
+
+    // The bytes a signal handler writes to give the terminal back, and to
+    // take it again after a stop, as prepared by open.
+    static std::string restoreSequence();
+    static std::string resumeSequence();
+};
+
+}  // namespace detail
+}  // namespace Forms
+}  // namespace Vesk
