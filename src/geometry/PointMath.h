@@ -1,26 +1,17 @@
 #pragma once
 
-#include <cstdint>
-
 #include "forms/Point.h"
+#include "geometry/Clip.h"
 
 namespace Vesk {
 namespace Forms {
-namespace __attribute__((visibility("hidden"))) detail {
 
-    // Adds as two's complement, so coordinates far off the screen wrap instead of
-    // overflowing.
-    inline std::int32_t addCoordinates(std::int32_t a, std::int32_t b) {
-        return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) +
-                                         static_cast<std::uint32_t>(b));
-    }
-
-}  // namespace detail
-
-// A fresh point (own tag and size) at the sum of both rows and both columns.
-// Internal to the library: not exported.
+// A fresh point (own tag and size) at the sum of both rows and both columns,
+// by the one overflow rule (64 bits, clamped). Internal to the library: not
+// exported.
 __attribute__((visibility("hidden"))) inline Point operator+(const Point& a, const Point& b) {
-    return Point(detail::addCoordinates(a.row, b.row), detail::addCoordinates(a.column, b.column));
+    return Point(detail::clampCoordinate(static_cast<long long>(a.row) + b.row),
+                 detail::clampCoordinate(static_cast<long long>(a.column) + b.column));
 }
 
 }  // namespace Forms
