@@ -91,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<char> bytes(data + 1, data + size);
     const char* text = bytes.data();
     const std::size_t length = bytes.size();
-    const void* nul = std::memchr(text, 0, length);
+    const void* nul = length == 0 ? nullptr : std::memchr(text, 0, length);
     const std::size_t ends = nul == nullptr ? length : static_cast<std::size_t>(
                                                            static_cast<const char*>(nul) - text);
 

@@ -6,7 +6,7 @@
 
 namespace Vesk {
 namespace Forms {
-namespace __attribute__((visibility("hidden"))) detail {
+namespace [[gnu::visibility("hidden")]] detail {
 
     // Bytes that take no cell of their own as they are (control bytes, a
     // byte of no character, a character the terminal cannot show) are shown
