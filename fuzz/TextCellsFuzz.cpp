@@ -92,8 +92,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const char* text = bytes.data();
     const std::size_t length = bytes.size();
     const void* nul = length == 0 ? nullptr : std::memchr(text, 0, length);
-    const std::size_t ends = nul == nullptr ? length : static_cast<std::size_t>(
-                                                           static_cast<const char*>(nul) - text);
+    const std::size_t ends =
+        nul == nullptr ? length : static_cast<std::size_t>(static_cast<const char*>(nul) - text);
 
     // Glyph by glyph.
     std::vector<Step> steps;
@@ -108,9 +108,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(glyph.cells == 1 || glyph.cells == 2, "a glyph takes one or two cells");
         check(glyph.count >= 1 && glyph.count <= 1 + MostMarks, "a glyph holds its marks");
         check(glyph.text[0] != 0, "a glyph shows a character");
-        check(unicode || (glyph.bytes == 1 && glyph.cells == 1 &&
-                          (glyph.text[0] == StandIn || (glyph.text[0] >= 0x20 &&
-                                                        glyph.text[0] < 0x7F))),
+        check(unicode ||
+                  (glyph.bytes == 1 && glyph.cells == 1 &&
+                   (glyph.text[0] == StandIn || (glyph.text[0] >= 0x20 && glyph.text[0] < 0x7F))),
               "without UTF-8 each byte is a cell of ASCII or the stand-in");
         steps.push_back({offset, glyph.bytes, glyph.cells});
         total += glyph.cells;
@@ -140,7 +140,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             RowCheck row{text, steps, next, room};
             const long long taken = layRow(rows, room, room, row);
             check(taken <= room && rows.place() > before, "each row takes cells and moves on");
-            if (rows.place() - text > static_cast<long long>(next < steps.size() ? steps[next].offset : ends)) {
+            if (rows.place() - text >
+                static_cast<long long>(next < steps.size() ? steps[next].offset : ends)) {
                 // The row left out a glyph wider than itself.
                 check(room == 1 && next < steps.size() && steps[next].cells == 2,
                       "only a glyph wider than a whole row is left out");

@@ -81,8 +81,8 @@ bool Region::drawText(Point* point, std::string text, WordWrapStyle wrap, Color 
         return false;
     }
     std::unique_ptr<Point> origin(location());
-    const detail::Area start = detail::clip(nullptr, origin->row, origin->column, point->row,
-                                            point->column, 1, columns);
+    const detail::Area start =
+        detail::clip(nullptr, origin->row, origin->column, point->row, point->column, 1, columns);
     origin.reset();
 
     detail::ColorScope colors(foreground, background, highlight);

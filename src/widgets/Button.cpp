@@ -118,10 +118,10 @@ int Button::painter(int, void* control) {
         const long long trailing = width / 2 - length / 2;
         const long long before = std::max(0LL, leading - length);
         const long long line = before + length + (trailing < 0 ? -trailing : trailing);
-        const detail::Area area = detail::clip(
-            button->parent(), location->row - static_cast<long long>(position->row),
-            location->column - static_cast<long long>(position->column), position->row,
-            position->column, 1, std::min(width, line));
+        const detail::Area area =
+            detail::clip(button->parent(), location->row - static_cast<long long>(position->row),
+                         location->column - static_cast<long long>(position->column), position->row,
+                         position->column, 1, std::min(width, line));
         const detail::Span cells = area.columns;
         putBlanks(area.row, area.column, {cells.first, std::min(cells.last, before)});
         detail::putText(area.row, area.column + before, button->caption.data(),

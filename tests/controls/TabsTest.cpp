@@ -160,14 +160,17 @@ TEST_F(TabsText, TitlesTakeTheirCellsAndEndAtANul) {
     Tabs set;
     place(set, 2, 3, 30, 3);
     root.attachChild(&set);
-    uber.title("\xC3\x9C" "ber");
+    uber.title(
+        "\xC3\x9C"
+        "ber");
     han.title("\xE4\xB8\xAD\xE6\x96\x87");
     accent.title("e\xCC\x81!");
     cut.title(std::string("ab\0cd", 5));
     attachTabs(set, {&uber, &han, &accent, &cut});
     EXPECT_TRUE(root.paint());
-    EXPECT_EQ(L" \u00DCber  \u4E2D\u4E2D\u6587\u6587  e\u0301!  ab " + std::wstring(10, L' ') + L".",
-              wide(2, 3, 31));
+    EXPECT_EQ(
+        L" \u00DCber  \u4E2D\u4E2D\u6587\u6587  e\u0301!  ab " + std::wstring(10, L' ') + L".",
+        wide(2, 3, 31));
     constexpr int Lit = 16 * Black + BrightWhite + 1, Dim = 16 * Black + BrightBlack + 1;
     for (int column = 3; column < 33; ++column) {
         EXPECT_EQ(column < 9 ? Lit : Dim, VeskTest::wideCell(2, column).pair) << column;

@@ -16,7 +16,9 @@ namespace {
 
 const std::string Han = "\xE4\xB8\xAD\xE6\x96\x87";  // two characters, two cells each
 const std::wstring HanCells = L"\u4E2D\u4E2D\u6587\u6587";
-const std::string Uber = "\xC3\x9C" "ber";
+const std::string Uber =
+    "\xC3\x9C"
+    "ber";
 const std::string Accented = "e\xCC\x81t\xC3\xA9";  // e and a combining acute, t, é
 
 }  // namespace
@@ -43,7 +45,8 @@ TEST_F(TextInCells, LabelsCutBetweenCells) {
         label.width(c.width);
         delete label.text(c.text);
         EXPECT_TRUE(label.paint());
-        EXPECT_EQ(c.shown, wide(3, c.shownAt, static_cast<int>(c.shown.size()) - (c.text == Accented)))
+        EXPECT_EQ(c.shown,
+                  wide(3, c.shownAt, static_cast<int>(c.shown.size()) - (c.text == Accented)))
             << c.column << " " << c.text;
         EXPECT_EQ(L"..........", wide(3, 0, 10)) << c.text;
     }
