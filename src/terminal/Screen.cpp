@@ -244,8 +244,8 @@ PaintScope::~PaintScope() {
 
 void PaintScope::finish(int row, int column) {
     if (paintDepth == 1 && stdscr != nullptr) {
-        ::move(row, column);
-        ::refresh();
+        Screen::move(row, column);
+        Screen::refresh();
     }
 }
 

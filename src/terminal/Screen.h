@@ -20,10 +20,10 @@ enum class Cell : unsigned char {
 };
 
 // The painters' one way to the terminal: the curses standard screen of
-// the running session. Coordinates are screen cells; every writing call
-// is given cells on the screen only (the clipping helper and the text
-// layout cut to it), so curses never wraps a run onto the next line.
-// Without a session the screen has no cells and nothing is written.
+// the running session. Coordinates are screen cells, 64-bit; every writing
+// call cuts what it is given to the screen, so curses never wraps a run onto
+// the next line nor writes at a stale cursor. Without a session the screen
+// has no cells and nothing is written.
 class Screen {
 public:
     Screen() = delete;
@@ -37,6 +37,7 @@ public:
     // Whether characters beyond ASCII reach the terminal as UTF-8.
     static bool unicode();
 
+    // A cell off the screen leaves the cursor where it is.
     static void move(long long row, long long column);
     static int cursorRow();
     static int cursorColumn();
