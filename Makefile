@@ -36,16 +36,20 @@ test-asan:
 test-tsan:
 	$(MAKE) test BUILD=build-tsan CMAKE_ARGS="-DVESK_FORMS_SANITIZE=thread"
 
-# Runs the key-decoder fuzzer (clang) for FUZZ_SECONDS. New inputs go to
-# build-fuzz/work-corpus; fuzz/corpus is only read (merge by hand to keep it small).
+# Runs a fuzzer (clang) for FUZZ_SECONDS: FUZZER=key_decoder_fuzz (the
+# default) or text_cells_fuzz. New inputs go to build-fuzz/corpus-$(FUZZER);
+# fuzz/corpus is only read, and only by the key decoder's fuzzer (merge by
+# hand to keep it small).
 FUZZ_SECONDS ?= 600
+FUZZER       ?= key_decoder_fuzz
 fuzz:
 	tools/install-deps clang libclang-rt-14-dev
 	CXX=clang++ cmake -S . -B build-fuzz -DVESK_FORMS_BUILD_FUZZERS=ON \
 	    -DVESK_FORMS_BUILD_TESTS=OFF -DVESK_FORMS_BUILD_EXAMPLES=OFF
-	cmake --build build-fuzz --target key_decoder_fuzz -j $(JOBS)
-	mkdir -p build-fuzz/work-corpus
-	build-fuzz/fuzz/key_decoder_fuzz -max_total_time=$(FUZZ_SECONDS) build-fuzz/work-corpus fuzz/corpus
+	cmake --build build-fuzz --target $(FUZZER) -j $(JOBS)
+	mkdir -p build-fuzz/corpus-$(FUZZER)
+	build-fuzz/fuzz/$(FUZZER) -max_total_time=$(FUZZ_SECONDS) build-fuzz/corpus-$(FUZZER) \
+	    $(if $(filter key_decoder_fuzz,$(FUZZER)),fuzz/corpus)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -1,7 +1,5 @@
 #include "forms/Page.h"
 
-#include <curses.h>
-
 #include <algorithm>
 #include <memory>
 #include <stdexcept>
@@ -10,6 +8,7 @@
 #include "forms/Session.h"
 #include "forms/Tabs.h"
 #include "geometry/Tags.h"
+#include "terminal/Screen.h"
 #include "vesk/ConsoleTitle.h"
 #include "vesk/Event.h"
 #include "vesk/Format.h"
@@ -26,9 +25,9 @@ Page::Page(void* window) : screen(window) {
     focusable = false;
     if (window == nullptr) {
         // Without a session there is no standard screen to measure.
-        if (stdscr != nullptr) {
-            screenColumns = width(getmaxx(stdscr));
-            screenLines = height(getmaxy(stdscr));
+        if (detail::Screen::active()) {
+            screenColumns = width(detail::Screen::columns());
+            screenLines = height(detail::Screen::lines());
         }
         caption = Vesk::Console::GetTitle();
     }
@@ -88,7 +87,7 @@ Point* Page::cursor() {
 std::string& Page::title(std::string title) {
     caption = std::move(title);
     // A page on the whole screen (null window) keeps its title to itself.
-    if (screen != nullptr && screen == static_cast<void*>(stdscr)) {
+    if (screen != nullptr && screen == detail::Screen::window()) {
         Vesk::Console::SetTitle(caption);
     }
     return caption;
@@ -196,41 +195,22 @@ void Page::navigateBackward() {
     active = reached;
 }
 
-namespace {
-
-// Pages being painted on this (the host's) thread. A page shown inside
-// another page's paint leaves the cursor and the refresh to the outermost
-// one, so each paint updates the terminal once and the cursor does not jump.
-int paintDepth = 0;
-
-class PaintNesting {
-public:
-    PaintNesting() { ++paintDepth; }
-    ~PaintNesting() { --paintDepth; }
-    PaintNesting(const PaintNesting&) = delete;
-    PaintNesting& operator=(const PaintNesting&) = delete;
-
-    bool outermost() { return paintDepth == 1; }
-};
-
-}  // namespace
-
+// A page shown inside another page's paint leaves the cursor and the
+// refresh to the outermost one (PaintScope), so each paint updates the
+// terminal once and the cursor does not jump.
 int Page::painter(int, void* control) {
     Page* page = static_cast<Page*>(static_cast<Control*>(control));
-    PaintNesting nesting;
+    detail::PaintScope paint;
     // A page left at the screen's size follows the screen when it changes.
-    if (page->screen == nullptr && stdscr != nullptr && page->parent() == nullptr &&
+    if (page->screen == nullptr && detail::Screen::active() && page->parent() == nullptr &&
         page->width() == page->screenColumns && page->height() == page->screenLines) {
-        page->screenColumns = page->width(getmaxx(stdscr));
-        page->screenLines = page->height(getmaxy(stdscr));
+        page->screenColumns = page->width(detail::Screen::columns());
+        page->screenLines = page->height(detail::Screen::lines());
     }
     for (std::size_t i = 0; i < page->children.size(); ++i) {
         page->children[i]->paint();
     }
-    if (stdscr != nullptr && nesting.outermost()) {
-        move(page->cursorCell.row, page->cursorCell.column);
-        refresh();
-    }
+    paint.finish(page->cursorCell.row, page->cursorCell.column);
     return 1;
 }
 

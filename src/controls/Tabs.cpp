@@ -1,9 +1,7 @@
 #include "forms/Tabs.h"
 
-#include <curses.h>
-
 #include <algorithm>
-#include <climits>
+#include <cstring>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -11,9 +9,11 @@
 #include "controls/Lists.h"
 #include "forms/Page.h"
 #include "forms/Session.h"
+#include "geometry/Clip.h"
 #include "geometry/Tags.h"
+#include "geometry/TextCells.h"
+#include "terminal/Screen.h"
 #include "vesk/Event.h"
-#include "vesk/Format.h"
 
 namespace Vesk {
 namespace Forms {
@@ -26,33 +26,45 @@ Tabs* self(void* control) {
 
 // Pages share the area below the header: blank what an earlier page left
 // there and take it out of the screen map, so that neither its pictures nor
-// its controls (for the arrow keys) outlive the switch. Bounded by the screen.
+// its controls (for the arrow keys) outlive the switch. Every cell of the set
+// below its header that is on the screen, wherever the set starts.
 void clearBelowHeader(Tabs& set) {
-    if (stdscr == nullptr) {
+    const detail::Area below = detail::clip(set, 1, 0, set.height() - 1LL, set.width());
+    if (below.empty()) {
         return;
     }
-    const long long columns = std::min<long long>(set.width(), getmaxx(stdscr));
-    const long long rows = std::min<long long>(set.height() - 1LL, getmaxy(stdscr));
-    if (columns >= 2 && rows >= 2) {
-        Point below(1, 0);
-        set.drawRectangle(&below, static_cast<int>(columns - 2), static_cast<int>(rows - 2),
-                          set.color(), set.background(), NoBorder, false);
-    } else if (columns >= 1 && rows >= 1) {
-        // Too narrow or too low for a rectangle: a row or a column of blanks.
-        const std::string blanks(static_cast<std::size_t>(columns), ' ');
-        for (long long row = 1; row <= rows; ++row) {
-            Point at(static_cast<std::int32_t>(row), 0);
-            set.drawText(&at, blanks, NoWrap, set.color(), set.background(), false);
+    const long long first = below.column + below.columns.first;
+    const long long count = below.columns.last - below.columns.first;
+    {
+        detail::ColorScope colors(set.color(), set.background(), false);
+        for (long long i = below.rows.first; i < below.rows.last; ++i) {
+            detail::Screen::repeat(below.row + i, first, count, detail::Cell::Blank);
         }
     }
-    if (columns >= 1 && rows >= 1) {
-        std::unique_ptr<Point> origin(set.location());
-        Point from(static_cast<std::int32_t>(std::min<long long>(INT_MAX, origin->row + 1LL)),
-                   origin->column);
-        Point to(
-            static_cast<std::int32_t>(std::min<long long>(INT_MAX, from.row + rows - 1LL)),
-            static_cast<std::int32_t>(std::min<long long>(INT_MAX, from.column + columns - 1LL)));
-        Session::fillMap(&from, &to, nullptr);
+    Point from(detail::clampCoordinate(below.row + below.rows.first),
+               detail::clampCoordinate(first));
+    Point to(detail::clampCoordinate(below.row + below.rows.last - 1),
+             detail::clampCoordinate(first + count - 1));
+    Session::fillMap(&from, &to, nullptr);
+}
+
+// The blanks after the titles: printf's "%*s" of (set width - column) and
+// "", that many blanks, or as many as the magnitude of a negative count,
+// drawn in character wrap from the header's `column` on. Only the cells on
+// the screen are visited.
+void fillHeader(Tabs& set, const Point& origin, long long column) {
+    const long long width = set.width();
+    const long long rest = width - column;
+    const long long blanks = rest < 0 ? -rest : rest;
+    const detail::Area filler = detail::clip(nullptr, origin.row, origin.column, 0, column,
+                                             (blanks + width - 1) / width, width);
+    detail::ColorScope colors(Black, BrightBlack, false);
+    for (long long i = filler.rows.first; i < filler.rows.last; ++i) {
+        const long long last = std::min(filler.columns.last, blanks - i * width);
+        if (filler.columns.first < last) {
+            detail::Screen::repeat(filler.row + i, filler.column + filler.columns.first,
+                                   last - filler.columns.first, detail::Cell::Blank);
+        }
     }
 }
 
@@ -166,36 +178,33 @@ bool Tabs::is(Control& control) {
 
 // The header line of titles, the shown one lit, blanks to the set's width,
 // then the shown page below it. Character wrap needs a positive width.
+// Titles are measured in cells; a NUL ends one.
 int Tabs::painter(int, void* control) {
     Tabs* set = self(control);
     if (set->pages.empty() || set->width() <= 0) {
         return 0;
     }
     Page* shown = set->activeTab();
+    std::unique_ptr<Point> origin(set->location());
+    // What starts at or past the screen's right edge never shows: a title
+    // that wraps goes on below at the column where it starts.
+    const long long edge = detail::Screen::columns() - static_cast<long long>(origin->column);
+    const bool unicode = detail::Screen::unicode();
     long long column = 0;
-    for (std::size_t i = 0; i < set->pages.size(); ++i) {
+    for (std::size_t i = 0; i < set->pages.size() && column < edge; ++i) {
         Page* page = set->pages[i];
         const std::string& title = page->title();
-        if (column <= INT_MAX) {
-            Point at(0, static_cast<std::int32_t>(column));
-            set->drawText(&at, " " + title + " ", CharacterWrap, Black,
-                          page == shown ? BrightWhite : BrightBlack, false);
-        }
-        column += static_cast<long long>(title.size()) + 2;
+        const std::size_t length = std::strlen(title.c_str());
+        std::string label;
+        label.reserve(length + 2);
+        label.append(1, ' ').append(title, 0, length).append(1, ' ');
+        Point at(0, detail::clampCoordinate(column));
+        set->drawText(&at, label, CharacterWrap, Black, page == shown ? BrightWhite : BrightBlack,
+                      false);
+        column += detail::textCells(title.data(), length, unicode) + 2;
     }
-    // printf reads a negative field width as that many blanks, left-aligned.
-    // Blanks past the screen's right edge never show, and a huge width must
-    // not become a huge string.
-    long long rest = std::max<long long>(INT_MIN + 1LL, set->width() - column);
-    if (rest > 0) {
-        std::unique_ptr<Point> origin(set->location());
-        const long long reach = static_cast<long long>(getmaxx(stdscr)) - origin->column - column;
-        rest = std::min(rest, std::max(0LL, reach));
-    }
-    std::unique_ptr<std::string> filler(Vesk::String::Format("%*s", static_cast<int>(rest), ""));
-    if (column <= INT_MAX) {
-        Point at(0, static_cast<std::int32_t>(column));
-        set->drawText(&at, *filler, CharacterWrap, Black, BrightBlack, false);
+    if (column < edge) {
+        fillHeader(*set, *origin, column);
     }
     clearBelowHeader(*set);
     shown->paint();

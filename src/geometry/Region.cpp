@@ -5,7 +5,7 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "geometry/PointMath.h"
+#include "geometry/Clip.h"
 #include "geometry/Tags.h"
 
 namespace Vesk {
@@ -53,15 +53,16 @@ void Region::position(int row, int column) {
 }
 
 // The sum of the positions up to the root, in one allocation; one "L" for
-// each ancestor, as far as the tag has room.
+// each ancestor, as far as the tag has room. Summed in 64 bits and clamped,
+// like every coordinate sum.
 Point* Region::location() {
-    std::int32_t row = 0;
-    std::int32_t column = 0;
+    long long row = 0;
+    long long column = 0;
     std::size_t ancestors = 0;
     Region* region = this;
     for (;;) {
-        row = detail::addCoordinates(row, region->place.row);
-        column = detail::addCoordinates(column, region->place.column);
+        row += region->place.row;
+        column += region->place.column;
         if (region->parentLink == nullptr) {
             break;
         }
@@ -70,8 +71,8 @@ Point* Region::location() {
     }
     Point* absolute = new Point(region->place);
     retag(*absolute, ancestors);
-    absolute->row = row;
-    absolute->column = column;
+    absolute->row = detail::clampCoordinate(row);
+    absolute->column = detail::clampCoordinate(column);
     return absolute;
 }
 

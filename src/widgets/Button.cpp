@@ -1,55 +1,25 @@
 #include "forms/Button.h"
 
-#include <curses.h>
-
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
-#include <limits>
 #include <memory>
 #include <string>
 #include <utility>
 
 #include "forms/Page.h"
 #include "forms/Session.h"
-#include "geometry/Output.h"
-#include "geometry/PointMath.h"
+#include "geometry/Clip.h"
 #include "geometry/Tags.h"
+#include "geometry/TextCells.h"
+#include "geometry/TextOutput.h"
+#include "terminal/Screen.h"
 #include "vesk/Event.h"
-#include "vesk/Format.h"
 
 namespace Vesk {
 namespace Forms {
 
 namespace {
 
-std::int32_t clampCoordinate(long long value) {
-    return static_cast<std::int32_t>(std::clamp<long long>(
-        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
-
-// The caption line "%*s%*s" (width / 2 + length / 2, caption,
-// width / 2 - length / 2, "") as far as cells [first, last) need it: blanks
-// before `first` and after `last` are left out, so a button far wider than
-// the screen formats no more than one that fits. `dropped` receives the
-// number of leading cells left out.
-std::string* captionLine(const std::string& caption, long long width, long long first,
-                         long long last, long long& dropped) {
-    const long long length = static_cast<long long>(caption.size());
-    // Format pads against the C string, which ends at the first NUL byte.
-    const long long shown = static_cast<long long>(std::strlen(caption.c_str()));
-    long long leading = width / 2 + length / 2;
-    long long trailing = width / 2 - length / 2;
-    const long long blanks = leading - shown;  // before the caption
-    dropped = std::max(0LL, std::min(first, blanks));
-    if (trailing > 0) {
-        trailing = std::min(trailing, std::max(0LL, last - leading));
-    }
-    // A caption that starts at or after `last` is pushed to just after it.
-    leading = std::min(leading, last + shown) - dropped;
-    return Vesk::String::Format("%*s%*s", static_cast<int>(clampCoordinate(leading)),
-                                caption.c_str(), static_cast<int>(clampCoordinate(trailing)), "");
-}
+using detail::clampCoordinate;
 
 // The box one cell around the button. Without a parent it is drawn as a
 // Visible parent would draw it: at the same screen cells, unclipped.
@@ -58,10 +28,18 @@ void drawBox(Button& button, Point& position, Point& location) {
     Region screen;
     screen.overflow(Visible);
     const Point& place = parent != nullptr ? position : location;
-    Point corner(detail::addCoordinates(place.row, -1), detail::addCoordinates(place.column, -1));
+    Point corner(clampCoordinate(place.row - 1LL), clampCoordinate(place.column - 1LL));
     (parent != nullptr ? parent : &screen)
         ->drawRectangle(&corner, button.width(), button.height(), button.borderColor(),
                         button.background(), button.border(), button.focus());
+}
+
+// The cells of `cells` blank, counted from screen column `column`.
+void putBlanks(long long row, long long column, detail::Span cells) {
+    if (!cells.empty()) {
+        detail::Screen::repeat(row, column + cells.first, cells.last - cells.first,
+                               detail::Cell::Blank);
+    }
 }
 
 }  // namespace
@@ -122,19 +100,7 @@ int Button::painter(int, void* control) {
     std::unique_ptr<Point> position(button->position());
     const long long width = button->width();
     const long long height = button->height();
-    const long long length = static_cast<long long>(button->caption.size());
-
-    long long skip = 0;
-    long long visible = width;
-    Region* parent = button->parent();
-    if (parent != nullptr && parent->overflow() == Hidden) {
-        if (position->column < 0) {
-            skip = -static_cast<long long>(position->column);
-        }
-        if (position->column + width > parent->width()) {
-            visible = parent->width() - static_cast<long long>(position->column);
-        }
-    }
+    const long long length = detail::textCells(button->caption, detail::Screen::unicode());
 
     drawBox(*button, *position, *location);
 
@@ -145,21 +111,23 @@ int Button::painter(int, void* control) {
 
     {
         detail::ColorScope colors(button->color(), button->background(), button->focus());
-        // Only the cells that reach the screen are formatted and written.
-        const long long first = std::max(skip, -static_cast<long long>(location->column));
-        const long long last =
-            std::min(visible, static_cast<long long>(getmaxx(stdscr)) - location->column);
-        if (first < last) {
-            long long dropped = 0;
-            std::unique_ptr<std::string> line(
-                captionLine(button->caption, width, first, last, dropped));
-            const long long count =
-                std::min(last, dropped + static_cast<long long>(line->size())) - first;
-            if (count > 0) {
-                detail::putText(location->row, location->column + first,
-                                line->data() + (first - dropped), count);
-            }
-        }
+        // The line "%*s%*s" (width / 2 + length / 2, caption, width / 2 -
+        // length / 2, "") in cells: blanks, the caption right-aligned in the
+        // first field, and blanks (as many as the magnitude of a negative
+        // second field), cut to the button's width.
+        const long long leading = width / 2 + length / 2;
+        const long long trailing = width / 2 - length / 2;
+        const long long before = std::max(0LL, leading - length);
+        const long long line = before + length + (trailing < 0 ? -trailing : trailing);
+        const detail::Area area =
+            detail::clip(button->parent(), location->row - static_cast<long long>(position->row),
+                         location->column - static_cast<long long>(position->column), position->row,
+                         position->column, 1, std::min(width, line));
+        const detail::Span cells = area.columns;
+        putBlanks(area.row, area.column, {cells.first, std::min(cells.last, before)});
+        detail::putText(area.row, area.column + before, button->caption.data(),
+                        button->caption.size(), {cells.first - before, cells.last - before});
+        putBlanks(area.row, area.column, {std::max(cells.first, before + length), cells.last});
     }
 
     if (button->focus()) {

@@ -1,14 +1,14 @@
 #include "forms/Label.h"
 
-#include <curses.h>
-
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
 
-#include "geometry/Output.h"
+#include "geometry/Clip.h"
 #include "geometry/Tags.h"
+#include "geometry/TextCells.h"
+#include "geometry/TextOutput.h"
+#include "terminal/Screen.h"
 #include "vesk/Event.h"
 
 namespace Vesk {
@@ -32,40 +32,32 @@ std::string* Label::text() {
 std::string* Label::text(std::string value) {
     std::string* copy = new std::string(value);
     // The painter writes only the text, so a shorter one would leave the
-    // tail of the old one on the screen until everything is repainted.
-    if (value.size() < content.size() && stdscr != nullptr) {
-        clear();
+    // tail of the old one on the screen until everything is repainted:
+    // shorter in bytes, or in the cells it shows.
+    const bool unicode = detail::Screen::unicode();
+    if (value.size() < content.size() ||
+        detail::textCells(value, unicode) < detail::textCells(content, unicode)) {
+        detail::Screen::clear();
     }
     content = std::move(value);
     return copy;
 }
 
 // Writes one row: the text cut to the label's width and, when the parent
-// clips, to the parent's columns. A label without a parent is not clipped.
+// clips, to the parent's columns. The row itself is not cut to the parent.
+// A label without a parent is cut only to the screen.
 int Label::painter(int, void* control) {
     Label* label = static_cast<Label*>(static_cast<Control*>(control));
     std::unique_ptr<Point> location(label->location());
     std::unique_ptr<Point> position(label->position());
-    const std::string& text = label->content;
-
-    long long skip = 0;
-    long long count = label->width();
-    Region* parent = label->parent();
-    if (parent != nullptr && parent->overflow() == Hidden) {
-        if (position->column < 0) {
-            skip = -static_cast<long long>(position->column);
-        }
-        if (position->column + static_cast<long long>(label->width()) > parent->width()) {
-            count = parent->width() - static_cast<long long>(position->column);
-        }
-    }
+    const detail::Area area =
+        detail::clip(label->parent(), location->row - static_cast<long long>(position->row),
+                     location->column - static_cast<long long>(position->column), position->row,
+                     position->column, 1, label->width());
 
     detail::ColorScope colors(label->color(), label->background(), false);
-    long long length = static_cast<long long>(text.size());
-    long long shown = std::min(count - skip, length - skip);
-    if (shown > 0) {
-        detail::putText(location->row, location->column + skip, text.data() + skip, shown);
-    }
+    detail::putText(area.row, area.column, label->content.data(), label->content.size(),
+                    area.columns);
     return 1;
 }
 

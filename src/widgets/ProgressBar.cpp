@@ -1,16 +1,16 @@
 #include "forms/ProgressBar.h"
 
-#include <curses.h>
-
 #include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
 #include <utility>
 
-#include "geometry/Output.h"
+#include "geometry/Clip.h"
 #include "geometry/Tags.h"
-#include "session/Locale.h"
+#include "geometry/TextCells.h"
+#include "geometry/TextOutput.h"
+#include "terminal/Screen.h"
 #include "vesk/Event.h"
 #include "vesk/Format.h"
 
@@ -18,18 +18,6 @@ namespace Vesk {
 namespace Forms {
 
 namespace {
-
-// Writes `count` cells of the bar, filled or empty, from screen column
-// `column` on, in the current colours: the full block (U+2588) where the
-// screen takes UTF-8, else the terminal's own block, which curses shows as
-// '#' where the terminal has none.
-void putBlocks(long long row, long long column, long long count) {
-    if (detail::unicodeScreen()) {
-        detail::putRepeated(row, column, count, detail::wideCell(L'\u2588'));
-    } else {
-        detail::putRepeated(row, column, count, ACS_BLOCK);
-    }
-}
 
 // More decimals than this show nothing a long double holds, and an unbounded
 // precision would let one paint allocate gigabytes (and "%.*" takes an int).
@@ -135,46 +123,32 @@ int ProgressBar::painter(int, void* control) {
     std::unique_ptr<std::string> text(bar->text());
     const long long width = bar->width();
     const long long height = bar->height();
-
-    long long firstRow = 0;
-    long long firstColumn = 0;
-    long long lastRow = height - 1;
-    long long lastColumn = width - 1;
-    Region* parent = bar->parent();
-    if (parent != nullptr && parent->overflow() == Hidden) {
-        firstRow = std::max(0LL, -static_cast<long long>(position->row));
-        firstColumn = std::max(0LL, -static_cast<long long>(position->column));
-        if (position->row + height > parent->height()) {
-            lastRow = parent->height() - static_cast<long long>(position->row) - 1;
-        }
-        if (position->column + width > parent->width()) {
-            lastColumn = parent->width() - static_cast<long long>(position->column) - 1;
-        }
-    }
-
-    // Rows off the screen are not visited, however high the bar.
-    const long long top = location->row;
-    firstRow = std::max(firstRow, -top);
-    lastRow = std::min(lastRow, static_cast<long long>(getmaxy(stdscr)) - 1 - top);
+    const detail::Area area =
+        detail::clip(bar->parent(), location->row - static_cast<long long>(position->row),
+                     location->column - static_cast<long long>(position->column), position->row,
+                     position->column, height, width);
 
     const long long filled = filledCells(width, bar->current, bar->maximum);
-    // Columns from..to (inclusive) of one row in the foreground colour.
+    // Cells [from, to) of one row in the foreground colour: the full block
+    // where the terminal takes UTF-8, else the terminal's own.
     auto run = [&](long long row, long long from, long long to, Color foreground) {
-        if (from > to) {
+        if (from >= to) {
             return;
         }
         detail::ColorScope colors(foreground, Black, false);
-        putBlocks(row, location->column + from, to - from + 1);
+        detail::Screen::repeat(row, area.column + from, to - from, detail::Cell::Block);
     };
-    for (long long i = firstRow; i <= lastRow; ++i) {
-        run(top + i, firstColumn, std::min(lastColumn, filled - 1), bar->borderColor());
-        run(top + i, std::max(firstColumn, filled), lastColumn, bar->background());
+    for (long long i = area.rows.first; i < area.rows.last; ++i) {
+        run(area.row + i, area.columns.first, std::min(area.columns.last, filled),
+            bar->borderColor());
+        run(area.row + i, std::max(area.columns.first, filled), area.columns.last,
+            bar->background());
     }
 
     detail::ColorScope colors(bar->color(), Black, false);
-    const long long length = static_cast<long long>(text->size());
-    detail::putText(top + height / 2, location->column + (width - length) / 2, text->data(),
-                    length);
+    const long long length = detail::textCells(*text, detail::Screen::unicode());
+    detail::putText(area.row + height / 2, area.column + (width - length) / 2, text->data(),
+                    text->size(), detail::WholeRow);
     return 1;
 }
 

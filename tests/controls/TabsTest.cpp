@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <climits>
 #include <optional>
+#include <string>
 
 #include "controls/Probes.h"
 #include "geometry/PaintedScreen.h"
+#include "support/SessionAccess.h"
 
 using namespace ControlsTest;
 using TabsPaint = VeskTest::PaintedScreen;
+using TabsText = VeskTest::Utf8PaintedScreen;
 using Pages = std::vector<Page*>;
 
 namespace {
@@ -102,6 +105,76 @@ TEST_F(TabsPaint, ASetOneRowHighStillBlanksWhatThePreviousPageLeft) {
     EXPECT_EQ(1, set.raiseEvent(Vesk::KeyNextPage));
     root.paint();
     EXPECT_EQ(std::string(20, ' '), text(3, 0, 20));
+}
+
+// A set larger than the screen that starts left of it or above it: the
+// switch blanks every cell of the set below its header that is on the
+// screen and takes it out of the screen map, so the arrow keys cannot reach
+// the page that went.
+TEST_F(TabsPaint, ASwitchBlanksAllOfTheSetThatIsOnTheScreen) {
+    // clang-format off
+    const struct { int row, column, width, height; int aRow, aColumn, bRow, bColumn; } cases[] = {
+        {2, -10, 100, 20, 3, 84, 3, 30},   // A's button at screen (6, 74)
+        {-3, 5, 60, 30, 25, 10, 25, 2},    // at screen (23, 15)
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        dots();
+        Page root, a, b;
+        Tabs set;
+        Button onA, onB;
+        place(set, c.row, c.column, c.width, c.height);
+        root.attachChild(&set);
+        attachTabs(set, {&a, &b});
+        place(onA, c.aRow, c.aColumn, 4, 1);
+        place(onB, c.bRow, c.bColumn, 4, 1);
+        onA.text("A");
+        onB.text("B");
+        a.attachChild(&onA);
+        b.attachChild(&onB);
+        root.activeControl(&set);
+        root.paint();
+        const int row = c.row + 1 + c.aRow, column = c.column + c.aColumn;
+        ASSERT_EQ("| A  |", glyphs(row, column - 1, 6)) << c.row;
+
+        set.raiseEvent(PageDown);
+        b.activeControl(&onB);
+        root.paint();
+        for (int y = row - 1; y <= row + 1; ++y) {
+            EXPECT_EQ(std::string(6, ' '), text(y, column - 1, 6)) << c.row << " row " << y;
+            for (int x = column - 1; x < column + 5; ++x) {
+                EXPECT_EQ(nullptr, SessionAccess::at(y, x)) << y << "," << x;
+            }
+        }
+        EXPECT_EQ(0, root.raiseEvent(Vesk::KeyRight)) << c.row;
+        EXPECT_TRUE(onB.focus() && !onA.focus()) << c.row;
+        EXPECT_EQ(&onB, b.activeControl());
+    }
+}
+
+// Titles are laid out in cells: a title of wide or combining characters
+// takes exactly its cells and the next one follows without a gap; a NUL
+// ends a title.
+TEST_F(TabsText, TitlesTakeTheirCellsAndEndAtANul) {
+    Page root, uber, han, accent, cut;
+    Tabs set;
+    place(set, 2, 3, 30, 3);
+    root.attachChild(&set);
+    uber.title(
+        "\xC3\x9C"
+        "ber");
+    han.title("\xE4\xB8\xAD\xE6\x96\x87");
+    accent.title("e\xCC\x81!");
+    cut.title(std::string("ab\0cd", 5));
+    attachTabs(set, {&uber, &han, &accent, &cut});
+    EXPECT_TRUE(root.paint());
+    EXPECT_EQ(
+        L" \u00DCber  \u4E2D\u4E2D\u6587\u6587  e\u0301!  ab " + std::wstring(10, L' ') + L".",
+        wide(2, 3, 31));
+    constexpr int Lit = 16 * Black + BrightWhite + 1, Dim = 16 * Black + BrightBlack + 1;
+    for (int column = 3; column < 33; ++column) {
+        EXPECT_EQ(column < 9 ? Lit : Dim, VeskTest::wideCell(2, column).pair) << column;
+    }
 }
 
 TEST(Tabs, PageKeysCycleAndDetachKeepsAPageShown) {

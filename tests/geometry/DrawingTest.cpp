@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "forms/Region.h"
@@ -71,6 +72,24 @@ TEST_F(Drawing, CharacterStaysInsideHiddenRegionAndPointIsTakenOnlyOnSuccess) {
         expectOnly(
             c.written ? std::vector<Line>{{2 + c.row, 2 + c.column, "x"}} : std::vector<Line>{},
             "character");
+    }
+
+    // Exactly the one cell, in a Hidden region's last column too: values
+    // curses would spread over other cells or move the cursor with show as '?'.
+    region.overflow(Hidden);
+    // clang-format off
+    const struct { unsigned long value; std::string shown; } spreading[] = {
+        {'\t', "?"}, {'\n', "?"}, {'\b', "?"}, {0xFF, "?"}, {0x7F, "?"}, {0, "?"}, {0xE9, "?"},
+        {'x' | A_BOLD, "x"}, {ACS_VLINE, "|"}};
+    // clang-format on
+    for (const auto& c : spreading) {
+        dots();
+        EXPECT_TRUE(region.drawCharacter(new Point(3, 9), c.value, White, Black, false));
+        expectOnly({{5, 11, c.shown}}, "value " + std::to_string(c.value));
+        move(3, 9);  // the region's last column, counted from the screen's
+        EXPECT_TRUE(region.drawCharacter(nullptr, c.value, White, Black, false));
+        EXPECT_EQ(std::make_pair(3, 10), std::make_pair(cursorRow(), cursorColumn()));
+        expectOnly({{3, 9, c.shown}, {5, 11, c.shown}}, "at the cursor " + std::to_string(c.value));
     }
 
     // Without a point: at the cursor, whose cell is tested against the size.

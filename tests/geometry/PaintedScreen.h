@@ -2,6 +2,7 @@
 
 #include <curses.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,29 @@ protected:
         return kind == NoParent ? nullptr : &clipping;
     }
     Vesk::Forms::Region clipping;
+};
+
+// The same in a UTF-8 locale, where text beyond ASCII takes its own cells.
+class Utf8PaintedScreen : public PaintedScreen {
+protected:
+    void SetUp() override {
+        setenv("LC_ALL", "C.UTF-8", 1);
+        PaintedScreen::SetUp();
+    }
+    void TearDown() override {
+        PaintedScreen::TearDown();
+        unsetenv("LC_ALL");
+    }
+
+    // The characters of `count` cells: a double-width character once for
+    // each of its cells, a combining mark after its base.
+    std::wstring wide(int row, int column, int count) {
+        std::wstring text;
+        for (int x = column; x < column + count; ++x) {
+            text += wideCell(row, x).text;
+        }
+        return text;
+    }
 };
 
 }  // namespace VeskTest

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -35,6 +37,30 @@ TEST(Region, LocationAddsPositionsAndMarksEachAncestorWithinTheTag) {
     EXPECT_EQ("17,110 pLLLLLLLLLL", locate(*chain[14]));
     EXPECT_EQ(nullptr, chain[14]->parent(nullptr));
     EXPECT_EQ("1,14 p", locate(*chain[14]));
+}
+
+// Sums past the 32 bits of a point are clamped, never wrapped round to the
+// other side of the screen.
+TEST(Region, LocationClampsSumsBeyondThirtyTwoBits) {
+    const int most = std::numeric_limits<int>::max(), least = std::numeric_limits<int>::min();
+    // clang-format off
+    const struct { int top, middle, bottom; int expected; } cases[] = {
+        {most, 1, 0, most}, {least, -1, 0, least}, {most, most, least, most - 1},
+        {most, 1, -2, most - 1}, {least, least, most, least}, {most, least, 5, 4},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        Region top, middle, bottom;
+        middle.parent(&top);
+        bottom.parent(&middle);
+        top.position(c.top, -c.top / 2);
+        middle.position(c.middle, -c.middle / 2);
+        bottom.position(c.bottom, -c.bottom / 2);
+        std::unique_ptr<Point> point(bottom.location());
+        EXPECT_EQ(c.expected, point->row) << c.top << " " << c.middle << " " << c.bottom;
+        const long long column = -static_cast<long long>(c.top / 2) - c.middle / 2 - c.bottom / 2;
+        EXPECT_EQ(std::clamp<long long>(column, least, most), point->column);
+    }
 }
 
 TEST(Region, OverflowRefusesAllButHiddenAndVisible) {

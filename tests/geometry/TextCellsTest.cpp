@@ -42,28 +42,39 @@ protected:
 
 }  // namespace
 
-// Bytes count as cells; a character cut by the window or the screen, a byte
-// of no character and a character that cannot take its cells are shown as
-// '?', so the row never ends past the window nor leaves half a character for
-// curses to merge with the next one.
+// Text is laid out in cells: in a UTF-8 locale a character takes the cells
+// wcwidth gives it and a combining mark joins the character before it; else
+// each byte is a cell. A byte of no character and a character that takes no
+// cell of its own show as '?'; a wide character cut by the window or the
+// screen is not split, its cell inside shows a blank; a NUL ends the text.
+// The row never ends past the window nor leaves half a character for curses
+// to merge with the next one.
 TEST_F(TextCells, TextStaysInsideItsWindowWhateverItsBytes) {
     // clang-format off
-    const struct { int column, width; WordWrapStyle wrap; std::string text; std::wstring unicode, plain, nextRow; } cases[] = {
-        {2, 10, NoWrap, "caf\xC3\xA9!", L"caf\u00E9!", L"caf?" L"?!", L""},
-        {2, 4, NoWrap, "caf\xC3\xA9", L"caf?", L"caf?", L""},
-        {2, 10, NoWrap, "\xE2\x96x", L"??x", L"??x", L""},
+    const struct { int column, width; WordWrapStyle wrap; std::string text; std::wstring unicode, unicodeNext, plain, plainNext; } cases[] = {
+        {2, 10, NoWrap, "caf\xC3\xA9!", L"caf\u00E9!", L"", L"caf?" L"?!", L""},
+        {2, 4, NoWrap, "caf\xC3\xA9", L"caf\u00E9", L"", L"caf?", L""},
+        {2, 10, NoWrap, "\xE2\x96x", L"??x", L"", L"??x", L""},
         // A byte that starts nothing, an overlong form, a surrogate.
-        {2, 10, NoWrap, "\xFF\xC0\xAF\xED\xA0\x80", L"??????", L"??????", L""},
-        {2, 10, NoWrap, "a\xE4\xB8\xAD" "b", L"a\u4E2D\u4E2Db", L"a???b", L""},
+        {2, 10, NoWrap, "\xFF\xC0\xAF\xED\xA0\x80", L"??????", L"", L"??????", L""},
+        {2, 10, NoWrap, "a\xE4\xB8\xAD" "b", L"a\u4E2D\u4E2Db", L"", L"a???b", L""},
+        {2, 10, NoWrap, "\xF0\x9F\x98\x80!", L"\U0001F600\U0001F600!", L"", L"??" L"??!", L""},
         // A C1 control; a combining accent with nothing of the text before it.
-        {2, 10, NoWrap, "\xC2\x85z", L"?z", L"??z", L""},
-        {2, 10, NoWrap, "\xCC\x81" "e\xCC\x81x", L"?e\u0301x", L"??e??x", L""},
-        {2, 10, NoWrap, "\tx\x7F", L"?x?", L"?x?", L""},
-        // Cut by the screen's right and left edges.
-        {75, 10, NoWrap, "ab\xE4\xB8\xAD" "c", L"ab\u4E2D\u4E2D", L"ab???", L""},
-        {76, 10, NoWrap, "ab\xE4\xB8\xAD", L"ab??", L"ab??", L""},
-        {-1, 10, NoWrap, "\xC3\xA9xy", L"?xy", L"?xy", L""},
-        {2, 3, CharacterWrap, "ab\xC3\xA9" "cd", L"ab?", L"ab?", L"?cd"},
+        {2, 10, NoWrap, "\xC2\x85z", L"?z", L"", L"??z", L""},
+        {2, 10, NoWrap, "\xCC\x81" "e\xCC\x81x", L"?e\u0301x", L"", L"??e??x", L""},
+        {2, 2, NoWrap, "e\xCC\x81" "e\xCC\x81" "e", L"e\u0301e\u0301", L"", L"e?", L""},
+        {2, 10, NoWrap, "\tx\x7F", L"?x?", L"", L"?x?", L""},
+        {2, 10, NoWrap, std::string("ab\0cd", 5), L"ab", L"", L"ab", L""},
+        // Cut by the window, by the screen's right and left edges.
+        {2, 3, NoWrap, "ab\xE4\xB8\xAD", L"ab ", L"", L"ab?", L""},
+        {75, 10, NoWrap, "ab\xE4\xB8\xAD" "c", L"ab\u4E2D\u4E2Dc", L"", L"ab???", L""},
+        {76, 10, NoWrap, "ab\xE4\xB8\xAD", L"ab\u4E2D\u4E2D", L"", L"ab??", L""},
+        {77, 10, NoWrap, "ab\xE4\xB8\xAD", L"ab ", L"", L"ab?", L""},
+        {-1, 10, NoWrap, "\xC3\xA9xy", L"xy", L"", L"?xy", L""},
+        {-1, 10, NoWrap, "\xE4\xB8\xAD" "xy", L" xy", L"", L"??xy", L""},
+        // A row holds what fits; a wide character that does not starts the next.
+        {2, 3, CharacterWrap, "ab\xC3\xA9" "cd", L"ab\u00E9", L"cd", L"ab?", L"?cd"},
+        {2, 3, CharacterWrap, "ab\xE4\xB8\xAD" "c", L"ab ", L"\u4E2D\u4E2Dc", L"ab?", L"??c"},
     };
     // clang-format on
     for (const char* locale : {"C.UTF-8", "C"}) {
@@ -84,7 +95,8 @@ TEST_F(TextCells, TextStaysInsideItsWindowWhateverItsBytes) {
             const int first = c.column < 0 ? 0 : c.column;
             EXPECT_EQ(dotsWith(first, unicode ? c.unicode : c.plain), row(3))
                 << locale << " " << c.text;
-            EXPECT_EQ(dotsWith(first, c.nextRow), row(4)) << locale << " " << c.text;
+            EXPECT_EQ(dotsWith(first, unicode ? c.unicodeNext : c.plainNext), row(4))
+                << locale << " " << c.text;
         }
         ASSERT_TRUE(Session::stop());
     }

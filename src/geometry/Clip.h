@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+
+namespace Vesk {
+namespace Forms {
+
+class Region;
+
+namespace [[gnu::visibility("hidden")]] detail {
+
+// Cells [first, last); empty when first >= last.
+struct Span {
+    long long first;
+    long long last;
+
+    bool empty() const { return first >= last; }
+};
+
+// The one overflow rule for coordinates: they are added in 64 bits, and
+// a sum stored back into a 32-bit point is clamped to its range.
+std::int32_t clampCoordinate(long long value);
+
+// Where a rectangle lies on the screen and which of its cells show.
+struct Area {
+    long long row;     // screen cell of the rectangle's top-left cell,
+    long long column;  // on the screen or not
+    Span rows;         // the cells that show, counted from that cell
+    Span columns;
+
+    bool empty() const { return rows.empty() || columns.empty(); }
+};
+
+// The rectangle of `height` x `width` cells at (`row`, `column`)
+// relative to `region`'s top-left cell, whose screen cell is
+// (`originRow`, `originColumn`): its cells inside `region` when that
+// clips (Hidden; a Visible region does not), and on the screen. A null
+// region clips nothing but the screen.
+Area clip(Region* region, long long originRow, long long originColumn, long long row,
+          long long column, long long height, long long width);
+
+// The same, with `region`'s location as the origin.
+Area clip(Region& region, long long row, long long column, long long height, long long width);
+
+}  // namespace gnu::visibility("hidden")]]detail
+}  // namespace Forms
+}  // namespace Vesk

@@ -1,0 +1,254 @@
+#include "terminal/Screen.h"
+
+#include <curses.h>
+
+#include <algorithm>
+
+#include "terminal/Locale.h"
+
+namespace Vesk {
+namespace Forms {
+namespace detail {
+
+namespace {
+
+// Pages being painted on the host's thread; see PaintScope.
+int paintDepth = 0;
+
+// Pair 16 x foreground + background + 1, counted unsigned: the arguments are
+// not validated, and curses keeps only the low eight bits of the pair (256
+// becomes the default pair 0).
+int colorAttribute(Color foreground, Color background) {
+    unsigned pair =
+        static_cast<unsigned>(foreground) * 16u + static_cast<unsigned>(background) + 1u;
+    return static_cast<int>(COLOR_PAIR(pair));
+}
+
+bool reversed(Color foreground, bool highlight) {
+    return highlight && foreground != BrightBlack;
+}
+
+// Cells [first, last) of a run of `count` cells from screen column `column`
+// that lie on the screen; empty when the run misses it.
+struct Run {
+    long long first;
+    long long last;
+};
+
+Run onScreen(long long row, long long column, long long count) {
+    if (stdscr == nullptr || row < 0 || row >= getmaxy(stdscr) || count <= 0) {
+        return {0, 0};
+    }
+    return {std::max(0LL, -column), std::min(count, getmaxx(stdscr) - column)};
+}
+
+// A cell holding `text` in the standard screen's current attributes and
+// colour pair, which colors() switched on with attron: add_wch takes them
+// from the cell, not from the screen.
+cchar_t wideCell(const wchar_t* text, int count) {
+    attr_t attributes = 0;
+    short pair = 0;
+    attr_get(&attributes, &pair, nullptr);
+    wchar_t characters[CCHARW_MAX + 1] = {};
+    std::copy(text, text + std::min(count, CCHARW_MAX), characters);
+    cchar_t cell{};
+    setcchar(&cell, characters, attributes, pair, nullptr);
+    return cell;
+}
+
+chtype lineCell(Cell cell) {
+    switch (cell) {
+        case Cell::Block:
+            return ACS_BLOCK;
+        case Cell::UpperLeft:
+            return ACS_ULCORNER;
+        case Cell::UpperRight:
+            return ACS_URCORNER;
+        case Cell::LowerLeft:
+            return ACS_LLCORNER;
+        case Cell::LowerRight:
+            return ACS_LRCORNER;
+        case Cell::Horizontal:
+            return ACS_HLINE;
+        case Cell::Vertical:
+            return ACS_VLINE;
+        case Cell::Blank:
+            break;
+    }
+    return ' ';
+}
+
+// The full block (U+2588) where the terminal takes UTF-8; elsewhere the
+// terminal's own block, which curses shows as '#' where there is none.
+bool wideBlock(Cell cell) {
+    return cell == Cell::Block && Screen::unicode();
+}
+
+// Leaves the cursor where writing a run cell by cell up to screen column
+// `end` (exclusive) would: after its last cell, on the next line's first
+// cell past the right edge, on the last cell in the bottom right corner.
+void moveAfterRun(long long row, long long end) {
+    if (end < getmaxx(stdscr)) {
+        move(static_cast<int>(row), static_cast<int>(end));
+    } else if (row + 1 < getmaxy(stdscr)) {
+        move(static_cast<int>(row + 1), 0);
+    } else {
+        move(static_cast<int>(row), static_cast<int>(end - 1));
+    }
+}
+
+// A value curses writes into exactly its own cell: a line-drawing character
+// or printable ASCII. Tabs, new lines, backspaces and bytes beyond ASCII
+// would move the cursor or take several cells.
+chtype oneCell(unsigned long value) {
+    const chtype character = static_cast<chtype>(value);
+    const chtype text = character & A_CHARTEXT;
+    if ((character & A_ALTCHARSET) != 0 || (text >= 0x20 && text < 0x7F)) {
+        return character;
+    }
+    return (character & ~A_CHARTEXT) | '?';
+}
+
+}  // namespace
+
+bool Screen::active() {
+    return stdscr != nullptr;
+}
+
+void* Screen::window() {
+    return stdscr;
+}
+
+int Screen::lines() {
+    return stdscr == nullptr ? 0 : getmaxy(stdscr);
+}
+
+int Screen::columns() {
+    return stdscr == nullptr ? 0 : getmaxx(stdscr);
+}
+
+bool Screen::unicode() {
+    return unicodeScreen();
+}
+
+void Screen::move(long long row, long long column) {
+    if (stdscr != nullptr && row >= 0 && column >= 0 && row < getmaxy(stdscr) &&
+        column < getmaxx(stdscr)) {
+        ::move(static_cast<int>(row), static_cast<int>(column));
+    }
+}
+
+int Screen::cursorRow() {
+    return stdscr == nullptr ? 0 : getcury(stdscr);
+}
+
+int Screen::cursorColumn() {
+    return stdscr == nullptr ? 0 : getcurx(stdscr);
+}
+
+void Screen::refresh() {
+    if (stdscr != nullptr) {
+        ::refresh();
+    }
+}
+
+void Screen::clear() {
+    if (stdscr != nullptr) {
+        ::clear();
+    }
+}
+
+void Screen::colors(Color foreground, Color background, bool highlight) {
+    if (reversed(foreground, highlight)) {
+        attron(A_REVERSE);
+    }
+    attron(colorAttribute(foreground, background));
+}
+
+void Screen::uncolors(Color foreground, Color background, bool highlight) {
+    if (reversed(foreground, highlight)) {
+        attroff(A_REVERSE);
+    }
+    attroff(colorAttribute(foreground, background));
+}
+
+void Screen::ascii(long long row, long long column, const char* text, long long count) {
+    const Run run = onScreen(row, column, count);
+    if (run.first < run.last) {
+        mvaddnstr(static_cast<int>(row), static_cast<int>(column + run.first), text + run.first,
+                  static_cast<int>(run.last - run.first));
+    }
+}
+
+void Screen::glyph(long long row, long long column, const wchar_t* text, int count, int cells) {
+    // Only whole: curses would wrap a wide character that the right edge cuts.
+    const Run run = onScreen(row, column, cells);
+    if (run.first == 0 && run.last == cells && count > 0) {
+        const cchar_t cell = wideCell(text, count);
+        mvadd_wch(static_cast<int>(row), static_cast<int>(column), &cell);
+    }
+}
+
+void Screen::repeat(long long row, long long column, long long count, Cell cell) {
+    const Run run = onScreen(row, column, count);
+    if (run.first >= run.last) {
+        return;
+    }
+    const int y = static_cast<int>(row);
+    const int x = static_cast<int>(column + run.first);
+    const int n = static_cast<int>(run.last - run.first);
+    if (wideBlock(cell)) {
+        const wchar_t block = L'\u2588';
+        const cchar_t wide = wideCell(&block, 1);
+        mvhline_set(y, x, &wide, n);
+    } else {
+        mvhline(y, x, lineCell(cell), n);
+    }
+    moveAfterRun(row, column + run.last);
+}
+
+void Screen::character(long long row, long long column, unsigned long value) {
+    if (onScreen(row, column, 1).last == 1 && column >= 0) {
+        mvaddch(static_cast<int>(row), static_cast<int>(column), oneCell(value));
+    }
+}
+
+void Screen::characterAtCursor(unsigned long value) {
+    if (stdscr != nullptr) {
+        addch(oneCell(value));
+    }
+}
+
+void Screen::boxRow(long long row, long long column, long long width, long long first,
+                    long long last, Cell left, Cell fill, Cell right) {
+    if (first == 0 && last > 0) {
+        character(row, column, lineCell(left));
+    }
+    const long long fillFrom = std::max(1LL, first);
+    const long long fillTo = std::min(width - 1, last);
+    if (fillFrom < fillTo) {
+        repeat(row, column + fillFrom, fillTo - fillFrom, fill);
+    }
+    if (width > 1 && width - 1 >= first && width - 1 < last) {
+        character(row, column + width - 1, lineCell(right));
+    }
+}
+
+PaintScope::PaintScope() {
+    ++paintDepth;
+}
+
+PaintScope::~PaintScope() {
+    --paintDepth;
+}
+
+void PaintScope::finish(int row, int column) {
+    if (paintDepth == 1 && stdscr != nullptr) {
+        Screen::move(row, column);
+        Screen::refresh();
+    }
+}
+
+}  // namespace detail
+}  // namespace Forms
+}  // namespace Vesk
