@@ -58,7 +58,7 @@ TEST_F(TextCells, TextStaysInsideItsWindowWhateverItsBytes) {
         // A byte that starts nothing, an overlong form, a surrogate.
         {2, 10, NoWrap, "\xFF\xC0\xAF\xED\xA0\x80", L"??????", L"", L"??????", L""},
         {2, 10, NoWrap, "a\xE4\xB8\xAD" "b", L"a\u4E2D\u4E2Db", L"", L"a???b", L""},
-        {2, 10, NoWrap, "\xF0\x9F\x98\x80!", L"\U0001F600\U0001F600!", L"", L"??" L"??!", L""},
+        {2, 10, NoWrap, "\xF0\x9F\x98\x80!", L"\U0001F600\U0001F600!", L"", L"??" L"??" L"!", L""},
         // A C1 control; a combining accent with nothing of the text before it.
         {2, 10, NoWrap, "\xC2\x85z", L"?z", L"", L"??z", L""},
         {2, 10, NoWrap, "\xCC\x81" "e\xCC\x81x", L"?e\u0301x", L"", L"??e??x", L""},
