@@ -45,7 +45,8 @@ fuzz:
 	    -DVESK_FORMS_BUILD_TESTS=OFF -DVESK_FORMS_BUILD_EXAMPLES=OFF
 	cmake --build build-fuzz --target key_decoder_fuzz -j $(JOBS)
 	mkdir -p build-fuzz/work-corpus
-	build-fuzz/fuzz/key_decoder_fuzz -max_total_time=$(FUZZ_SECONDS) build-fuzz/work-corpus fuzz/corpus
+	build-fuzz/fuzz/key_decoder_fuzz -max_total_time=$(FUZZ_SECONDS) -dict=fuzz/key_decoder.dict \
+	    build-fuzz/work-corpus fuzz/corpus
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
