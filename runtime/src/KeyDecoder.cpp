@@ -237,6 +237,16 @@ Parameters parseParameters(const std::string& body) {
     return result;
 }
 
+// rxvt ends "ESC [ n" with one of these instead of "~" for Shift, Ctrl and
+// Ctrl-Shift; '$' would otherwise be an intermediate and take the next byte.
+constexpr std::uint8_t RxvtShift = '$';
+constexpr std::uint8_t RxvtControl = '^';
+constexpr std::uint8_t RxvtControlShift = '@';
+
+bool isRxvtNumber(const std::string& body) {
+    return !body.empty() && body.find_first_not_of("0123456789") == std::string::npos;
+}
+
 bool isOneOrAbsent(int value) {
     return value == -1 || value == 1;
 }
@@ -344,7 +354,7 @@ void KeyDecoder::step(std::uint8_t byte) {
                 state = State::LinuxFunction;
                 return;
             }
-            if (isFinal(byte)) {
+            if (isFinal(byte) || (byte == RxvtShift && isRxvtNumber(sequence.substr(2)))) {
                 sequence.push_back(static_cast<char>(byte));
                 finishSequence(byte);
                 return;
@@ -470,6 +480,11 @@ void KeyDecoder::finishSequence(std::uint8_t final) {
         if (parameters.count > 0) {
             key = tildeKey(parameters.value[0]);
             modifier = parameters.value[1];
+        }
+    } else if (final == RxvtShift || final == RxvtControl || final == RxvtControlShift) {
+        if (parameters.count == 1) {
+            key = tildeKey(parameters.value[0]);
+            modifier = final == RxvtShift ? 2 : (final == RxvtControl ? 5 : 6);
         }
     } else if (final == 'M' && parameters.count == 0) {
         // X10 mouse report: its three raw bytes must not be taken for typing.

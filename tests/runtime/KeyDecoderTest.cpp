@@ -107,6 +107,14 @@ TEST(KeyDecoder, DecodesSequencesWholeAndSplit) {
         {"\x1b[11~\x1b[12~\x1b[13~\x1b[14~\x1b[[A\x1b[[E", {F(1), F(2), F(3), F(4), F(1), F(5)}},
         {"\x1b[17~\x1b[18~\x1b[19~\x1b[20~\x1b[21~\x1b[23~\x1b[24~",
          {F(6), F(7), F(8), F(9), F(10), F(11), F(12)}},
+        // Editing keys as xterm, the linux console and rxvt send them.
+        {"\x1b[H\x1b[F\x1b[1~\x1b[4~\x1b[7~\x1b[8~\x1b[3~\x1b[21~\x7f\x08",
+         {KeyHome, KeyEnd, KeyHome, KeyEnd, KeyHome, KeyEnd, KeyDelete, KeyF10, 0x7F, 0x08}},
+        // rxvt's Shift ($), Ctrl (^) and Ctrl-Shift (@) endings take no further byte.
+        {"\x1b[7$x\x1b[8$\x1b[3$\x1b[2$\x1b[6$\x1b[23$",
+         {K(KEY_SHOME), 'x', K(KEY_SEND), K(KEY_SDC), K(KEY_SIC), K(KEY_SNEXT), F(23)}},
+        {"\x1b[7^\x1b[3^\x1b[21^\x1b[5@\x1b[11@", {KeyHome, KeyDelete, F(34), KeyPreviousPage, F(37)}},
+        {"\x1b[$x\x1b[?5$x\x1b[1;2$y", {}},
         // Keypad in application mode.
         {"\x1bOM\x1bOp\x1bOy\x1bOk\x1bOX", {KeyEnter, '0', '9', '+', '='}},
         // Shift; function keys with Shift, Ctrl, Ctrl-Shift, Alt.
