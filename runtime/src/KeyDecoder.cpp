@@ -49,7 +49,8 @@ static_assert(KeyDown == KeyCodeBase + CursesDown && KeyUp == KeyCodeBase + Curs
                   KeyLeft == KeyCodeBase + CursesLeft && KeyRight == KeyCodeBase + CursesRight &&
                   KeyHome == KeyCodeBase + CursesHome && KeyEnd == KeyCodeBase + CursesEnd &&
                   KeyDelete == KeyCodeBase + CursesDeleteChar &&
-                  KeyF10 == KeyCodeBase + CursesF0 + 10 && KeyBackspace == KeyCodeBase + CursesBackspace &&
+                  KeyF10 == KeyCodeBase + CursesF0 + 10 &&
+                  KeyBackspace == KeyCodeBase + CursesBackspace &&
                   KeyNextPage == KeyCodeBase + CursesNextPage &&
                   KeyPreviousPage == KeyCodeBase + CursesPreviousPage,
               "Event.h codes follow the ncurses numbering");

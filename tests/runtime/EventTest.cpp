@@ -21,8 +21,8 @@ TEST(Event, TellsCharactersFromOtherEvents) {
         {0x7F, 0},
         {KeyTab, 0},
         {KeyEnter, 0},
-        {0xE9, 0},  // a byte that was not UTF-8
-        {0xFF, 0},
+        {0xE9, 0},
+        {0xFF, 0},  // bytes that were not UTF-8
         {KeyUp, 0},
         {KeyF10, 0},
         {AnyCharacter, 0},

@@ -113,7 +113,8 @@ TEST(KeyDecoder, DecodesSequencesWholeAndSplit) {
         // rxvt's Shift ($), Ctrl (^) and Ctrl-Shift (@) endings take no further byte.
         {"\x1b[7$x\x1b[8$\x1b[3$\x1b[2$\x1b[6$\x1b[23$",
          {K(KEY_SHOME), 'x', K(KEY_SEND), K(KEY_SDC), K(KEY_SIC), K(KEY_SNEXT), F(23)}},
-        {"\x1b[7^\x1b[3^\x1b[21^\x1b[5@\x1b[11@", {KeyHome, KeyDelete, F(34), KeyPreviousPage, F(37)}},
+        {"\x1b[7^\x1b[3^\x1b[21^\x1b[5@\x1b[11@",
+         {KeyHome, KeyDelete, F(34), KeyPreviousPage, F(37)}},
         {"\x1b[$x\x1b[?5$x\x1b[1;2$y", {}},
         // Keypad in application mode.
         {"\x1bOM\x1bOp\x1bOy\x1bOk\x1bOX", {KeyEnter, '0', '9', '+', '='}},
@@ -171,8 +172,7 @@ TEST(KeyDecoder, DecodesUtf8AndGivesBackMalformedBytes) {
         {"\xf0\x9f\x98\x80", {C(0x1F600)}},
         {"a\xc3\xa9\xe6\xbc\xa2\xf0\x9f\x98\x80z", {'a', C(0xE9), C(0x6F22), C(0x1F600), 'z'}},
         // Edges of each length and around the surrogates.
-        {"\xc2\x80\xdf\xbf\xe0\xa0\x80\xef\xbf\xbf",
-         {C(0x80), C(0x7FF), C(0x800), C(0xFFFF)}},
+        {"\xc2\x80\xdf\xbf\xe0\xa0\x80\xef\xbf\xbf", {C(0x80), C(0x7FF), C(0x800), C(0xFFFF)}},
         {"\xed\x9f\xbf\xee\x80\x80\xf0\x90\x80\x80\xf4\x8f\xbf\xbf",
          {C(0xD7FF), C(0xE000), C(0x10000), C(0x10FFFF)}},
         // Stray continuation bytes and leads that start nothing.
@@ -184,8 +184,7 @@ TEST(KeyDecoder, DecodesUtf8AndGivesBackMalformedBytes) {
         // Overlong forms.
         {"\xc0\x80\xc1\xbf", {0xC0, 0x80, 0xC1, 0xBF}},
         {"\xe0\x80\x80\xe0\x9f\xbf", {0xE0, 0x80, 0x80, 0xE0, 0x9F, 0xBF}},
-        {"\xf0\x80\x80\x80\xf0\x8f\xbf\xbf",
-         {0xF0, 0x80, 0x80, 0x80, 0xF0, 0x8F, 0xBF, 0xBF}},
+        {"\xf0\x80\x80\x80\xf0\x8f\xbf\xbf", {0xF0, 0x80, 0x80, 0x80, 0xF0, 0x8F, 0xBF, 0xBF}},
         // Surrogates and past U+10FFFF.
         {"\xed\xa0\x80\xed\xbf\xbf", {0xED, 0xA0, 0x80, 0xED, 0xBF, 0xBF}},
         {"\xf4\x90\x80\x80", {0xF4, 0x90, 0x80, 0x80}},
@@ -219,16 +218,19 @@ TEST(KeyDecoder, DeliversBracketedPasteAsCharactersOnly) {
         {"\x1b\x1b\x1b[2", bytesOf("[2")},
         // Line breaks, tabs, other C0 controls and DEL are dropped.
         {"one\r\ntwo\tthree\x7f\x01\x00.\x08"s, bytesOf("onetwothree.")},
-        {"Gr\xc3\xbc\xc3\x9f" "e \xe6\xbc\xa2\xe5\xad\x97\n\xf0\x9f\x98\x80",
+        {"Gr\xc3\xbc\xc3\x9f"
+         "e \xe6\xbc\xa2\xe5\xad\x97\n\xf0\x9f\x98\x80",
          bytesOf("Gr") + Codes{C(0xFC), C(0xDF), 'e', ' ', C(0x6F22), C(0x5B57), C(0x1F600)}},
         // Malformed UTF-8 and C1 controls are dropped as well.
-        {"a\xc3(\xe6\xbc\xff" "b\xed\xa0\x80" "c\xc0\x80\xc2\x85\xc2\x9b" "d\xc2\xa0\xe6\xbc",
+        {"a\xc3(\xe6\xbc\xff"
+         "b\xed\xa0\x80"
+         "c\xc0\x80\xc2\x85\xc2\x9b"
+         "d\xc2\xa0\xe6\xbc",
          {'a', '(', 'b', 'c', 'd', C(0xA0)}},
     };
     for (const auto& row : rows) {
         // The same keys must work again once the paste has ended.
-        expectDecodes(start + row.pasted + end + "\r\x1b[A",
-                      row.expected + Codes{KeyEnter, KeyUp});
+        expectDecodes(start + row.pasted + end + "\r\x1b[A", row.expected + Codes{KeyEnter, KeyUp});
     }
 
     // Without its end, everything goes on being text: no time limit applies.
