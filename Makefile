@@ -48,7 +48,8 @@ fuzz:
 	    -DVESK_FORMS_BUILD_TESTS=OFF -DVESK_FORMS_BUILD_EXAMPLES=OFF
 	cmake --build build-fuzz --target $(FUZZER) -j $(JOBS)
 	mkdir -p build-fuzz/corpus-$(FUZZER)
-	build-fuzz/fuzz/$(FUZZER) -max_total_time=$(FUZZ_SECONDS) build-fuzz/corpus-$(FUZZER) \
+	build-fuzz/fuzz/$(FUZZER) -max_total_time=$(FUZZ_SECONDS) \
+	    $(if $(filter key_decoder_fuzz,$(FUZZER)),-dict=fuzz/key_decoder.dict) build-fuzz/corpus-$(FUZZER) \
 	    $(if $(filter key_decoder_fuzz,$(FUZZER)),fuzz/corpus)
 
 format:

@@ -21,6 +21,36 @@ struct KeyDecoderOutcome {
     std::size_t events = 0;         // events decoded
 };
 
+// Appends the bytes an event stands for when it is a plain byte or a
+// character (UTF-8); false for any other event.
+inline bool AppendBytesOf(std::int32_t event, std::string& bytes) {
+    if (event >= 0 && event <= 0xFF) {
+        bytes.push_back(static_cast<char>(event));
+        return true;
+    }
+    if (!IsCharacter(event)) {
+        return false;
+    }
+    const char32_t code = CodePoint(event);
+    if (code < 0x800) {
+        bytes.push_back(static_cast<char>(0xC0 | code >> 6));
+    } else if (code < 0x10000) {
+        bytes.push_back(static_cast<char>(0xE0 | code >> 12));
+        bytes.push_back(static_cast<char>(0x80 | (code >> 6 & 0x3F)));
+    } else {
+        bytes.push_back(static_cast<char>(0xF0 | code >> 18));
+        bytes.push_back(static_cast<char>(0x80 | (code >> 12 & 0x3F)));
+        bytes.push_back(static_cast<char>(0x80 | (code >> 6 & 0x3F)));
+    }
+    bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    return true;
+}
+
+// Text a paste may deliver: printable ASCII or a character past the C1 controls.
+inline bool IsPastedText(std::int32_t event) {
+    return IsCharacter(event) && (event < 0x80 || CodePoint(event) >= 0xA0);
+}
+
 // Input layout: one byte choosing the escape delay (1 to 64 ms), then chunks,
 // each a control byte c followed by 1 + c % 8 bytes to feed, after which
 // 2 * (c / 8) ms (0 to 62) pass in silence. A short last chunk is fed as is.
@@ -33,6 +63,7 @@ inline KeyDecoderOutcome DriveKeyDecoder(const std::uint8_t* data, std::size_t s
     const milliseconds delay(1 + data[0] % 64);
     IO::KeyDecoder whole(delay);
     IO::KeyDecoder split(delay);  // the same input one byte per feed
+    std::vector<std::int32_t> splitEvents;
     std::string fed;
 
     for (std::size_t at = 1; at < size;) {
@@ -43,7 +74,20 @@ inline KeyDecoderOutcome DriveKeyDecoder(const std::uint8_t* data, std::size_t s
         }
         whole.feed(data + at, length);
         for (std::size_t i = 0; i < length; ++i) {
+            const bool wasPasting = split.pasting();
             split.feed(data + at + i, 1);
+            const std::size_t first = splitEvents.size();
+            for (Event event; split.next(event);) {
+                splitEvents.push_back(event);
+            }
+            // A byte that neither ends nor starts a paste inside one gives text only.
+            for (std::size_t e = first; wasPasting && split.pasting() && e < splitEvents.size();
+                 ++e) {
+                if (!IsPastedText(splitEvents[e])) {
+                    outcome.failure = "a paste delivered something other than text";
+                    return outcome;
+                }
+            }
         }
         fed.append(reinterpret_cast<const char*>(data + at), length);
         at += length;
@@ -52,8 +96,16 @@ inline KeyDecoderOutcome DriveKeyDecoder(const std::uint8_t* data, std::size_t s
         const milliseconds before = whole.timeLeft();
         whole.advance(step);
         split.advance(step);
-        if (whole.pending() != split.pending() || whole.timeLeft() != split.timeLeft()) {
+        for (Event event; split.next(event);) {
+            splitEvents.push_back(event);
+        }
+        if (whole.pending() != split.pending() || whole.timeLeft() != split.timeLeft() ||
+            whole.pasting() != split.pasting()) {
             outcome.failure = "feeding byte by byte changed the pending state";
+            return outcome;
+        }
+        if (whole.pasting() && whole.pending()) {
+            outcome.failure = "a paste waits for time";
             return outcome;
         }
         if (whole.pending() != (whole.timeLeft() > milliseconds(0)) || whole.timeLeft() > delay) {
@@ -69,6 +121,9 @@ inline KeyDecoderOutcome DriveKeyDecoder(const std::uint8_t* data, std::size_t s
 
     whole.advance(delay);
     split.advance(delay);
+    for (Event event; split.next(event);) {
+        splitEvents.push_back(event);
+    }
     if (whole.pending() || whole.timeLeft() != milliseconds(0)) {
         outcome.failure = "still pending after the escape delay";
         return outcome;
@@ -83,14 +138,17 @@ inline KeyDecoderOutcome DriveKeyDecoder(const std::uint8_t* data, std::size_t s
         outcome.failure = "not empty after draining";
         return outcome;
     }
+    if (splitEvents.size() < events.size()) {
+        outcome.failure = "feeding byte by byte gave fewer events";
+        return outcome;
+    }
     for (std::size_t i = 0; i < events.size(); ++i) {
-        Event event;
-        if (!split.next(event) || event != events[i]) {
+        if (splitEvents[i] != events[i]) {
             outcome.failure = "feeding byte by byte changed the events";
             return outcome;
         }
     }
-    if (!split.empty()) {
+    if (splitEvents.size() != events.size()) {
         outcome.failure = "feeding byte by byte gave more events";
         return outcome;
     }
@@ -98,7 +156,8 @@ inline KeyDecoderOutcome DriveKeyDecoder(const std::uint8_t* data, std::size_t s
     for (std::int32_t code : events) {
         const bool byte = code >= 0 && code <= 0xFF;
         const bool key = code >= KeyCodeBase && code < KeyCodeBase + 0x200;
-        if (!byte && !key) {
+        const bool character = code >= KeyCharacter && IsCharacter(code);
+        if (!byte && !key && !character) {
             outcome.failure = "event code out of range";
             return outcome;
         }
@@ -107,17 +166,24 @@ inline KeyDecoderOutcome DriveKeyDecoder(const std::uint8_t* data, std::size_t s
         outcome.failure = "more events than bytes";
         return outcome;
     }
-    // Everything before the first ESC is plain input and comes out unchanged.
+    // Everything before the first ESC is plain input: its bytes come out as
+    // bytes and characters that spell the same bytes again.
     const std::size_t plain = fed.find('\x1b') == std::string::npos ? fed.size() : fed.find('\x1b');
-    if (plain == fed.size() && events.size() != fed.size()) {
-        outcome.failure = "input without ESC lost or gained events";
-        return outcome;
-    }
-    for (std::size_t i = 0; i < plain; ++i) {
-        if (events.size() <= i || events[i] != static_cast<std::uint8_t>(fed[i])) {
-            outcome.failure = "a plain byte did not come out as itself";
+    std::string spelled;
+    std::size_t used = 0;
+    while (spelled.size() < plain && used < events.size()) {
+        if (!AppendBytesOf(events[used++], spelled)) {
+            outcome.failure = "plain input gave a key";
             return outcome;
         }
+    }
+    if (spelled != fed.substr(0, plain)) {
+        outcome.failure = "plain input did not come out as itself";
+        return outcome;
+    }
+    if (plain == fed.size() && used != events.size()) {
+        outcome.failure = "input without ESC gained events";
+        return outcome;
     }
     return outcome;
 }

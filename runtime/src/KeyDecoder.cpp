@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "Utf8Sequence.h"
+
 namespace Vesk {
 namespace IO {
 
@@ -11,12 +13,20 @@ namespace {
 
 constexpr std::uint8_t Escape = 0x1B;
 
+// Bracketed paste: the terminal wraps pasted text in these.
+constexpr int PasteStart = 200;
+constexpr char PasteEnd[] = "\x1b[201~";
+constexpr std::size_t PasteEndLength = sizeof PasteEnd - 1;
+// C1 control characters, U+0080 to U+009F, are no text.
+constexpr char32_t FirstAfterC1 = 0xA0;
+
 // ncurses key codes (curses.h); the library's event code is KeyCodeBase plus these.
 constexpr std::int32_t CursesDown = 0402;
 constexpr std::int32_t CursesUp = 0403;
 constexpr std::int32_t CursesLeft = 0404;
 constexpr std::int32_t CursesRight = 0405;
 constexpr std::int32_t CursesHome = 0406;
+constexpr std::int32_t CursesBackspace = 0407;
 constexpr std::int32_t CursesF0 = 0410;
 constexpr std::int32_t CursesDeleteChar = 0512;
 constexpr std::int32_t CursesInsertChar = 0513;
@@ -37,6 +47,10 @@ constexpr int CursesLastFunctionKey = 63;
 
 static_assert(KeyDown == KeyCodeBase + CursesDown && KeyUp == KeyCodeBase + CursesUp &&
                   KeyLeft == KeyCodeBase + CursesLeft && KeyRight == KeyCodeBase + CursesRight &&
+                  KeyHome == KeyCodeBase + CursesHome && KeyEnd == KeyCodeBase + CursesEnd &&
+                  KeyDelete == KeyCodeBase + CursesDeleteChar &&
+                  KeyF10 == KeyCodeBase + CursesF0 + 10 &&
+                  KeyBackspace == KeyCodeBase + CursesBackspace &&
                   KeyNextPage == KeyCodeBase + CursesNextPage &&
                   KeyPreviousPage == KeyCodeBase + CursesPreviousPage,
               "Event.h codes follow the ncurses numbering");
@@ -224,6 +238,16 @@ Parameters parseParameters(const std::string& body) {
     return result;
 }
 
+// rxvt ends "ESC [ n" with one of these instead of "~" for Shift, Ctrl and
+// Ctrl-Shift; '$' would otherwise be an intermediate and take the next byte.
+constexpr std::uint8_t RxvtShift = '$';
+constexpr std::uint8_t RxvtControl = '^';
+constexpr std::uint8_t RxvtControlShift = '@';
+
+bool isRxvtNumber(const std::string& body) {
+    return !body.empty() && body.find_first_not_of("0123456789") == std::string::npos;
+}
+
 bool isOneOrAbsent(int value) {
     return value == -1 || value == 1;
 }
@@ -239,7 +263,11 @@ void KeyDecoder::feed(const std::uint8_t* bytes, std::size_t count) {
     }
     silence = std::chrono::milliseconds(0);
     for (std::size_t i = 0; i < count; ++i) {
-        step(bytes[i]);
+        if (paste) {
+            stepPaste(bytes[i]);
+        } else {
+            step(bytes[i]);
+        }
     }
 }
 
@@ -258,7 +286,7 @@ void KeyDecoder::advance(std::chrono::milliseconds elapsed) {
 }
 
 bool KeyDecoder::pending() const {
-    return state != State::Ground;
+    return !paste && state != State::Ground;
 }
 
 std::chrono::milliseconds KeyDecoder::timeLeft() const {
@@ -294,10 +322,25 @@ void KeyDecoder::step(std::uint8_t byte) {
             if (byte == Escape) {
                 sequence.assign(1, static_cast<char>(byte));
                 state = State::Escape;
+            } else if (Utf8::lengthFrom(byte) != 0) {
+                sequence.assign(1, static_cast<char>(byte));
+                state = State::Utf8;
             } else {
                 emit(byte);
             }
             return;
+        case State::Utf8:
+            if (Utf8::continues(sequence, byte)) {
+                sequence.push_back(static_cast<char>(byte));
+                if (sequence.size() == Utf8::lengthFrom(static_cast<std::uint8_t>(sequence[0]))) {
+                    const char32_t code = Utf8::decode(sequence);
+                    sequence.clear();
+                    state = State::Ground;
+                    emit(KeyCharacter + static_cast<std::int32_t>(code));
+                }
+                return;
+            }
+            break;
         case State::Escape:
             if (byte == '[' || byte == 'O') {
                 sequence.push_back(static_cast<char>(byte));
@@ -312,7 +355,7 @@ void KeyDecoder::step(std::uint8_t byte) {
                 state = State::LinuxFunction;
                 return;
             }
-            if (isFinal(byte)) {
+            if (isFinal(byte) || (byte == RxvtShift && isRxvtNumber(sequence.substr(2)))) {
                 sequence.push_back(static_cast<char>(byte));
                 finishSequence(byte);
                 return;
@@ -360,6 +403,46 @@ void KeyDecoder::step(std::uint8_t byte) {
     step(byte);
 }
 
+// Text only: the end marker is looked for, everything else that is not a
+// character is dropped. Nothing here waits for time.
+void KeyDecoder::stepPaste(std::uint8_t byte) {
+    if (!sequence.empty() && sequence[0] == static_cast<char>(Escape)) {
+        if (byte == static_cast<std::uint8_t>(PasteEnd[sequence.size()])) {
+            sequence.push_back(static_cast<char>(byte));
+            if (sequence.size() == PasteEndLength) {
+                sequence.clear();
+                paste = false;
+            }
+            return;
+        }
+        // Not the end marker: its ESC is dropped and the bytes after it are
+        // text ("[", "2", "0", "1", all printable).
+        const std::string text = sequence.substr(1);
+        sequence.clear();
+        for (char c : text) {
+            emit(static_cast<std::uint8_t>(c));
+        }
+    } else if (!sequence.empty()) {
+        if (Utf8::continues(sequence, byte)) {
+            sequence.push_back(static_cast<char>(byte));
+            if (sequence.size() == Utf8::lengthFrom(static_cast<std::uint8_t>(sequence[0]))) {
+                const char32_t code = Utf8::decode(sequence);
+                sequence.clear();
+                if (code >= FirstAfterC1) {
+                    emit(KeyCharacter + static_cast<std::int32_t>(code));
+                }
+            }
+            return;
+        }
+        sequence.clear();  // malformed: dropped
+    }
+    if (byte == Escape || Utf8::lengthFrom(byte) != 0) {
+        sequence.assign(1, static_cast<char>(byte));
+    } else if (IsCharacter(byte)) {
+        emit(byte);
+    }
+}
+
 void KeyDecoder::finishSequence(std::uint8_t final) {
     const State kind = state;
     const std::size_t start = kind == State::LinuxFunction ? 3 : 2;
@@ -391,9 +474,18 @@ void KeyDecoder::finishSequence(std::uint8_t final) {
             key = keypadKey(final);
         }
     } else if (final == '~') {
+        if (parameters.count == 1 && parameters.value[0] == PasteStart) {
+            paste = true;
+            return;
+        }
         if (parameters.count > 0) {
             key = tildeKey(parameters.value[0]);
             modifier = parameters.value[1];
+        }
+    } else if (final == RxvtShift || final == RxvtControl || final == RxvtControlShift) {
+        if (parameters.count == 1) {
+            key = tildeKey(parameters.value[0]);
+            modifier = final == RxvtShift ? 2 : (final == RxvtControl ? 5 : 6);
         }
     } else if (final == 'M' && parameters.count == 0) {
         // X10 mouse report: its three raw bytes must not be taken for typing.

@@ -45,6 +45,45 @@ Codes bytesOf(const std::string& text) {
                  reinterpret_cast<const std::uint8_t*>(text.data()) + text.size());
 }
 
+constexpr std::int32_t C(char32_t codePoint) {
+    return KeyCharacter + static_cast<std::int32_t>(codePoint);
+}
+
+// Codes joined in order: ints as they are, strings as their bytes.
+Codes operator+(Codes codes, const Codes& more) {
+    codes.insert(codes.end(), more.begin(), more.end());
+    return codes;
+}
+
+// Decodes `bytes` in one read, one byte per read, and in two reads split at
+// every boundary, each read just inside the delay; then lets the delay pass.
+void expectDecodes(const std::string& bytes, const Codes& expected) {
+    SCOPED_TRACE(testing::PrintToString(bytes));
+    KeyDecoder whole;
+    whole.feed(bytes);
+    whole.advance(whole.escapeDelay());
+    EXPECT_FALSE(whole.pending());
+    EXPECT_EQ(drain(whole), expected);
+
+    KeyDecoder split;
+    for (char c : bytes) {
+        split.feed(std::string(1, c));
+        split.advance(split.escapeDelay() - milliseconds(1));
+    }
+    split.advance(milliseconds(1));
+    EXPECT_FALSE(split.pending());
+    EXPECT_EQ(drain(split), expected);
+
+    for (std::size_t at = 1; at < bytes.size(); ++at) {
+        KeyDecoder two;
+        two.feed(bytes.substr(0, at));
+        two.advance(two.escapeDelay() - milliseconds(1));
+        two.feed(bytes.substr(at));
+        two.advance(two.escapeDelay());
+        EXPECT_EQ(drain(two), expected) << "split after byte " << at;
+    }
+}
+
 TEST(KeyDecoder, DecodesSequencesWholeAndSplit) {
     const std::string n32(KeyDecoder::MaxSequenceBody, '1');
     const struct {
@@ -54,7 +93,7 @@ TEST(KeyDecoder, DecodesSequencesWholeAndSplit) {
         // Plain bytes.
         {"\t\r\n", {KeyTab, KeyEnter, KeyLineFeed}},
         {"aZ~ 0\x00\x01\x7f\x80\xc3\xa9\x9b\xff"s,
-         bytesOf("aZ~ 0\x00\x01\x7f\x80\xc3\xa9\x9b\xff"s)},
+         bytesOf("aZ~ 0\x00\x01\x7f\x80"s) + Codes{C(0xE9), 0x9B, 0xFF}},
         // Cursor, page, back-tab, Home/End/Insert/Delete.
         {"\x1b[A\x1b[B\x1b[C\x1b[D\x1bOA\x1bOB\x1bOC\x1bOD",
          {KeyUp, KeyDown, KeyRight, KeyLeft, KeyUp, KeyDown, KeyRight, KeyLeft}},
@@ -68,6 +107,15 @@ TEST(KeyDecoder, DecodesSequencesWholeAndSplit) {
         {"\x1b[11~\x1b[12~\x1b[13~\x1b[14~\x1b[[A\x1b[[E", {F(1), F(2), F(3), F(4), F(1), F(5)}},
         {"\x1b[17~\x1b[18~\x1b[19~\x1b[20~\x1b[21~\x1b[23~\x1b[24~",
          {F(6), F(7), F(8), F(9), F(10), F(11), F(12)}},
+        // Editing keys as xterm, the linux console and rxvt send them.
+        {"\x1b[H\x1b[F\x1b[1~\x1b[4~\x1b[7~\x1b[8~\x1b[3~\x1b[21~\x7f\x08",
+         {KeyHome, KeyEnd, KeyHome, KeyEnd, KeyHome, KeyEnd, KeyDelete, KeyF10, 0x7F, 0x08}},
+        // rxvt's Shift ($), Ctrl (^) and Ctrl-Shift (@) endings take no further byte.
+        {"\x1b[7$x\x1b[8$\x1b[3$\x1b[2$\x1b[6$\x1b[23$",
+         {K(KEY_SHOME), 'x', K(KEY_SEND), K(KEY_SDC), K(KEY_SIC), K(KEY_SNEXT), F(23)}},
+        {"\x1b[7^\x1b[3^\x1b[21^\x1b[5@\x1b[11@",
+         {KeyHome, KeyDelete, F(34), KeyPreviousPage, F(37)}},
+        {"\x1b[$x\x1b[?5$x\x1b[1;2$y", {}},
         // Keypad in application mode.
         {"\x1bOM\x1bOp\x1bOy\x1bOk\x1bOX", {KeyEnter, '0', '9', '+', '='}},
         // Shift; function keys with Shift, Ctrl, Ctrl-Shift, Alt.
@@ -90,7 +138,7 @@ TEST(KeyDecoder, DecodesSequencesWholeAndSplit) {
         // Alt+key and ESC ESC.
         {"\x1b"
          "a\x1b\t\x1b\x7f\x1b\xc3\xa9",
-         {0x1B, 'a', 0x1B, KeyTab, 0x1B, 0x7F, 0x1B, 0xC3, 0xA9}},
+         {0x1B, 'a', 0x1B, KeyTab, 0x1B, 0x7F, 0x1B, C(0xE9)}},
         {"\x1b\x1b", {0x1B, 0x1B}},
         {"\x1b\x1b[A", {0x1B, KeyUp}},
         // Broken off: collected bytes come back, the interrupting byte decodes.
@@ -99,7 +147,7 @@ TEST(KeyDecoder, DecodesSequencesWholeAndSplit) {
         {"\x1bO\n", {0x1B, 'O', KeyLineFeed}},
         {"\x1b[1 2A", bytesOf("\x1b[1 2A")},
         {"\x1b[[1", bytesOf("\x1b[[1")},
-        {"\x1b[\xc3\xa9", bytesOf("\x1b[\xc3\xa9")},
+        {"\x1b[\xc3\xa9", {0x1B, '[', C(0xE9)}},
         {"\x1b[" + n32 + "1~", bytesOf("\x1b[" + n32 + "1~")},
         // Left unfinished: given back once the delay has passed.
         {"\x1b", {0x1B}},
@@ -109,23 +157,99 @@ TEST(KeyDecoder, DecodesSequencesWholeAndSplit) {
         {"\x1b[M a", bytesOf("\x1b[M a")},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(testing::PrintToString(row.bytes));
-        KeyDecoder whole;
-        whole.feed(row.bytes);
-        whole.advance(whole.escapeDelay());
-        EXPECT_FALSE(whole.pending());
-        EXPECT_EQ(drain(whole), row.expected);
-
-        // One byte per read, each just inside the delay.
-        KeyDecoder split;
-        for (char c : row.bytes) {
-            split.feed(std::string(1, c));
-            split.advance(split.escapeDelay() - milliseconds(1));
-        }
-        split.advance(milliseconds(1));
-        EXPECT_FALSE(split.pending());
-        EXPECT_EQ(drain(split), row.expected);
+        expectDecodes(row.bytes, row.expected);
     }
+}
+
+TEST(KeyDecoder, DecodesUtf8AndGivesBackMalformedBytes) {
+    const Codes after = {'x', KeyUp};  // must still arrive after any row
+    const struct {
+        std::string bytes;
+        Codes expected;
+    } rows[] = {
+        {"\xc3\xa9", {C(0xE9)}},
+        {"\xe6\xbc\xa2", {C(0x6F22)}},
+        {"\xf0\x9f\x98\x80", {C(0x1F600)}},
+        {"a\xc3\xa9\xe6\xbc\xa2\xf0\x9f\x98\x80z", {'a', C(0xE9), C(0x6F22), C(0x1F600), 'z'}},
+        // Edges of each length and around the surrogates.
+        {"\xc2\x80\xdf\xbf\xe0\xa0\x80\xef\xbf\xbf", {C(0x80), C(0x7FF), C(0x800), C(0xFFFF)}},
+        {"\xed\x9f\xbf\xee\x80\x80\xf0\x90\x80\x80\xf4\x8f\xbf\xbf",
+         {C(0xD7FF), C(0xE000), C(0x10000), C(0x10FFFF)}},
+        // Stray continuation bytes and leads that start nothing.
+        {"\x80", {0x80}},
+        {"\xbf\xc3\xa9", {0xBF, C(0xE9)}},
+        {"\xc3\xa9\xa9", {C(0xE9), 0xA9}},
+        {"\xf5\x80\x80\x80", {0xF5, 0x80, 0x80, 0x80}},
+        {"\xf8\xfe\xff", {0xF8, 0xFE, 0xFF}},
+        // Overlong forms.
+        {"\xc0\x80\xc1\xbf", {0xC0, 0x80, 0xC1, 0xBF}},
+        {"\xe0\x80\x80\xe0\x9f\xbf", {0xE0, 0x80, 0x80, 0xE0, 0x9F, 0xBF}},
+        {"\xf0\x80\x80\x80\xf0\x8f\xbf\xbf", {0xF0, 0x80, 0x80, 0x80, 0xF0, 0x8F, 0xBF, 0xBF}},
+        // Surrogates and past U+10FFFF.
+        {"\xed\xa0\x80\xed\xbf\xbf", {0xED, 0xA0, 0x80, 0xED, 0xBF, 0xBF}},
+        {"\xf4\x90\x80\x80", {0xF4, 0x90, 0x80, 0x80}},
+        // Cut by ASCII, by ESC, by another lead, by the end of input (the delay).
+        {"\xe6\xbcy", {0xE6, 0xBC, 'y'}},
+        {"\xc3\t", {0xC3, KeyTab}},
+        {"\xf0\x9f\x98\x1b[B", {0xF0, 0x9F, 0x98, KeyDown}},
+        {"\xe6\x1b", {0xE6, 0x1B}},
+        {"\xc3\xe6\xbc\xa2", {0xC3, C(0x6F22)}},
+        {"\xf0\x9f\xf0\x9f\x98\x80", {0xF0, 0x9F, C(0x1F600)}},
+        {"\xe6\xbc", {0xE6, 0xBC}},
+    };
+    for (const auto& row : rows) {
+        expectDecodes(row.bytes, row.expected);
+        expectDecodes(row.bytes + "x\x1b[A", row.expected + after);
+    }
+}
+
+TEST(KeyDecoder, DeliversBracketedPasteAsCharactersOnly) {
+    const std::string start = "\x1b[200~";
+    const std::string end = "\x1b[201~";
+    const struct {
+        std::string pasted;  // between the markers
+        Codes expected;
+    } rows[] = {
+        {"", {}},
+        {"plain text", bytesOf("plain text")},
+        // Keys inside a paste are text without their ESC; the marker gives no event.
+        {"a\x1b[Bb\x1b[3~\x1bOP\x1bq", bytesOf("a[Bb[3~OPq")},
+        {"\x1b[200~\x1b[20\x1b[201x\x1b", bytesOf("[200~[20[201x")},
+        {"\x1b\x1b\x1b[2", bytesOf("[2")},
+        // Line breaks, tabs, other C0 controls and DEL are dropped.
+        {"one\r\ntwo\tthree\x7f\x01\x00.\x08"s, bytesOf("onetwothree.")},
+        {"Gr\xc3\xbc\xc3\x9f"
+         "e \xe6\xbc\xa2\xe5\xad\x97\n\xf0\x9f\x98\x80",
+         bytesOf("Gr") + Codes{C(0xFC), C(0xDF), 'e', ' ', C(0x6F22), C(0x5B57), C(0x1F600)}},
+        // Malformed UTF-8 and C1 controls are dropped as well.
+        {"a\xc3(\xe6\xbc\xff"
+         "b\xed\xa0\x80"
+         "c\xc0\x80\xc2\x85\xc2\x9b"
+         "d\xc2\xa0\xe6\xbc",
+         {'a', '(', 'b', 'c', 'd', C(0xA0)}},
+    };
+    for (const auto& row : rows) {
+        // The same keys must work again once the paste has ended.
+        expectDecodes(start + row.pasted + end + "\r\x1b[A", row.expected + Codes{KeyEnter, KeyUp});
+    }
+
+    // Without its end, everything goes on being text: no time limit applies.
+    KeyDecoder decoder;
+    decoder.feed(start + "a\x1b");
+    EXPECT_TRUE(decoder.pasting());
+    EXPECT_FALSE(decoder.pending());
+    EXPECT_EQ(decoder.timeLeft(), milliseconds(0));
+    decoder.advance(milliseconds(60000));
+    decoder.feed("[A\r\xe6\xbc");
+    decoder.advance(milliseconds(60000));
+    decoder.feed("\xa2\x1b[201");
+    EXPECT_EQ(drain(decoder), (Codes{'a', '[', 'A', C(0x6F22)}));
+    EXPECT_TRUE(decoder.pasting());
+    decoder.feed("~\x1b[201~\x1b");
+    EXPECT_FALSE(decoder.pasting());
+    EXPECT_TRUE(decoder.pending());
+    decoder.advance(decoder.escapeDelay());
+    EXPECT_EQ(drain(decoder), Codes{0x1B});
 }
 
 TEST(KeyDecoder, ResolvesPendingSequencesAfterTheDelay) {
@@ -150,6 +274,10 @@ TEST(KeyDecoder, ResolvesPendingSequencesAfterTheDelay) {
         {100, {{"\x1bO", 60}, {"", 39}, {"P", 0}}, {F(1)}, 0},
         {100, {{"\x1b", 99}}, {}, 1},
         {100, {{"\x1b", 99}, {"", 1}}, {0x1B}, 0},
+        // A UTF-8 sequence waits the same way, then gives back its bytes.
+        {25, {{"\xf0\x9f\x98", 10}}, {}, 15},
+        {25, {{"\xe6", 24}, {"\xbc", 24}, {"\xa2", 0}}, {C(0x6F22)}, 0},
+        {25, {{"\xe6\xbc", 25}, {"\xa2x", 0}}, {0xE6, 0xBC, 0xA2, 'x'}, 0},
     };
     for (const auto& c : cases) {
         KeyDecoder decoder{milliseconds(c.delayMs)};

@@ -6,24 +6,72 @@ namespace Vesk {
 
 // Event codes exchanged between the keyboard reader, the host and the
 // controls. Keys outside this table arrive as 0x00020000 plus their ncurses
-// key code, or as their own byte value for plain characters.
+// key code, or as their own byte value for ASCII and for bytes that are not
+// UTF-8. A character from U+0080 up arrives as KeyCharacter plus its code point.
 enum Event : std::int32_t {
     KeyTab = 0x00000009,
     KeyLineFeed = 0x0000000A,
     KeyEnter = 0x0000000D,
     UpdateView = 0x00010000,
+    // In a handler table: receives every character event (see IsCharacter)
+    // that has no handler of its own. Never raised itself.
+    AnyCharacter = 0x00010001,
     KeyDown = 0x00020102,
     KeyUp = 0x00020103,
     KeyLeft = 0x00020104,
     KeyRight = 0x00020105,
+    KeyHome = 0x00020106,       // ncurses KEY_HOME (0406)
+    KeyBackspace = 0x00020107,  // ncurses KEY_BACKSPACE; terminals mostly send 0x7F or 0x08
+    KeyF10 = 0x00020112,        // ncurses KEY_F(10)
+    KeyDelete = 0x0002014A,     // ncurses KEY_DC (0512)
     KeyNextPage = 0x00020152,
     KeyPreviousPage = 0x00020153,
     KeyBackTab = 0x0002015F,
+    KeyEnd = 0x00020168,  // ncurses KEY_END (0550)
     // The terminal changed size (or must be drawn again in full).
     KeyResize = 0x0002019A,
+    // Added to a code point from U+0080 up to form its character event.
+    KeyCharacter = 0x01000000,
 };
 
 // Offset added to an ncurses key code to form its event code.
 constexpr std::int32_t KeyCodeBase = 0x00020000;
+
+// True for a character event: printable ASCII (0x20 to 0x7E) as its own code,
+// or KeyCharacter plus a code point from U+0080 to U+10FFFF that is not a
+// surrogate. Control characters, keys and bytes that were not UTF-8 are not.
+constexpr bool IsCharacter(std::int32_t event) {
+    if (event >= 0x20 && event <= 0x7E) {
+        return true;
+    }
+    if (event < KeyCharacter + 0x80 || event > KeyCharacter + 0x10FFFF) {
+        return false;
+    }
+    const std::int32_t code = event - KeyCharacter;
+    return code < 0xD800 || code > 0xDFFF;
+}
+
+// The code point of a character event; 0 for any other event.
+constexpr char32_t CodePoint(std::int32_t event) {
+    if (!IsCharacter(event)) {
+        return 0;
+    }
+    return static_cast<char32_t>(event < KeyCharacter ? event : event - KeyCharacter);
+}
+
+// The character event of `character`; 0 (no character event) for a code
+// point that has none: a control character, a surrogate or one past U+10FFFF.
+constexpr std::int32_t CharacterEvent(char32_t character) {
+    if (character < 0x80) {
+        return IsCharacter(static_cast<std::int32_t>(character))
+                   ? static_cast<std::int32_t>(character)
+                   : 0;
+    }
+    if (character > 0x10FFFF) {
+        return 0;
+    }
+    const std::int32_t event = KeyCharacter + static_cast<std::int32_t>(character);
+    return IsCharacter(event) ? event : 0;
+}
 
 }  // namespace Vesk

@@ -13,8 +13,19 @@ namespace IO {
 
 // Incremental decoder of terminal key bytes into event codes. It never reads
 // a clock: the caller feeds bytes and reports how much time has passed, so an
-// escape sequence that stops half-way is resolved after `escapeDelay` of
-// silence. Pure and deterministic; safe to drive from tests and fuzzers.
+// escape sequence or UTF-8 sequence that stops half-way is resolved after
+// `escapeDelay` of silence. Pure and deterministic; safe to drive from tests
+// and fuzzers.
+//
+// A well-formed UTF-8 sequence becomes one character event (KeyCharacter plus
+// the code point); the bytes of a malformed or cut one come out one event
+// each, as their own values (0x80 to 0xFF), so nothing is lost.
+//
+// Between the bracketed-paste markers ESC [ 200 ~ and ESC [ 201 ~ only
+// character events come out: control characters (line breaks included),
+// malformed UTF-8 and the ESC of any escape sequence are dropped, so pasted
+// text can never act as a key. A paste has no time limit, as the terminal
+// always ends it with its marker; until the marker comes, input is text.
 class KeyDecoder {
 public:
     explicit KeyDecoder(std::chrono::milliseconds escapeDelay = std::chrono::milliseconds(25));
@@ -28,8 +39,11 @@ public:
     // pending sequence is resolved.
     void advance(std::chrono::milliseconds elapsed);
 
-    // True while bytes of an unfinished sequence wait for more input.
+    // True while bytes of an unfinished sequence wait for more input and
+    // will be resolved when the escape delay has passed (never in a paste).
     bool pending() const;
+    // True between the start and end markers of a bracketed paste.
+    bool pasting() const { return paste; }
     // Time left before a pending sequence is resolved; zero when none is pending.
     std::chrono::milliseconds timeLeft() const;
 
@@ -57,9 +71,11 @@ private:
         LinuxFunction,  // ESC [ [ (linux console F1-F5)
         Ss3,            // ESC O parameters
         MouseReport,    // ESC [ M and up to three raw report bytes
+        Utf8,           // lead and continuation bytes of a UTF-8 sequence
     };
 
     void step(std::uint8_t byte);
+    void stepPaste(std::uint8_t byte);
     void finishSequence(std::uint8_t final);
     void flushRaw();
     void emit(std::int32_t code);
@@ -67,7 +83,10 @@ private:
     std::chrono::milliseconds delay;
     std::chrono::milliseconds silence{0};
     State state = State::Ground;
-    std::string sequence;  // bytes of the unfinished escape sequence, ESC first
+    bool paste = false;
+    // Bytes of the unfinished escape or UTF-8 sequence; in a paste, of the
+    // possible end marker or the unfinished UTF-8 sequence.
+    std::string sequence;
     std::deque<Event> events;
 };
 
