@@ -34,7 +34,7 @@ struct SignalState {
         Bytes take;  // written to take it again after a stop
         bool modes;  // the terminal modes go back to the host's first (the program's on take)
     };
-    static constexpr int maxSteps = 8;
+    static constexpr int maxSteps = 12;
 
     // curses' output terminal, and standard input when it is another terminal.
     struct Tty {

@@ -204,6 +204,12 @@ bool openTitle() {
     return openMode("\x1b[22;0t", "\x1b[23;0t");
 }
 
+// Pasted text arrives between markers, so the key decoder can tell it from
+// typing and a paste can never press a key.
+bool openPaste() {
+    return openMode("\x1b[?2004h", "\x1b[?2004l");
+}
+
 // Last: every undo a handler runs is recorded by now.
 bool openGuard() {
     installGuard();
@@ -211,10 +217,10 @@ bool openGuard() {
     return true;
 }
 
-// A new terminal mode (mouse reports, bracketed paste) is one more step
-// before openGuard: `bool openPaste() { return openMode(enable, disable); }`.
+// A new terminal mode (mouse reports, say) is one more step like openPaste,
+// before openGuard.
 bool (*const steps[])() = {openLocale, openWindowSignal, openScreen, openColors,
-                           openInput,  openTitle,        openGuard};
+                           openInput,  openTitle,        openPaste, openGuard};
 static_assert(sizeof steps / sizeof *steps <= SignalState::maxSteps, "one record per step");
 
 // LINES or COLUMNS from the environment when it holds a size, as curses reads

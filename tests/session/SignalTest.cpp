@@ -220,6 +220,9 @@ TEST_P(FatalSignal, GivesTheTerminalBackThenEndsWithTheSignal) {
         EXPECT_NE(npos, restore.find(tigetstr(name))) << name;
     }
     EXPECT_NE(npos, restore.find("\x1b[23;0t"));
+    // Bracketed paste goes off with the rest, and on again after a stop.
+    EXPECT_NE(npos, restore.find("\x1b[?2004l"));
+    EXPECT_NE(npos, resume.find("\x1b[?2004h"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, FatalSignal, ::testing::ValuesIn(fatalCases),
@@ -387,6 +390,13 @@ TEST_F(GuardedSession, KeepsIgnoredSignalsPutsBackEveryActionAndTheTitleAtStop) 
             EXPECT_EQ(before[i].sa_flags, now.sa_flags) << term << strsignal(signalsTaken[i]);
         }
         EXPECT_EQ(xterm, waitForOutput(pop, xterm ? 2000 : 100)) << term;
+        if (std::strcmp(term, "no-such-terminal") != 0) {
+            // Bracketed paste is on for the session only, whatever the terminal.
+            EXPECT_TRUE(waitForOutput("\x1b[?2004l")) << term;
+            EXPECT_LT(output().find("\x1b[?2004h"), output().rfind("\x1b[?2004l")) << term;
+        } else {
+            EXPECT_EQ(npos, output().find("\x1b[?2004h")) << term;
+        }
         const std::string text = output();
         EXPECT_EQ(xterm, text.find(push) != npos) << term;
         if (xterm) {
