@@ -16,7 +16,7 @@
 #include <exception>
 #include <string>
 
-#include "../../src/session/TerminalGuard.h"
+#include "session/TerminalGuard.h"
 #include "forms/Session.h"
 #include "support/PseudoTerminal.h"
 #include "support/SessionAccess.h"

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "vesk/Event.h"
+#include "vesk/Export.h"
 
 namespace Vesk {
 namespace IO {
@@ -15,7 +16,7 @@ namespace IO {
 // a clock: the caller feeds bytes and reports how much time has passed, so an
 // escape sequence that stops half-way is resolved after `escapeDelay` of
 // silence. Pure and deterministic; safe to drive from tests and fuzzers.
-class KeyDecoder {
+class VESK_API KeyDecoder {
 public:
     explicit KeyDecoder(std::chrono::milliseconds escapeDelay = std::chrono::milliseconds(25));
 
