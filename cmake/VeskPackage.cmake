@@ -11,10 +11,13 @@ set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL Runtime Development)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://localhost/vesk-forms")
 
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME libveskforms0)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION libs)
+# A shlibs file and the ldconfig trigger.
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS "libc6 (>= 2.34), libstdc++6 (>= 12), libncursesw6 (>= 6.1)")
 set(CPACK_COMPONENT_RUNTIME_DESCRIPTION "Text-mode forms for console programs - shared libraries")
 

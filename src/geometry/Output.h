@@ -9,7 +9,7 @@
 
 namespace Vesk {
 namespace Forms {
-namespace __attribute__((visibility("hidden"))) detail {
+namespace detail {
 
     // Switches the colours on for its lifetime, so that they are switched off on
     // every way out of a painter, exceptions included.

@@ -6,7 +6,7 @@
 
 namespace Vesk {
 namespace Forms {
-namespace __attribute__((visibility("hidden"))) detail {
+namespace detail {
 
     // Adds as two's complement, so coordinates far off the screen wrap instead of
     // overflowing.
@@ -19,7 +19,7 @@ namespace __attribute__((visibility("hidden"))) detail {
 
 // A fresh point (own tag and size) at the sum of both rows and both columns.
 // Internal to the library: not exported.
-__attribute__((visibility("hidden"))) inline Point operator+(const Point& a, const Point& b) {
+inline Point operator+(const Point& a, const Point& b) {
     return Point(detail::addCoordinates(a.row, b.row), detail::addCoordinates(a.column, b.column));
 }
 

@@ -2,7 +2,7 @@
 
 namespace Vesk {
 namespace Forms {
-namespace __attribute__((visibility("hidden"))) detail {
+namespace detail {
 
     // One UTF-8 encoded character; length 0 when the bytes hold none.
     struct Utf8Sequence {
