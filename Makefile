@@ -3,13 +3,13 @@ BUILD      ?= build
 JOBS       ?= 2
 CMAKE_ARGS ?=
 
-.PHONY: all build test demo bench test-asan test-tsan fuzz format clean
+.PHONY: all build test demo bench test-asan test-tsan test-install package fuzz format clean
 
 all: build
 
 $(BUILD)/CMakeCache.txt:
 	tools/install-deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
+	cmake -S . -B $(BUILD) $(CMAKE_ARGS)
 
 build: $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -36,24 +36,45 @@ test-asan:
 test-tsan:
 	$(MAKE) test BUILD=build-tsan CMAKE_ARGS="-DVESK_FORMS_SANITIZE=thread"
 
-# Runs a fuzzer (clang) for FUZZ_SECONDS: FUZZER=key_decoder_fuzz (the
-# default) or text_cells_fuzz. New inputs go to build-fuzz/corpus-$(FUZZER);
-# fuzz/corpus is only read, and only by the key decoder's fuzzer (merge by
-# hand to keep it small).
+# Installs shared and static builds into temporary prefixes under build-install/
+# and builds and runs the find_package, pkg-config and add_subdirectory consumers.
+test-install:
+	tools/install-deps pkg-config
+	JOBS=$(JOBS) tests/install/run build-install/shared
+	JOBS=$(JOBS) tests/install/run build-install/static --static
+
+# Debian packages libveskforms0 and libveskforms-dev for /usr, in build-package/.
+package:
+	tools/install-deps dpkg-dev
+	cmake -S . -B build-package -DCMAKE_INSTALL_PREFIX=/usr \
+	    -DVESK_FORMS_BUILD_TESTS=OFF -DVESK_FORMS_BUILD_EXAMPLES=OFF
+	cmake --build build-package -j $(JOBS)
+	cd build-package && cpack
+	ls build-package/*.deb
+
+# Runs each libFuzzer target (clang) for FUZZ_SECONDS: the key decoder, the
+# control tree and, when present, the text measure. New inputs go to
+# build-fuzz/work-<target>; the seed corpora in fuzz/ are only read (merge by
+# hand to keep them small).
 FUZZ_SECONDS ?= 600
-FUZZER       ?= key_decoder_fuzz
+FUZZERS = key_decoder_fuzz:fuzz/corpus tree_fuzz:fuzz/tree-corpus \
+    $(if $(wildcard fuzz/TextCellsFuzz.cpp),text_cells_fuzz:fuzz/text-corpus)
 fuzz:
 	tools/install-deps clang libclang-rt-14-dev
 	CXX=clang++ cmake -S . -B build-fuzz -DVESK_FORMS_BUILD_FUZZERS=ON \
 	    -DVESK_FORMS_BUILD_TESTS=OFF -DVESK_FORMS_BUILD_EXAMPLES=OFF
-	cmake --build build-fuzz --target $(FUZZER) -j $(JOBS)
-	mkdir -p build-fuzz/corpus-$(FUZZER)
-	build-fuzz/fuzz/$(FUZZER) -max_total_time=$(FUZZ_SECONDS) \
-	    $(if $(filter key_decoder_fuzz,$(FUZZER)),-dict=fuzz/key_decoder.dict) build-fuzz/corpus-$(FUZZER) \
-	    $(if $(filter key_decoder_fuzz,$(FUZZER)),fuzz/corpus)
+	cmake --build build-fuzz -j $(JOBS) --target $(foreach f,$(FUZZERS),$(firstword $(subst :, ,$(f))))
+	set -e; for entry in $(FUZZERS); do \
+	    target=$${entry%%:*}; seeds=$${entry#*:}; \
+	    mkdir -p build-fuzz/work-$$target $$seeds; \
+	    echo "== $$target for $(FUZZ_SECONDS) s"; \
+	    build-fuzz/fuzz/$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	        $$([ $$target = key_decoder_fuzz ] && echo -dict=fuzz/key_decoder.dict) \
+	        -artifact_prefix=build-fuzz/ build-fuzz/work-$$target $$seeds; \
+	done
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf build build-asan build-tsan build-bench build-fuzz
+	rm -rf build build-asan build-tsan build-bench build-fuzz build-install build-package

@@ -14,3 +14,11 @@ function(vesk_set_options target)
         target_link_options(${target} PRIVATE -fsanitize=${VESK_FORMS_SANITIZE})
     endif()
 endfunction()
+
+# Code that goes into a library: only what carries VESK_API or VESK_FORMS_API
+# (include/forms/Export.h, runtime/include/vesk/Export.h) is exported.
+function(vesk_hide_internals target)
+    set_target_properties(${target} PROPERTIES
+        CXX_VISIBILITY_PRESET hidden
+        VISIBILITY_INLINES_HIDDEN ON)
+endfunction()

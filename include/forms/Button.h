@@ -3,6 +3,7 @@
 #include <string>
 
 #include "forms/Control.h"
+#include "forms/Export.h"
 
 namespace Vesk {
 namespace Forms {
@@ -10,7 +11,7 @@ namespace Forms {
 // A focusable control showing a caption centred on its first row inside a
 // border. Enter clicks it: the click is logged and the host's click handler
 // runs with KeyLineFeed and the button.
-class Button : public Control {
+class VESK_FORMS_API Button : public Control {
 public:
     Button();
     ~Button();

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "forms/Control.h"
+#include "forms/Export.h"
 
 namespace Vesk {
 namespace Forms {
@@ -10,7 +11,7 @@ namespace Forms {
 // A control holding an ordered list of children it paints and passes events
 // to. It does not own them. Attaching a child also enters it into the
 // control list of the container's page, so build trees from the page down.
-class Container : public Control {
+class VESK_FORMS_API Container : public Control {
 public:
     Container();
     ~Container();

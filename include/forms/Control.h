@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "forms/Enums.h"
+#include "forms/Export.h"
 #include "forms/Region.h"
 
 // curses defines border() as a macro for wborder(stdscr, ...) unless
@@ -23,7 +24,7 @@ using Handler = int (*)(int event, void* control);
 // Base of every widget: colours, border, focus and a table of handlers by
 // event code. Painting is the UpdateView event. No operation is virtual:
 // containers and pages reach every control through Control::raiseEvent.
-class Control : public Region {
+class VESK_FORMS_API Control : public Region {
 public:
     Control();
     ~Control();

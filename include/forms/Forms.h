@@ -4,6 +4,7 @@
 #include "forms/Container.h"
 #include "forms/Control.h"
 #include "forms/Enums.h"
+#include "forms/Export.h"
 #include "forms/Label.h"
 #include "forms/Page.h"
 #include "forms/Point.h"
@@ -12,3 +13,4 @@
 #include "forms/Region.h"
 #include "forms/Session.h"
 #include "forms/Tabs.h"
+#include "forms/Version.h"

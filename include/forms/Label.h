@@ -3,21 +3,22 @@
 #include <string>
 
 #include "forms/Control.h"
+#include "forms/Export.h"
 
 namespace Vesk {
 namespace Forms {
 
 // One line of text at its place in its parent; never takes the focus.
-class Label : public Control {
+class VESK_FORMS_API Label : public Control {
 public:
     Label();
     ~Label();
 
     // A new copy of the text; the caller deletes it.
-    std::string* text();
+    [[nodiscard]] std::string* text();
     // Stores the text and returns a new copy. A text shorter than the old
     // one blanks the screen, so the next paint shows no leftover characters.
-    std::string* text(std::string value);
+    [[nodiscard]] std::string* text(std::string value);
 
 private:
     static int painter(int event, void* control);

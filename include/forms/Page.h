@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "forms/Container.h"
+#include "forms/Export.h"
 #include "forms/Point.h"
 
 namespace Vesk {
@@ -13,7 +14,7 @@ namespace Forms {
 // under it, in attach order, the order of Tab navigation), the active
 // control that receives keys, a title and the cell where the terminal cursor
 // is put after painting.
-class Page : public Container {
+class VESK_FORMS_API Page : public Container {
 public:
     // A null window stands for the whole standard screen, whose size the
     // page takes, and takes again at each paint after the screen changed
@@ -30,8 +31,8 @@ public:
     Control* activeControl();
 
     // Stores the cell; returns a new copy of it that the caller deletes.
-    Point* cursor(Point& point);
-    Point* cursor();
+    [[nodiscard]] Point* cursor(Point& point);
+    [[nodiscard]] Point* cursor();
 
     // On a page bound to the standard screen, also sets the window title.
     std::string& title(std::string title);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "forms/Export.h"
 #include "vesk/Object.h"
 
 namespace Vesk {
@@ -9,7 +10,7 @@ namespace Forms {
 
 // One character cell: row counted down from 0 at the top, column counted
 // right from 0 at the left.
-class Point : public Vesk::Object {
+class VESK_FORMS_API Point : public Vesk::Object {
 public:
     Point();
     Point(std::int32_t row, std::int32_t column);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "forms/Control.h"
+#include "forms/Export.h"
 
 namespace Vesk {
 namespace Forms {
@@ -11,7 +12,7 @@ namespace Forms {
 // A row of blocks showing a value against a maximum, filled cells in the
 // border colour and the rest in the background colour, with a text centred
 // over it. Never takes the focus.
-class ProgressBar : public Control {
+class VESK_FORMS_API ProgressBar : public Control {
 public:
     ProgressBar();
     ~ProgressBar();
@@ -28,9 +29,9 @@ public:
     ProgressBarStyle style(ProgressBarStyle value);
 
     // The text for the current style as a new string the caller deletes.
-    std::string* text();
+    [[nodiscard]] std::string* text();
     // Stores `s` in the CustomText style; returns text() either way.
-    std::string* text(std::string s);
+    [[nodiscard]] std::string* text(std::string s);
 
 private:
     static int painter(int event, void* control);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "forms/Enums.h"
+#include "forms/Export.h"
 #include "forms/Point.h"
 #include "vesk/Object.h"
 
@@ -13,7 +14,7 @@ namespace Forms {
 // A rectangle of cells positioned relative to its parent's top-left cell.
 // Regions refer to their parent without owning it; when a region is
 // destroyed, every region whose parent link names it becomes a root.
-class Region : public Vesk::Object {
+class VESK_FORMS_API Region : public Vesk::Object {
 public:
     Region();
     ~Region();
@@ -21,11 +22,11 @@ public:
     Region& operator=(const Region&) = delete;
 
     // A new copy of the position, tagged "p"; the caller deletes it.
-    Point* position();
+    [[nodiscard]] Point* position();
     void position(int row, int column);
     // A new point holding the absolute screen cell of the top-left corner;
     // its tag reads "p" followed by one "L" per ancestor. The caller deletes it.
-    Point* location();
+    [[nodiscard]] Point* location();
 
     int width();
     int width(int value);

@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "forms/Enums.h"
+#include "forms/Export.h"
 #include "forms/Queue.h"
 #include "vesk/Event.h"
 #include "vesk/Timer.h"
@@ -19,7 +20,7 @@ struct SessionInternals;
 
 // The one process-wide session: the curses screen, the keyboard worker, the
 // event inbox, the screen map and the log. Static members only.
-class Session {
+class VESK_FORMS_API Session {
 public:
     enum Logging : std::int32_t {
         None = 0,

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "forms/Control.h"
+#include "forms/Export.h"
 
 namespace Vesk {
 namespace Forms {
@@ -13,7 +14,7 @@ class Page;
 // titles. Page Down and Page Up cycle the pages; Tab and back-tab move the
 // focus within the shown page. Build it inside a page before attaching
 // pages: each page is entered into the control list of the set's root page.
-class Tabs : public Control {
+class VESK_FORMS_API Tabs : public Control {
 public:
     Tabs();
     ~Tabs();

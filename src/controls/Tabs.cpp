@@ -112,7 +112,8 @@ bool Tabs::attachTab(Page* page) {
     page->parent(this);
     page->position(1, 0);
     page->width(width());
-    page->height(height() - 1);
+    // One row goes to the header; the lowest height stays the lowest.
+    page->height(static_cast<int>(std::max<long long>(INT_MIN, height() - 1LL)));
     active = 0;
     return true;
 }

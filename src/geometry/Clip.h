@@ -7,7 +7,7 @@ namespace Forms {
 
 class Region;
 
-namespace [[gnu::visibility("hidden")]] detail {
+namespace detail {
 
 // Cells [first, last); empty when first >= last.
 struct Span {
@@ -42,6 +42,6 @@ Area clip(Region* region, long long originRow, long long originColumn, long long
 // The same, with `region`'s location as the origin.
 Area clip(Region& region, long long row, long long column, long long height, long long width);
 
-}  // namespace gnu::visibility("hidden")]]detail
+}  // namespace detail
 }  // namespace Forms
 }  // namespace Vesk

@@ -6,7 +6,7 @@
 
 namespace Vesk {
 namespace Forms {
-namespace [[gnu::visibility("hidden")]] detail {
+namespace detail {
 
 // Bytes that take no cell of their own as they are (control bytes, a
 // byte of no character, a character the terminal cannot show) are shown
@@ -106,6 +106,6 @@ long long layRow(TextWalk& walk, long long room, long long stop, Out& out) {
     return cell;
 }
 
-}  // namespace gnu::visibility("hidden")]]detail
+}  // namespace detail
 }  // namespace Forms
 }  // namespace Vesk

@@ -8,7 +8,7 @@
 
 namespace Vesk {
 namespace Forms {
-namespace [[gnu::visibility("hidden")]] detail {
+namespace detail {
 
 // Every cell of a row, as far as the screen reaches.
 constexpr Span WholeRow = {0, std::numeric_limits<long long>::max()};
@@ -25,6 +25,6 @@ long long putRow(TextWalk& walk, long long row, long long column, long long room
 // cells in `shown` show.
 void putText(long long row, long long column, const char* text, std::size_t length, Span shown);
 
-}  // namespace gnu::visibility("hidden")]]detail
+}  // namespace detail
 }  // namespace Forms
 }  // namespace Vesk

@@ -2,7 +2,7 @@
 
 namespace Vesk {
 namespace Forms {
-namespace [[gnu::visibility("hidden")]] detail {
+namespace detail {
 
 // One UTF-8 encoded character; length 0 when the bytes hold none.
 struct Utf8Sequence {
@@ -48,6 +48,6 @@ inline Utf8Sequence decodeUtf8(const unsigned char* at, const unsigned char* end
     return {static_cast<wchar_t>(code), length};
 }
 
-}  // namespace gnu::visibility("hidden")]]detail
+}  // namespace detail
 }  // namespace Forms
 }  // namespace Vesk

@@ -2,7 +2,7 @@
 
 namespace Vesk {
 namespace Forms {
-namespace __attribute__((visibility("hidden"))) detail {
+namespace detail {
 
     // A host that never called setlocale runs in the "C" locale, where curses
     // can show no character beyond ASCII. The session then takes the

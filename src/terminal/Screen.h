@@ -4,7 +4,7 @@
 
 namespace Vesk {
 namespace Forms {
-namespace [[gnu::visibility("hidden")]] detail {
+namespace detail {
 
 // Cells that are not text: blanks, the solid block of progress bars and
 // the line-drawing characters of boxes.
@@ -105,6 +105,6 @@ public:
     void finish(int row, int column);
 };
 
-}  // namespace gnu::visibility("hidden")]]detail
+}  // namespace detail
 }  // namespace Forms
 }  // namespace Vesk

@@ -87,6 +87,18 @@ TEST(Tabs, AttachPlacesPagesBelowTheHeaderAndShowsTheFirst) {
     EXPECT_EQ(0, moved.count());
 }
 
+// The page takes the set's height less the header row, clamped, so that the
+// lowest height does not wrap round to the highest.
+TEST(Tabs, AttachUnderTheLowestHeightGivesThePageTheLowestHeight) {
+    Page root, a;
+    Tabs set;
+    attach(root, {&set});
+    set.width(10);
+    set.height(INT_MIN);
+    ASSERT_TRUE(set.attachTab(&a));
+    EXPECT_EQ(INT_MIN, a.height());
+}
+
 TEST_F(TabsPaint, ASetOneRowHighStillBlanksWhatThePreviousPageLeft) {
     Page root, a, b;
     Tabs set;

@@ -2,15 +2,17 @@
 
 #include <string>
 
+#include "vesk/Export.h"
+
 namespace Vesk {
 namespace Console {
 
 // The last title set by this process; empty before the first SetTitle.
-std::string GetTitle();
+VESK_API std::string GetTitle();
 
 // Stores the title and, when standard output is a terminal, sends it as the
 // window title with every control character removed.
-void SetTitle(const std::string& title);
+VESK_API void SetTitle(const std::string& title);
 
 }  // namespace Console
 }  // namespace Vesk

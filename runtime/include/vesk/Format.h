@@ -3,18 +3,20 @@
 #include <string>
 #include <type_traits>
 
+#include "vesk/Export.h"
+
 namespace Vesk {
 namespace String {
 
 namespace detail {
-std::string* formatC(const char* format, ...);
+VESK_API std::string* formatC(const char* format, ...);
 }
 
 // printf-style formatting into a new string that the caller deletes. Only
 // values that C varargs can carry are accepted (numbers, enums, pointers,
 // C strings); the result has no length limit.
 template <typename... Args>
-std::string* Format(const std::string& format, Args... args) {
+[[nodiscard]] std::string* Format(const std::string& format, Args... args) {
     static_assert(((std::is_arithmetic_v<Args> || std::is_enum_v<Args> || std::is_pointer_v<Args> ||
                     std::is_null_pointer_v<Args>)&&...),
                   "Vesk::String::Format takes only numbers, enums and pointers");

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "vesk/Event.h"
+#include "vesk/Export.h"
 
 namespace Vesk {
 namespace IO {
@@ -26,7 +27,7 @@ namespace IO {
 // malformed UTF-8 and the ESC of any escape sequence are dropped, so pasted
 // text can never act as a key. A paste has no time limit, as the terminal
 // always ends it with its marker; until the marker comes, input is text.
-class KeyDecoder {
+class VESK_API KeyDecoder {
 public:
     explicit KeyDecoder(std::chrono::milliseconds escapeDelay = std::chrono::milliseconds(25));
 

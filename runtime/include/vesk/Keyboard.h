@@ -1,6 +1,7 @@
 #pragma once
 
 #include "vesk/Event.h"
+#include "vesk/Export.h"
 
 namespace Vesk {
 namespace IO {
@@ -18,22 +19,22 @@ constexpr Event KeyboardCancelled = static_cast<Event>(-1);
 // 25 by default. Once input has ended or failed, fd 0 is looked at again a
 // few times a second, so the call keeps blocking without using the CPU until
 // it is cancelled.
-Event GetKeyboardInput();
+VESK_API Event GetKeyboardInput();
 
 // Wakes a blocked GetKeyboardInput, which then returns KeyboardCancelled.
 // When no read is blocked, the next call returns KeyboardCancelled at once.
 // Safe from any thread and from a signal handler.
-void CancelKeyboardInput();
+VESK_API void CancelKeyboardInput();
 
 // Records that the terminal changed size and wakes a blocked
 // GetKeyboardInput, which then returns KeyResize; any number of
 // notifications before that return give one KeyResize. Safe from any thread
 // and from a signal handler (it only sets a flag and writes to a pipe).
-void NotifyResize();
+VESK_API void NotifyResize();
 
 // Creates the reader's state (its wake pipe, the escape delay) now instead
 // of at the first read, so that later calls find it ready.
-void PrepareKeyboardInput();
+VESK_API void PrepareKeyboardInput();
 
 }  // namespace IO
 }  // namespace Vesk

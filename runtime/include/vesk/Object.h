@@ -2,13 +2,15 @@
 
 #include <cstdint>
 
+#include "vesk/Export.h"
+
 namespace Vesk {
 
 // Header shared by every object of the library: a NUL-terminated type tag
 // naming the most-derived class and that class's size in bytes. Each
 // constructor overwrites both after its base constructor has run, so a
 // finished object carries those of its most-derived class.
-class Object {
+class VESK_API Object {
 public:
     Object();
 

@@ -5,6 +5,8 @@
 #include <mutex>
 #include <thread>
 
+#include "vesk/Export.h"
+
 namespace Vesk {
 namespace Threading {
 
@@ -15,7 +17,7 @@ namespace Threading {
 // deadline does not cause a burst of catch-up ticks.
 //
 // The timer must not be destroyed from inside its own callback.
-class Timer {
+class VESK_API Timer {
 public:
     using Callback = int (*)(int, void*);
 

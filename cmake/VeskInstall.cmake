@@ -1,0 +1,36 @@
+# Install rules, split into the Debian packages' components: Runtime (the
+# shared libraries) and Development (headers, link names, static libraries,
+# CMake and pkg-config files).
+include(CMakePackageConfigHelpers)
+
+set(VESK_FORMS_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/VeskForms)
+
+install(TARGETS vesk veskforms EXPORT VeskFormsTargets
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        COMPONENT Runtime
+        NAMELINK_COMPONENT Development
+    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/forms ${PROJECT_SOURCE_DIR}/runtime/include/vesk
+    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT Development)
+install(FILES ${PROJECT_BINARY_DIR}/include/forms/Version.h
+    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/forms COMPONENT Development)
+install(EXPORT VeskFormsTargets
+    NAMESPACE Vesk::
+    DESTINATION ${VESK_FORMS_CMAKE_DIR}
+    COMPONENT Development)
+configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/VeskFormsConfig.cmake.in
+    ${PROJECT_BINARY_DIR}/VeskFormsConfig.cmake
+    INSTALL_DESTINATION ${VESK_FORMS_CMAKE_DIR})
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/VeskFormsConfigVersion.cmake
+    COMPATIBILITY SameMinorVersion)
+install(FILES
+    ${PROJECT_BINARY_DIR}/VeskFormsConfig.cmake
+    ${PROJECT_BINARY_DIR}/VeskFormsConfigVersion.cmake
+    ${PROJECT_SOURCE_DIR}/cmake/VeskFindNcursesw.cmake
+    DESTINATION ${VESK_FORMS_CMAKE_DIR}
+    COMPONENT Development)
+configure_file(${PROJECT_SOURCE_DIR}/cmake/veskforms.pc.in ${PROJECT_BINARY_DIR}/veskforms.pc @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/veskforms.pc
+    DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig
+    COMPONENT Development)
