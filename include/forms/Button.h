@@ -25,8 +25,8 @@ public:
     std::string& text(std::string value);
 
 private:
-    static int trigger(int event, void* control);
-    static int painter(int event, void* control);
+    VESK_FORMS_LOCAL static int trigger(int event, void* control);
+    VESK_FORMS_LOCAL static int painter(int event, void* control);
 
     std::string caption;
     Handler clickHandler = nullptr;

@@ -116,13 +116,13 @@ private:
     std::vector<Control*> holders;
 
     // Takes this control out of every list of `holder` that names it.
-    void leave(Control* holder);
+    VESK_FORMS_LOCAL void leave(Control* holder);
 
     // The arrow-key handlers every control starts with.
-    static int arrowLeft(int event, void* control);
-    static int arrowRight(int event, void* control);
-    static int arrowUp(int event, void* control);
-    static int arrowDown(int event, void* control);
+    VESK_FORMS_LOCAL static int arrowLeft(int event, void* control);
+    VESK_FORMS_LOCAL static int arrowRight(int event, void* control);
+    VESK_FORMS_LOCAL static int arrowUp(int event, void* control);
+    VESK_FORMS_LOCAL static int arrowDown(int event, void* control);
 };
 
 }  // namespace Forms

@@ -21,7 +21,7 @@ public:
     [[nodiscard]] std::string* text(std::string value);
 
 private:
-    static int painter(int event, void* control);
+    VESK_FORMS_LOCAL static int painter(int event, void* control);
 
     std::string content;
 };

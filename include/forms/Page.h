@@ -52,13 +52,13 @@ public:
     Control* control(int index);
 
 private:
-    static int painter(int event, void* control);
+    VESK_FORMS_LOCAL static int painter(int event, void* control);
     // The page's table (see Control::Holding): its children as a
     // container's, and its control list.
-    static void forgetEntries(Control& holder, Control* control);
-    static void enterEntry(Control& holder, Control& control);
-    void navigateForward();
-    void navigateBackward();
+    VESK_FORMS_LOCAL static void forgetEntries(Control& holder, Control* control);
+    VESK_FORMS_LOCAL static void enterEntry(Control& holder, Control& control);
+    VESK_FORMS_LOCAL void navigateForward();
+    VESK_FORMS_LOCAL void navigateBackward();
 
     std::vector<Control*> controls;
     std::string caption;

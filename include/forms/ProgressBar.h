@@ -34,7 +34,7 @@ public:
     [[nodiscard]] std::string* text(std::string s);
 
 private:
-    static int painter(int event, void* control);
+    VESK_FORMS_LOCAL static int painter(int event, void* control);
 
     long double current = 0;
     long double maximum = DBL_MAX;

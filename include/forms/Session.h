@@ -76,24 +76,24 @@ private:
     // (src/session/SessionInternals.h).
     friend struct detail::SessionInternals;
     // Clears the map cells of a control that is being destroyed.
-    static void forgetControl(Control* control);
-    static void workerLoop();
+    VESK_FORMS_LOCAL static void forgetControl(Control* control);
+    VESK_FORMS_LOCAL static void workerLoop();
     // Reads the terminal's size into width and height, gives the map that
     // size (empty) and logs the dimensions.
-    static void takeScreenSize();
+    VESK_FORMS_LOCAL static void takeScreenSize();
     // The steps of start, in order; `end` undoes the first `reached` of them.
     enum Step : int { Nothing, LogOpen, WorkerRuns, CollectorRuns, TerminalOpen };
-    static void end(Step reached);
-    static int collectInbox(int, void*);
+    VESK_FORMS_LOCAL static void end(Step reached);
+    VESK_FORMS_LOCAL static int collectInbox(int, void*);
 
     static std::thread* worker;
-    static Vesk::Threading::Timer* collector;
-    static void* logfile;
+    VESK_FORMS_LOCAL static Vesk::Threading::Timer* collector;
+    VESK_FORMS_LOCAL static void* logfile;
     static Logging loglevel;
     static int width;
     static int height;
-    static Control** map;
-    static Vesk::Threading::Atomic::Queue<Vesk::Event> inbox;
+    VESK_FORMS_LOCAL static Control** map;
+    VESK_FORMS_LOCAL static Vesk::Threading::Atomic::Queue<Vesk::Event> inbox;
 };
 
 }  // namespace Forms

@@ -34,14 +34,14 @@ public:
     static bool is(Control& control);
 
 private:
-    static int painter(int event, void* control);
-    static int forward(int event, void* control);
-    static int nextPage(int event, void* control);
-    static int previousPage(int event, void* control);
+    VESK_FORMS_LOCAL static int painter(int event, void* control);
+    VESK_FORMS_LOCAL static int forward(int event, void* control);
+    VESK_FORMS_LOCAL static int nextPage(int event, void* control);
+    VESK_FORMS_LOCAL static int previousPage(int event, void* control);
     // The set's table (see Control::Holding): its pages.
-    static int heldCount(Control& holder);
-    static Control* heldAt(Control& holder, int index);
-    static void forgetPage(Control& holder, Control* page);
+    VESK_FORMS_LOCAL static int heldCount(Control& holder);
+    VESK_FORMS_LOCAL static Control* heldAt(Control& holder, int index);
+    VESK_FORMS_LOCAL static void forgetPage(Control& holder, Control* page);
 
     std::vector<Page*> pages;
     int active = -1;  // index into pages, -1 when none is shown

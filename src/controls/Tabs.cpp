@@ -1,6 +1,7 @@
 #include "forms/Tabs.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <memory>
 #include <stdexcept>

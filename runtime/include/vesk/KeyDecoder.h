@@ -75,11 +75,11 @@ private:
         Utf8,           // lead and continuation bytes of a UTF-8 sequence
     };
 
-    void step(std::uint8_t byte);
-    void stepPaste(std::uint8_t byte);
-    void finishSequence(std::uint8_t final);
-    void flushRaw();
-    void emit(std::int32_t code);
+    VESK_LOCAL void step(std::uint8_t byte);
+    VESK_LOCAL void stepPaste(std::uint8_t byte);
+    VESK_LOCAL void finishSequence(std::uint8_t final);
+    VESK_LOCAL void flushRaw();
+    VESK_LOCAL void emit(std::int32_t code);
 
     std::chrono::milliseconds delay;
     std::chrono::milliseconds silence{0};

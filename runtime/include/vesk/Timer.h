@@ -45,7 +45,7 @@ public:
 private:
     using Clock = std::chrono::steady_clock;
 
-    void run();
+    VESK_LOCAL void run();
 
     std::mutex mutex;
     std::condition_variable wake;  // to the timer thread: state changed
