@@ -3,7 +3,7 @@ BUILD      ?= build
 JOBS       ?= 2
 CMAKE_ARGS ?=
 
-.PHONY: all build test demo bench test-asan test-tsan test-install package fuzz format clean
+.PHONY: all build test demo bench bench-instructions test-asan test-tsan test-install package fuzz format clean
 
 all: build
 
@@ -26,6 +26,11 @@ bench:
 	    -DVESK_FORMS_BUILD_TESTS=OFF -DVESK_FORMS_BUILD_EXAMPLES=OFF
 	cmake --build build-bench -j $(JOBS)
 	build-bench/bench/vesk-bench
+
+# Instructions per paint of the reference form, counted by callgrind.
+bench-instructions: bench
+	tools/install-deps valgrind
+	tools/bench-instructions build-bench
 
 # AddressSanitizer and UndefinedBehaviorSanitizer over the whole suite.
 test-asan:
