@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/Button.h"
+#include "forms/CheckBox.h"
 #include "forms/Container.h"
 #include "forms/Control.h"
 #include "forms/Enums.h"

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+
+#include "forms/Control.h"
+
+namespace Vesk {
+namespace Forms {
+
+// A focusable on/off choice: "[x] " or "[ ] " and a caption on its first
+// row. Space and Enter toggle it; the host's toggle handler then runs with
+// the key and the check box.
+class CheckBox : public Control {
+public:
+    CheckBox();
+    ~CheckBox();
+
+    // Whether the box is checked.
+    bool checked();
+    // Checks or clears the box and returns the new state; the toggle
+    // handler does not run.
+    bool checked(bool value);
+
+    // The caption shown after the mark.
+    std::string text();
+    // Stores the caption (UTF-8) and returns it.
+    std::string text(std::string value);
+
+    // Stores the handler run after a key toggled the box; a null one is refused.
+    bool toggle(Handler handler);
+
+private:
+    static int flip(int event, void* control);
+    static int painter(int event, void* control);
+
+    bool mark = false;
+    std::string caption;
+    Handler toggleHandler = nullptr;
+};
+
+}  // namespace Forms
+}  // namespace Vesk

@@ -1,0 +1,132 @@
+#include "forms/CheckBox.h"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "forms/Page.h"
+#include "forms/Session.h"
+#include "geometry/Clip.h"
+#include "geometry/Tags.h"
+#include "geometry/TextCells.h"
+#include "geometry/TextOutput.h"
+#include "terminal/Screen.h"
+#include "vesk/Event.h"
+
+namespace Vesk {
+namespace Forms {
+
+namespace {
+
+using detail::clampCoordinate;
+
+constexpr int KeySpace = 0x20;
+// "[x] " and "[ ] " take four cells; the caption starts in the next one.
+constexpr long long MarkCells = 4;
+
+}  // namespace
+
+CheckBox::CheckBox() {
+    stamp(detail::Tag::CheckBox, sizeof(CheckBox));
+    focusable = true;
+    background(Black);
+    color(White);
+    width(20);
+    height(1);
+    attachHandler(KeySpace, flip);
+    attachHandler(Vesk::KeyEnter, flip);
+    attachHandler(Vesk::UpdateView, painter);
+}
+
+CheckBox::~CheckBox() = default;
+
+bool CheckBox::checked() {
+    return mark;
+}
+
+bool CheckBox::checked(bool value) {
+    mark = value;
+    return mark;
+}
+
+std::string CheckBox::text() {
+    return caption;
+}
+
+std::string CheckBox::text(std::string value) {
+    caption = std::move(value);
+    return caption;
+}
+
+bool CheckBox::toggle(Handler handler) {
+    if (handler == nullptr) {
+        return false;
+    }
+    toggleHandler = handler;
+    return true;
+}
+
+// The key is handled whatever the host's handler answers: the box has
+// already changed.
+int CheckBox::flip(int event, void* control) {
+    CheckBox* box = static_cast<CheckBox*>(static_cast<Control*>(control));
+    box->mark = !box->mark;
+    Session::log(std::string("\tToggle, checked: ") + (box->mark ? "yes" : "no") + ", text: \"" +
+                     box->caption + "\"",
+                 Session::Verbose);
+    if (box->toggleHandler != nullptr) {
+        box->toggleHandler(event, control);
+    }
+    return 1;
+}
+
+// Screen map, then the first row: the mark, the caption cut to the width
+// in cells and blanks to the end of the width, all highlighted when
+// focused, cut to a clipping parent and the screen. A focused box puts the
+// page's cursor on the mark.
+int CheckBox::painter(int, void* control) {
+    CheckBox* box = static_cast<CheckBox*>(static_cast<Control*>(control));
+    std::unique_ptr<Point> location(box->location());
+    std::unique_ptr<Point> position(box->position());
+    const long long width = box->width();
+
+    Point from(*location);
+    Point to(clampCoordinate(location->row + box->height() - 1LL),
+             clampCoordinate(location->column + width - 1));
+    Session::fillMap(&from, &to, box);
+
+    {
+        detail::ColorScope colors(box->color(), box->background(), box->focus());
+        const detail::Area area =
+            detail::clip(box->parent(), location->row - static_cast<long long>(position->row),
+                         location->column - static_cast<long long>(position->column), position->row,
+                         position->column, 1, width);
+        // Unlike a label's, the row is cut to a clipping parent too.
+        const detail::Span cells = area.rows.empty() ? detail::Span{0, 0} : area.columns;
+        const char* const mark = box->mark ? "[x] " : "[ ] ";
+        detail::putText(area.row, area.column, mark, MarkCells, cells);
+        const std::string& caption = box->caption;
+        detail::putText(area.row, area.column + MarkCells, caption.data(), caption.size(),
+                        {cells.first - MarkCells, cells.last - MarkCells});
+        const long long shown =
+            MarkCells + detail::textCells(caption, detail::Screen::unicode(), width);
+        const long long blanks = std::max(cells.first, shown);
+        if (blanks < cells.last) {
+            detail::Screen::repeat(area.row, area.column + blanks, cells.last - blanks,
+                                   detail::Cell::Blank);
+        }
+    }
+
+    if (box->focus()) {
+        Control* root = box->root();
+        if (root != nullptr && root->page() == root) {
+            Point cell(location->row, clampCoordinate(location->column + 1LL));
+            delete static_cast<Page*>(root)->cursor(cell);
+        }
+    }
+    return 1;
+}
+
+}  // namespace Forms
+}  // namespace Vesk
