@@ -3,6 +3,7 @@
 #include <string>
 
 #include "forms/Control.h"
+#include "forms/Export.h"
 
 namespace Vesk {
 namespace Forms {
@@ -10,7 +11,7 @@ namespace Forms {
 // A focusable on/off choice: "[x] " or "[ ] " and a caption on its first
 // row. Space and Enter toggle it; the host's toggle handler then runs with
 // the key and the check box.
-class CheckBox : public Control {
+class VESK_FORMS_API CheckBox : public Control {
 public:
     CheckBox();
     ~CheckBox();
@@ -30,8 +31,8 @@ public:
     bool toggle(Handler handler);
 
 private:
-    static int flip(int event, void* control);
-    static int painter(int event, void* control);
+    VESK_FORMS_LOCAL static int flip(int event, void* control);
+    VESK_FORMS_LOCAL static int painter(int event, void* control);
 
     bool mark = false;
     std::string caption;
