@@ -12,3 +12,4 @@
 #include "forms/Region.h"
 #include "forms/Session.h"
 #include "forms/Tabs.h"
+#include "forms/TextBox.h"
