@@ -12,7 +12,8 @@ namespace Forms {
 // field's colours, `width` cells wide, scrolled sideways so that the caret
 // stays in view; with a border other than NoBorder a box is drawn one cell
 // around it, as around a button. A focused text box puts the page's cursor
-// on the caret.
+// on the caret. Text in White on Black is written in the terminal's normal
+// rendition, so typing sends little more than the character.
 //
 // The text is UTF-8 and holds no control characters. The caret and the
 // lengths count characters: a character with the combining marks that
@@ -41,10 +42,13 @@ public:
 
     // Whether each character is shown as '*'.
     bool password();
+    // Shows each character as '*' (true) or as itself; returns the setting.
     bool password(bool value);
 
     // Shown dimmed (BrightBlack on the background) while the text is empty.
     std::string placeholder();
+    // Stores the placeholder (any bytes; it is shown as a label's text is)
+    // and returns it.
     std::string placeholder(std::string value);
 
     // The caret: the number of characters before it.

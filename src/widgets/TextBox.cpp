@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -284,7 +285,12 @@ int TextBox::painter(int, void* control) {
                      position->column, 1, width);
     const bool hint = box->content.empty() && !box->hint.empty();
     {
-        detail::ColorScope colors(hint ? BrightBlack : box->color(), box->background(), false);
+        // In the normal rendition a typed character costs one byte.
+        const Color foreground = hint ? BrightBlack : box->color();
+        std::optional<detail::ColorScope> colors;
+        if (!detail::Screen::normal(foreground, box->background(), false)) {
+            colors.emplace(foreground, box->background(), false);
+        }
         std::string stars;
         const std::string* shown = hint ? &box->hint : &box->content;
         std::size_t start = hint ? 0 : box->scroll;
