@@ -302,8 +302,7 @@ int TextBox::painter(int, void* control) {
             start = 0;
         }
         detail::TextWalk walk(shown->data() + start, shown->size() - start, unicode());
-        const long long taken =
-            detail::putRow(walk, area.row, area.column, width, area.columns);
+        const long long taken = detail::putRow(walk, area.row, area.column, width, area.columns);
         const long long blank = std::max(area.columns.first, taken);
         if (blank < area.columns.last) {
             detail::Screen::repeat(area.row, area.column + blank, area.columns.last - blank,

@@ -46,7 +46,8 @@ TEST_F(CharacterRouting, AnyCharacterTakesEveryCharacterWithoutItsOwnHandler) {
             calls.clear();
             const int result = via == &page ? page.raiseEvent(c.event) : box.raiseEvent(c.event);
             EXPECT_EQ(c.handled ? (c.seen < 0 ? 2 : 1) : 0, result) << std::hex << c.event;
-            EXPECT_EQ(c.handled ? Calls({{c.seen, &field}}) : Calls(), calls) << std::hex << c.event;
+            EXPECT_EQ(c.handled ? Calls({{c.seen, &field}}) : Calls(), calls)
+                << std::hex << c.event;
             if (c.handled) {
                 std::unique_ptr<std::string> line(Vesk::String::Format(
                     "Event 0x%08X raised on Vqrm1Contrl", static_cast<unsigned int>(c.event)));

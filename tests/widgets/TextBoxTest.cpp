@@ -15,8 +15,8 @@ using Vesk::KeyCharacter;
 
 namespace {
 
-constexpr int Backspace = 0x7F, Left = Vesk::KeyLeft, Right = Vesk::KeyRight,
-              Home = Vesk::KeyHome, Delete = Vesk::KeyDelete;
+constexpr int Backspace = 0x7F, Left = Vesk::KeyLeft, Right = Vesk::KeyRight, Home = Vesk::KeyHome,
+              Delete = Vesk::KeyDelete;
 
 std::vector<std::pair<int, void*>> seen;
 int record(int event, void* control) {
@@ -98,7 +98,8 @@ TEST_F(TextBoxScreen, TypedTextIsStoredShownInCellsAndFollowedByTheCaret) {
 }
 
 TEST_F(TextBoxScreen, HostTextIsMadeValidAndNothingFromTheHostBreaksIt) {
-    EXPECT_EQ("a\uFFFD\uFFFDb\uFFFD\uFFFD", box.text("a\xff\x01" "b\xc3\xc2\x85"));
+    EXPECT_EQ("a\uFFFD\uFFFDb\uFFFD\uFFFD", box.text("a\xff\x01"
+                                                     "b\xc3\xc2\x85"));
     EXPECT_EQ(6, box.cursor());
     EXPECT_EQ(0, box.cursor(-4));
     EXPECT_EQ(6, box.cursor(2147483647));
@@ -194,7 +195,9 @@ TEST_F(TextBoxScreen, ArrowsAtEitherEndMoveTheFocusAndHandlersRunOnEditsAndEnter
 TEST_F(TextBoxScreen, PastedTextIsTypedAndCannotSubmit) {
     box.change(record);
     box.submit(record);
-    type("\x1b[200~Gr\xc3\xbc\xc3\x9f" "e\r\n\x1b[A\t\xe6\xbc\xa2\x1b[201~!");
+    type(
+        "\x1b[200~Gr\xc3\xbc\xc3\x9f"
+        "e\r\n\x1b[A\t\xe6\xbc\xa2\x1b[201~!");
     for (int event = 0; event != '!';) {
         event = Session::getEvent();
         page.raiseEvent(event);
