@@ -34,8 +34,11 @@ public:
     // A null handler is refused; otherwise replaces the one for the code.
     bool attachHandler(int event, Handler handler);
     bool detachHandler(int event);
+    // Whether raiseEvent would call a handler: the code's own or, for a
+    // character event (Vesk::IsCharacter), the Vesk::AnyCharacter one.
     bool handles(int event);
-    // Calls the handler for the code and returns its result; 0 without one.
+    // Calls the handler for the code (see handles) with the code itself and
+    // returns its result; 0 without one.
     int raiseEvent(int event);
     // Raises UpdateView; true when a painter handled it.
     bool paint();
@@ -82,7 +85,8 @@ protected:
         void (*enter)(Control& holder, Control& control);
     };
 
-    // The handler for the code, or null; calling it directly skips the
+    // The handler for the code (a character's falls back to the
+    // AnyCharacter one), or null; calling it directly skips the
     // dispatch log line of raiseEvent.
     Handler handler(int event);
 

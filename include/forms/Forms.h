@@ -15,3 +15,4 @@
 #include "forms/Session.h"
 #include "forms/Tabs.h"
 #include "forms/Version.h"
+#include "forms/TextBox.h"

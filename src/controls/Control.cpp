@@ -68,11 +68,15 @@ bool Control::detachHandler(int event) {
 }
 
 bool Control::handles(int event) {
-    return handlers.find(event) != handlers.end();
+    return handler(event) != nullptr;
 }
 
+// A character with no handler of its own goes to the AnyCharacter handler.
 Handler Control::handler(int event) {
     auto entry = handlers.find(event);
+    if (entry == handlers.end() && Vesk::IsCharacter(event)) {
+        entry = handlers.find(Vesk::AnyCharacter);
+    }
     return entry == handlers.end() ? nullptr : entry->second;
 }
 

@@ -23,6 +23,7 @@ inline constexpr Name Button = "Vqrm1Button";
 inline constexpr Name Label = "Vqrm1Label";
 inline constexpr Name ProgressBar = "Vqrm1PrgsBr";
 inline constexpr Name CheckBox = "Vqrm1ChkBox";
+inline constexpr Name TextBox = "Vqrm1TxtBox";
 }  // namespace Tag
 
 // True when the object's tag is exactly `name` (both NUL-terminated, the tag

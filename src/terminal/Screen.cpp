@@ -172,6 +172,10 @@ void Screen::uncolors(Color foreground, Color background, bool highlight) {
     attroff(colorAttribute(foreground, background));
 }
 
+bool Screen::normal(Color foreground, Color background, bool highlight) {
+    return foreground == White && background == Black && !reversed(foreground, highlight);
+}
+
 void Screen::ascii(long long row, long long column, const char* text, long long count) {
     const Run run = onScreen(row, column, count);
     if (run.first < run.last) {

@@ -50,6 +50,11 @@ public:
     // BrightBlack, reverse video; switched on and off again.
     static void colors(Color foreground, Color background, bool highlight);
     static void uncolors(Color foreground, Color background, bool highlight);
+    // Whether those colours look as the normal rendition does (pair 0 is
+    // White on Black) with no reverse. Curses goes back to the normal
+    // rendition after every update, so a cell written in it without
+    // switching colours on costs no attribute bytes when it changes.
+    static bool normal(Color foreground, Color background, bool highlight);
 
     // `count` printable ASCII bytes, one cell each, in one curses call.
     static void ascii(long long row, long long column, const char* text, long long count);
