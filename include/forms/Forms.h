@@ -5,6 +5,7 @@
 #include "forms/Control.h"
 #include "forms/Enums.h"
 #include "forms/Label.h"
+#include "forms/ListBox.h"
 #include "forms/Page.h"
 #include "forms/Point.h"
 #include "forms/ProgressBar.h"

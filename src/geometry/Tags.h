@@ -22,6 +22,7 @@ inline constexpr Name Tabs = "Vqrm1Tabs";
 inline constexpr Name Button = "Vqrm1Button";
 inline constexpr Name Label = "Vqrm1Label";
 inline constexpr Name ProgressBar = "Vqrm1PrgsBr";
+inline constexpr Name ListBox = "Vqrm1LstBox";
 }  // namespace Tag
 
 // True when the object's tag is exactly `name` (both NUL-terminated, the tag
