@@ -139,12 +139,15 @@ TEST_F(ListBoxText, WideAndCombiningItemsAreCutAtTheWidthInCells) {
     ListBox list;
     list.position(2, 3);
     list.width(5);
+    list.height(6);
     for (const char* text : {"漢字漢", "a漢字", "e\u0301tude", "😀😀😀", "Grüße!"}) {
         list.add(text);
     }
+    list.add("\xC3(" + std::string(1000000, 'x'));
     list.paint();
-    const std::wstring rows[] = {L"漢漢字字 ", L"a漢漢字字", L"e\u0301tude", L"😀😀😀😀 ", L"Grüße"};
-    for (int i = 0; i < 5; ++i) {
+    const std::wstring rows[] = {L"漢漢字字 ", L"a漢漢字字", L"e\u0301tude",
+                                 L"😀😀😀😀 ",     L"Grüße",     L"?(xxx"};
+    for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(rows[i], wide(2 + i, 3, 5)) << i;
     }
     EXPECT_EQ(".", glyphs(2, 8, 1));
