@@ -14,7 +14,9 @@ namespace Forms {
 // Home and End go to the ends, Page Up and Page Down move by the height,
 // and Enter submits. The selected row is shown reversed while the list has
 // the focus and on the border colour otherwise; with more items than rows,
-// the last column shows where the rows lie in the list.
+// the last column shows where the rows lie in the list. Inside a tab set,
+// Page Up and Page Down switch the set's pages: the set takes them before
+// the page it shows.
 class ListBox : public Control {
 public:
     ListBox();
