@@ -4,8 +4,9 @@
 // add 100,000 items to an empty list.
 //
 // CPU time is google-benchmark's. Instructions per paint are counted by
-// callgrind, which the paint loop switches on around each paint:
-//   valgrind --tool=callgrind --collect-atstart=no --separate-threads=yes \
+// callgrind, which the paint loop switches on around each paint; run, as
+// one command line,
+//   valgrind --tool=callgrind --collect-atstart=no --separate-threads=yes
 //       build-bench/bench/vesk-bench --benchmark_filter='^ListPaint/100$'
 // and divide the main thread's total (the .out-01 file's "summary") by the
 // calls of measuredListPaint (callgrind_annotate --tree=caller).
