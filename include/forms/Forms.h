@@ -7,6 +7,7 @@
 #include "forms/Enums.h"
 #include "forms/Export.h"
 #include "forms/Label.h"
+#include "forms/ListBox.h"
 #include "forms/Page.h"
 #include "forms/Point.h"
 #include "forms/ProgressBar.h"

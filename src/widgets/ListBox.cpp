@@ -1,0 +1,283 @@
+#include "forms/ListBox.h"
+
+#include <algorithm>
+#include <climits>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "forms/Page.h"
+#include "forms/Session.h"
+#include "geometry/Clip.h"
+#include "geometry/Tags.h"
+#include "geometry/TextCells.h"
+#include "geometry/TextOutput.h"
+#include "terminal/Screen.h"
+#include "vesk/Event.h"
+
+namespace Vesk {
+namespace Forms {
+
+namespace {
+
+using detail::clampCoordinate;
+
+ListBox* self(void* control) {
+    return static_cast<ListBox*>(static_cast<Control*>(control));
+}
+
+// Blank cells [first, last) of a row whose cell 0 is at screen column `column`.
+void putBlanks(long long row, long long column, long long first, long long last) {
+    if (first < last) {
+        detail::Screen::repeat(row, column + first, last - first, detail::Cell::Blank);
+    }
+}
+
+}  // namespace
+
+ListBox::ListBox() {
+    stamp(detail::Tag::ListBox, sizeof(ListBox));
+    focusable = true;
+    // Control's own arrow navigation, taken over at the ends of the list.
+    navigateUp = handler(Vesk::KeyUp);
+    navigateDown = handler(Vesk::KeyDown);
+    attachHandler(Vesk::KeyUp, lineUp);
+    attachHandler(Vesk::KeyDown, lineDown);
+    attachHandler(Vesk::KeyHome, home);
+    attachHandler(Vesk::KeyEnd, end);
+    attachHandler(Vesk::KeyPreviousPage, pageUp);
+    attachHandler(Vesk::KeyNextPage, pageDown);
+    attachHandler(Vesk::KeyEnter, enter);
+    background(Black);
+    color(White);
+    borderColor(BrightBlack);
+    width(20);
+    height(5);
+    attachHandler(Vesk::UpdateView, painter);
+}
+
+ListBox::~ListBox() {
+    items.clear();
+}
+
+bool ListBox::add(std::string text) {
+    if (items.size() >= static_cast<std::size_t>(INT_MAX)) {
+        return false;
+    }
+    items.push_back(std::move(text));
+    if (current < 0) {
+        current = 0;
+    }
+    return true;
+}
+
+bool ListBox::remove(int index) {
+    if (index < 0 || index >= count()) {
+        return false;
+    }
+    items.erase(items.begin() + index);
+    if (index < current || current >= count()) {
+        --current;
+    }
+    reveal();
+    return true;
+}
+
+bool ListBox::clear() {
+    items.clear();
+    current = -1;
+    shownFrom = 0;
+    return true;
+}
+
+int ListBox::count() {
+    return static_cast<int>(items.size());
+}
+
+std::string ListBox::item(int index) {
+    if (index < 0 || index >= count()) {
+        return std::string();
+    }
+    return items[static_cast<std::size_t>(index)];
+}
+
+int ListBox::selected() {
+    return current;
+}
+
+int ListBox::selected(int index) {
+    if (!items.empty()) {
+        current = std::clamp(index, 0, count() - 1);
+        reveal();
+    }
+    return current;
+}
+
+int ListBox::top() {
+    reveal();
+    return shownFrom;
+}
+
+bool ListBox::change(Handler handler) {
+    if (handler == nullptr) {
+        return false;
+    }
+    changeHandler = handler;
+    return true;
+}
+
+bool ListBox::submit(Handler handler) {
+    if (handler == nullptr) {
+        return false;
+    }
+    submitHandler = handler;
+    return true;
+}
+
+long long ListBox::pageRows() {
+    return std::max(1, height());
+}
+
+// The height may change between two calls (it belongs to the region), so
+// every reader of the first row shown comes through here.
+void ListBox::reveal() {
+    const long long rows = pageRows();
+    long long from = std::min<long long>(shownFrom, std::max(0LL, count() - rows));
+    if (current >= 0) {
+        from = std::clamp<long long>(from, current - rows + 1, current);
+    }
+    shownFrom = static_cast<int>(std::max(0LL, from));
+}
+
+int ListBox::moveTo(long long index, int event) {
+    if (items.empty()) {
+        return 0;
+    }
+    const int target = static_cast<int>(std::clamp<long long>(index, 0, count() - 1));
+    if (target == current) {
+        return 1;
+    }
+    current = target;
+    reveal();
+    if (changeHandler != nullptr) {
+        changeHandler(event, static_cast<void*>(this));
+    }
+    return 1;
+}
+
+int ListBox::lineUp(int event, void* control) {
+    ListBox* list = self(control);
+    if (list->current <= 0) {
+        return list->navigateUp != nullptr ? list->navigateUp(event, control) : 0;
+    }
+    return list->moveTo(list->current - 1LL, event);
+}
+
+int ListBox::lineDown(int event, void* control) {
+    ListBox* list = self(control);
+    if (list->current >= list->count() - 1) {
+        return list->navigateDown != nullptr ? list->navigateDown(event, control) : 0;
+    }
+    return list->moveTo(list->current + 1LL, event);
+}
+
+int ListBox::home(int event, void* control) {
+    return self(control)->moveTo(0, event);
+}
+
+int ListBox::end(int event, void* control) {
+    ListBox* list = self(control);
+    return list->moveTo(list->count() - 1LL, event);
+}
+
+// The page keys scroll the rows along with the selection, so that a page
+// down shows the next page rather than one more row.
+int ListBox::pageUp(int event, void* control) {
+    ListBox* list = self(control);
+    const long long rows = list->pageRows();
+    list->shownFrom = static_cast<int>(std::max(0LL, list->shownFrom - rows));
+    return list->moveTo(list->current - rows, event);
+}
+
+int ListBox::pageDown(int event, void* control) {
+    ListBox* list = self(control);
+    const long long rows = list->pageRows();
+    list->shownFrom = static_cast<int>(std::min<long long>(INT_MAX, list->shownFrom + rows));
+    return list->moveTo(list->current + rows, event);
+}
+
+int ListBox::enter(int, void* control) {
+    ListBox* list = self(control);
+    Session::log("\tSubmit, item " + std::to_string(list->current), Session::Verbose);
+    if (list->submitHandler == nullptr) {
+        return 0;
+    }
+    return list->submitHandler(Vesk::KeyEnter, control);
+}
+
+// Only the rows on the screen (and inside a clipping parent) are visited,
+// so the cost does not grow with the number of items.
+int ListBox::painter(int, void* control) {
+    ListBox* list = self(control);
+    list->reveal();
+    std::unique_ptr<Point> location(list->location());
+    std::unique_ptr<Point> position(list->position());
+    const long long width = std::max(0, list->width());
+    const long long height = std::max(0, list->height());
+    const long long count = list->count();
+    const long long from = list->shownFrom;
+    const bool indicator = count > height && height > 0 && width > 0;
+    const long long textWidth = indicator ? width - 1 : width;
+
+    Point corner(*location);
+    Point farCorner(clampCoordinate(location->row + height - 1),
+                    clampCoordinate(location->column + width - 1));
+    Session::fillMap(&corner, &farCorner, list);
+
+    const detail::Area area =
+        detail::clip(list->parent(), location->row - static_cast<long long>(position->row),
+                     location->column - static_cast<long long>(position->column), position->row,
+                     position->column, height, width);
+    const bool unicode = detail::Screen::unicode();
+    const long long shownLast = std::min(area.columns.last, textWidth);
+    for (long long i = area.rows.first; i < area.rows.last; ++i) {
+        const long long row = area.row + i;
+        const long long index = from + i;
+        const bool chosen = index == list->current;
+        detail::ColorScope colors(
+            list->color(), chosen && !list->focus() ? list->borderColor() : list->background(),
+            chosen && list->focus());
+        long long taken = 0;
+        if (index < count) {
+            const std::string& text = list->items[static_cast<std::size_t>(index)];
+            detail::TextWalk walk(text, unicode);
+            taken =
+                detail::putRow(walk, row, area.column, textWidth, {area.columns.first, shownLast});
+        }
+        putBlanks(row, area.column, std::max(taken, area.columns.first), shownLast);
+    }
+
+    // The scroll indicator: a line down the last column with a block at the
+    // place of the first row shown, top for the first item, bottom for the last.
+    if (indicator && !area.empty() && area.columns.last == width && area.columns.first < width) {
+        const long long thumb = (height - 1) * from / (count - height);
+        detail::ColorScope colors(list->color(), list->background(), false);
+        for (long long i = area.rows.first; i < area.rows.last; ++i) {
+            detail::Screen::repeat(area.row + i, area.column + width - 1, 1,
+                                   i == thumb ? detail::Cell::Block : detail::Cell::Vertical);
+        }
+    }
+
+    if (list->focus()) {
+        Control* root = list->root();
+        if (root != nullptr && root->page() == root) {
+            Point cell(clampCoordinate(location->row + std::max(0LL, list->current - from)),
+                       location->column);
+            delete static_cast<Page*>(root)->cursor(cell);
+        }
+    }
+    return 1;
+}
+
+}  // namespace Forms
+}  // namespace Vesk
