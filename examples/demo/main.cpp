@@ -1,9 +1,11 @@
-// vesk-forms demo: a form with a tab set of three pages, buttons whose clicks
+// vesk-forms demo: a form with a tab set of four pages, buttons whose clicks
 // change labels, progress bars in the four text styles that advance while the
-// form is open, and a Quit button.
+// form is open, a page of input fields (name, password, a check box and a
+// list) with a Submit button, and a Quit button.
 //
 // Keys: Tab / Shift-Tab and the arrow keys move the focus, Page Down / Page Up
-// switch the pages, Enter clicks the focused button, q quits. The session log
+// switch the pages, Enter clicks the focused button, F10 or Esc quits (keys
+// that typing cannot produce, so a 'q' typed into a field stays there). The session log
 // is written to VeskForms.log. The form is drawn again when the terminal
 // changes size.
 #include <atomic>
@@ -30,6 +32,12 @@ int count = 0;
 bool paused = false;
 Label* status = nullptr;
 Label* counter = nullptr;
+TextBox* name = nullptr;
+TextBox* secret = nullptr;
+CheckBox* news = nullptr;
+ListBox* colours = nullptr;
+
+constexpr int Escape = 0x1B;
 
 // Texts are padded to the label's width: a shorter text would blank the
 // whole screen until the next paint.
@@ -71,6 +79,16 @@ int pauseBars(int, void* control) {
     return 1;
 }
 
+// Shows what the form holds; the password only by its length.
+int submitForm(int, void*) {
+    const std::string entered = name->text().empty() ? "(no name)" : name->text();
+    show(status, "Submitted: " + entered + ", password of " +
+                     std::to_string(secret->text().size()) + " bytes, news " +
+                     (news->checked() ? "on" : "off") + ", colour " +
+                     colours->item(colours->selected()) + ".");
+    return 1;
+}
+
 int quit(int, void*) {
     quitRequested = true;
     return 1;
@@ -83,7 +101,20 @@ struct Controls {
     std::deque<Button> buttons;
     std::deque<Label> labels;
     std::deque<ProgressBar> bars;
+    std::deque<TextBox> fields;
 };
+
+TextBox* makeField(Controls& owned, Container& parent, int row, const char* hint) {
+    TextBox* field = &owned.fields.emplace_back();
+    field->position(row, 16);
+    field->width(30);
+    field->background(Blue);
+    field->color(BrightWhite);
+    field->placeholder(hint);
+    field->submit(submitForm);
+    parent.attachChild(field);
+    return field;
+}
 
 Button* makeButton(Controls& owned, Container& parent, const char* caption, int row, int column,
                    int width, Handler onClick) {
@@ -128,8 +159,8 @@ int main() {
         root.overflow(Visible);
         makeLabel(owned, root, "vesk-forms demo", 0, 2, 40, BrightWhite);
         makeLabel(owned, root,
-                  "Tab/Shift-Tab, arrows: move  PgDn/PgUp: switch page  Enter: click  q: quit", 1,
-                  2, 76, BrightBlack);
+                  "Tab, arrows: move  PgDn/PgUp: switch page  Enter: click  F10/Esc: quit",
+                  1, 2, 76, BrightBlack);
 
         // A tab set must be inside a page before pages are attached to it;
         // it gives each page its own size, below the header line.
@@ -142,12 +173,15 @@ int main() {
         Page buttons;
         Page progress;
         Page about;
+        Page form;
         buttons.title("Buttons");
         progress.title("Progress");
         about.title("About");
+        form.title("Form");
         tabs.attachTab(&buttons);
         tabs.attachTab(&progress);
         tabs.attachTab(&about);
+        tabs.attachTab(&form);
 
         Button* hello = makeButton(owned, buttons, "Say hello", 2, 3, 14, sayHello);
         makeButton(owned, buttons, "Count", 2, 22, 14, countUp);
@@ -177,6 +211,32 @@ int main() {
         makeLabel(owned, about, "painted with colour pairs and line-drawing borders.", 5, 3, 70);
         makeLabel(owned, about, "Every session is logged to VeskForms.log.", 7, 3, 70, BrightBlack);
 
+        makeLabel(owned, form, "Name", 1, 3, 12);
+        name = makeField(owned, form, 1, "your name");
+        makeLabel(owned, form, "Password", 3, 3, 12);
+        secret = makeField(owned, form, 3, "at least 8 characters");
+        secret->password(true);
+        CheckBox subscribe;
+        subscribe.text("Send me the news");
+        subscribe.position(5, 16);
+        subscribe.width(30);
+        form.attachChild(&subscribe);
+        news = &subscribe;
+        makeLabel(owned, form, "Colour", 7, 3, 12);
+        ListBox list;
+        for (const char* colour : {"Red", "Green", "Blue", "Yellow", "Magenta", "Cyan", "White"}) {
+            list.add(colour);
+        }
+        list.position(7, 16);
+        list.width(20);
+        list.height(4);
+        list.submit(submitForm);
+        form.attachChild(&list);
+        colours = &list;
+        makeButton(owned, form, "Submit", 13, 16, 14, submitForm);
+        makeLabel(owned, form, "Enter in a field or the list submits too.", 13, 33, 42,
+                  BrightBlack);
+
         // The Quit button and the status line keep to the bottom of the screen.
         const int lines = Session::screenHeight();
         Button* quitButton = makeButton(owned, root, "Quit", lines - 3, 33, 12, quit);
@@ -187,6 +247,7 @@ int main() {
         root.activeControl(&tabs);
         buttons.activeControl(hello);
         progress.activeControl(pause);
+        form.activeControl(name);
 
         // The host loop wakes for keys and for the ticker's events alike.
         std::atomic<bool> ticking{true};
@@ -200,7 +261,7 @@ int main() {
         root.paint();
         while (!quitRequested) {
             int event = Session::getEvent();
-            if (event == 'q' || event == 'Q') {
+            if (event == Vesk::KeyF10 || event == Escape) {
                 break;
             }
             if (event == Vesk::KeyResize) {

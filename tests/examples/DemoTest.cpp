@@ -96,10 +96,13 @@ TEST_F(DemoInTmux, ShowsTheFormAndFollowsTheKeys) {
     std::this_thread::sleep_for(std::chrono::milliseconds(400));
     EXPECT_NE(shown, screen()) << "the progress bars should advance";
 
-    // Page Up goes back; q ends the program with the terminal given back.
+    // Page Up goes back; F10 ends the program with the terminal given back.
     keys("PPage");
     EXPECT_TRUE(contains(waitFor("Say hello"), "Say hello"));
     keys("q");
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_FALSE(contains(screen(), "demo-exit=")) << "q is text, not a way out";
+    keys("F10");
     shown = waitFor("demo-exit=");
     EXPECT_TRUE(contains(shown, "demo-exit=0")) << shown;
 
@@ -107,6 +110,26 @@ TEST_F(DemoInTmux, ShowsTheFormAndFollowsTheKeys) {
     log << std::ifstream(directory + "/VeskForms.log").rdbuf();
     EXPECT_TRUE(contains(log.str(), "\tClick, text: \"Say hello\"")) << log.str();
     EXPECT_TRUE(contains(log.str(), "] Session stopped\n")) << log.str();
+}
+
+// The Form page takes typed text, a password, a check and a choice, and
+// Submit shows them; a 'q' typed into a field is text.
+TEST_F(DemoInTmux, TakesTheFormsInputAndSubmitsIt) {
+    ASSERT_TRUE(contains(waitFor("Say hello"), "Say hello"));
+    keys("NPage NPage NPage");
+    ASSERT_TRUE(contains(waitFor("your name"), "Send me the news"));
+    keys("-l 'Ada q'");
+    keys("Down");  // the arrows go from field to field, as between buttons
+    keys("-l 'secret'");
+    keys("Down Space Down Down Down Enter");  // check, two items down, submit
+    const std::string shown =
+        waitFor("Submitted: Ada q, password of 6 bytes, news on, colour Blue.");
+    EXPECT_TRUE(contains(shown, "Submitted: Ada q, password of 6 bytes, news on, colour Blue."))
+        << shown;
+    EXPECT_TRUE(contains(shown, "******")) << shown;
+    EXPECT_TRUE(contains(shown, "[x] Send me the news")) << shown;
+    keys("Escape");
+    EXPECT_TRUE(contains(waitFor("demo-exit="), "demo-exit=0"));
 }
 
 TEST_F(DemoInTmux, DrawsTheFormAgainAtTheNewSize) {
