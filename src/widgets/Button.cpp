@@ -13,6 +13,7 @@
 #include "geometry/TextOutput.h"
 #include "terminal/Screen.h"
 #include "vesk/Event.h"
+#include "widgets/Frame.h"
 
 namespace Vesk {
 namespace Forms {
@@ -21,18 +22,6 @@ namespace {
 
 using detail::clampCoordinate;
 
-// The box one cell around the button. Without a parent it is drawn as a
-// Visible parent would draw it: at the same screen cells, unclipped.
-void drawBox(Button& button, Point& position, Point& location) {
-    Region* parent = button.parent();
-    Region screen;
-    screen.overflow(Visible);
-    const Point& place = parent != nullptr ? position : location;
-    Point corner(clampCoordinate(place.row - 1LL), clampCoordinate(place.column - 1LL));
-    (parent != nullptr ? parent : &screen)
-        ->drawRectangle(&corner, button.width(), button.height(), button.borderColor(),
-                        button.background(), button.border(), button.focus());
-}
 
 // The cells of `cells` blank, counted from screen column `column`.
 void putBlanks(long long row, long long column, detail::Span cells) {
@@ -69,11 +58,7 @@ int Button::click() {
 }
 
 bool Button::click(Handler handler) {
-    if (handler == nullptr) {
-        return false;
-    }
-    clickHandler = handler;
-    return true;
+    return detail::storeHandler(clickHandler, handler);
 }
 
 std::string& Button::text() {
@@ -102,7 +87,7 @@ int Button::painter(int, void* control) {
     const long long height = button->height();
     const long long length = detail::textCells(button->caption, detail::Screen::unicode());
 
-    drawBox(*button, *position, *location);
+    detail::drawFrame(*button, *position, *location);
 
     Point from(*location);
     Point to(clampCoordinate(location->row + height - 1),

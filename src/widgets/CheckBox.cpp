@@ -13,6 +13,7 @@
 #include "geometry/TextOutput.h"
 #include "terminal/Screen.h"
 #include "vesk/Event.h"
+#include "widgets/Frame.h"
 
 namespace Vesk {
 namespace Forms {
@@ -60,11 +61,7 @@ std::string CheckBox::text(std::string value) {
 }
 
 bool CheckBox::toggle(Handler handler) {
-    if (handler == nullptr) {
-        return false;
-    }
-    toggleHandler = handler;
-    return true;
+    return detail::storeHandler(toggleHandler, handler);
 }
 
 // The key is handled whatever the host's handler answers: the box has

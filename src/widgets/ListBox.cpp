@@ -14,6 +14,7 @@
 #include "geometry/TextOutput.h"
 #include "terminal/Screen.h"
 #include "vesk/Event.h"
+#include "widgets/Frame.h"
 
 namespace Vesk {
 namespace Forms {
@@ -119,19 +120,11 @@ int ListBox::top() {
 }
 
 bool ListBox::change(Handler handler) {
-    if (handler == nullptr) {
-        return false;
-    }
-    changeHandler = handler;
-    return true;
+    return detail::storeHandler(changeHandler, handler);
 }
 
 bool ListBox::submit(Handler handler) {
-    if (handler == nullptr) {
-        return false;
-    }
-    submitHandler = handler;
-    return true;
+    return detail::storeHandler(submitHandler, handler);
 }
 
 long long ListBox::pageRows() {

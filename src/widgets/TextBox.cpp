@@ -15,6 +15,7 @@
 #include "geometry/TextOutput.h"
 #include "terminal/Screen.h"
 #include "vesk/Event.h"
+#include "widgets/Frame.h"
 #include "widgets/TextEditing.h"
 
 namespace Vesk {
@@ -32,18 +33,6 @@ bool unicode() {
     return detail::Screen::unicode();
 }
 
-// The box one cell around the field, as around a button: without a parent
-// at the same screen cells a Visible parent would put it, unclipped.
-void drawBox(TextBox& box, Point& position, Point& location) {
-    Region* parent = box.parent();
-    Region screen;
-    screen.overflow(Visible);
-    const Point& place = parent != nullptr ? position : location;
-    Point corner(clampCoordinate(place.row - 1LL), clampCoordinate(place.column - 1LL));
-    (parent != nullptr ? parent : &screen)
-        ->drawRectangle(&corner, box.width(), box.height(), box.borderColor(), box.background(),
-                        box.border(), box.focus());
-}
 
 }  // namespace
 
@@ -127,19 +116,11 @@ int TextBox::cursor(int value) {
 }
 
 bool TextBox::change(Handler handler) {
-    if (handler == nullptr) {
-        return false;
-    }
-    changeHandler = handler;
-    return true;
+    return detail::storeHandler(changeHandler, handler);
 }
 
 bool TextBox::submit(Handler handler) {
-    if (handler == nullptr) {
-        return false;
-    }
-    submitHandler = handler;
-    return true;
+    return detail::storeHandler(submitHandler, handler);
 }
 
 int TextBox::changed(int event) {
@@ -270,7 +251,7 @@ int TextBox::painter(int, void* control) {
     const long long height = box->height();
 
     if (box->border() != NoBorder) {
-        drawBox(*box, *position, *location);
+        detail::drawFrame(*box, *position, *location);
     }
 
     Point from(*location);
