@@ -257,7 +257,7 @@ bool isOneOrAbsent(int value) {
 // button (3: released, legacy only), then Shift (4), Alt (8), Ctrl (16),
 // motion (32), wheel (64) and extra buttons (128).
 constexpr std::uint8_t SgrMouseIntroducer = '<';
-constexpr std::size_t SgrMouseHead = 3;  // ESC [ <
+constexpr std::size_t SgrMouseHead = 3;       // ESC [ <
 constexpr std::size_t LegacyMouseLength = 6;  // ESC [ M b x y
 constexpr int LegacyMouseOffset = 32;
 constexpr int MouseButtonBits = 3, MouseReleased = 3, MouseModifierShift = 2, MouseMotion = 32,
@@ -278,8 +278,8 @@ std::int32_t mouseEvent(int b, bool pressed, int x, int y) {
         if (!pressed || low > 1) {
             return 0;
         }
-        return MouseEvent(low == 0 ? MouseButton::WheelUp : MouseButton::WheelDown, true,
-                          modifiers, y - 1, x - 1);
+        return MouseEvent(low == 0 ? MouseButton::WheelUp : MouseButton::WheelDown, true, modifiers,
+                          y - 1, x - 1);
     }
     if (low == MouseReleased) {
         return 0;
