@@ -153,14 +153,33 @@ inline KeyDecoderOutcome DriveKeyDecoder(const std::uint8_t* data, std::size_t s
         return outcome;
     }
 
+    std::size_t mice = 0;
     for (std::int32_t code : events) {
         const bool byte = code >= 0 && code <= 0xFF;
         const bool key = code >= KeyCodeBase && code < KeyCodeBase + 0x200;
         const bool character = code >= KeyCharacter && IsCharacter(code);
-        if (!byte && !key && !character) {
+        const bool mouse = IsMouse(code);
+        if (!byte && !key && !character && !mouse) {
             outcome.failure = "event code out of range";
             return outcome;
         }
+        if (mouse && (IsCharacter(code) ||
+                      MouseEvent(MouseButtonOf(code), MousePressed(code), MouseModifiers(code),
+                                 MouseRow(code), MouseColumn(code)) != code)) {
+            outcome.failure = "a mouse event does not read back as itself";
+            return outcome;
+        }
+        mice += mouse ? 1 : 0;
+    }
+    // Every mouse event needs a report of its own, which starts "ESC [ <" or "ESC [ M".
+    std::size_t reports = 0;
+    for (std::size_t at = fed.find("\x1b["); at != std::string::npos;
+         at = fed.find("\x1b[", at + 1)) {
+        reports += at + 2 < fed.size() && (fed[at + 2] == '<' || fed[at + 2] == 'M') ? 1 : 0;
+    }
+    if (mice > reports) {
+        outcome.failure = "more mouse events than mouse reports";
+        return outcome;
     }
     if (events.size() > fed.size()) {
         outcome.failure = "more events than bytes";

@@ -252,6 +252,64 @@ bool isOneOrAbsent(int value) {
     return value == -1 || value == 1;
 }
 
+// Mouse reports: ESC [ < b ; x ; y M (press) or m (release), and ESC [ M b x y
+// with each field a raw byte plus 32 (X10). In b, the low two bits are the
+// button (3: released, legacy only), then Shift (4), Alt (8), Ctrl (16),
+// motion (32), wheel (64) and extra buttons (128).
+constexpr std::uint8_t SgrMouseIntroducer = '<';
+constexpr std::size_t SgrMouseHead = 3;       // ESC [ <
+constexpr std::size_t LegacyMouseLength = 6;  // ESC [ M b x y
+constexpr int LegacyMouseOffset = 32;
+constexpr int MouseButtonBits = 3, MouseReleased = 3, MouseModifierShift = 2, MouseMotion = 32,
+              MouseWheel = 64, MouseExtraButton = 128;
+// Numbers of an SGR report stop growing here: anything past it is clamped anyway.
+constexpr int SgrNumberCap = 100000;
+
+// The event of a report with button byte `b` at one-based `x` and `y`;
+// 0 for reports that give none (drags, moves, horizontal wheel, extra
+// buttons, wheel releases, an unknown button pressed).
+std::int32_t mouseEvent(int b, bool pressed, int x, int y) {
+    if (b < 0 || b > 0xFF || (b & (MouseMotion | MouseExtraButton)) != 0) {
+        return 0;
+    }
+    const int low = b & MouseButtonBits;
+    const int modifiers = b >> MouseModifierShift & 7;
+    if ((b & MouseWheel) != 0) {
+        if (!pressed || low > 1) {
+            return 0;
+        }
+        return MouseEvent(low == 0 ? MouseButton::WheelUp : MouseButton::WheelDown, true, modifiers,
+                          y - 1, x - 1);
+    }
+    if (low == MouseReleased) {
+        return 0;
+    }
+    return MouseEvent(static_cast<MouseButton>(low), pressed, modifiers, y - 1, x - 1);
+}
+
+// b ; x ; y, each one or more digits; false for anything else.
+bool parseSgrMouse(const std::string& body, int (&field)[3]) {
+    std::size_t count = 0;
+    bool digits = false;
+    field[0] = 0;
+    for (char c : body) {
+        if (c == ';') {
+            if (!digits || ++count == 3) {
+                return false;
+            }
+            field[count] = 0;
+            digits = false;
+        } else if (c >= '0' && c <= '9') {
+            int& value = field[count];
+            value = value >= SgrNumberCap ? value : value * 10 + (c - '0');
+            digits = true;
+        } else {
+            return false;
+        }
+    }
+    return digits && count == 2;
+}
+
 }  // namespace
 
 KeyDecoder::KeyDecoder(std::chrono::milliseconds escapeDelay)
@@ -355,6 +413,12 @@ void KeyDecoder::step(std::uint8_t byte) {
                 state = State::LinuxFunction;
                 return;
             }
+            if (body == 0 && byte == SgrMouseIntroducer) {
+                sequence.push_back(static_cast<char>(byte));
+                spoiledReport = false;
+                state = State::SgrMouse;
+                return;
+            }
             if (isFinal(byte) || (byte == RxvtShift && isRxvtNumber(sequence.substr(2)))) {
                 sequence.push_back(static_cast<char>(byte));
                 finishSequence(byte);
@@ -391,11 +455,16 @@ void KeyDecoder::step(std::uint8_t byte) {
         case State::MouseReport:
             // Button, column and row, one raw byte each.
             sequence.push_back(static_cast<char>(byte));
-            if (sequence.size() == 6) {
-                sequence.clear();
-                state = State::Ground;
+            if (sequence.size() == LegacyMouseLength) {
+                finishLegacyMouse();
             }
             return;
+        case State::SgrMouse:
+            if (isFinal(byte) || isParameter(byte) || isIntermediate(byte)) {
+                stepSgrMouse(byte);
+                return;
+            }
+            break;
     }
     // The byte cannot continue the sequence: give back what was collected,
     // then decode the byte on its own (an ESC starts a new sequence).
@@ -501,9 +570,55 @@ void KeyDecoder::finishSequence(std::uint8_t final) {
     }
 }
 
+// A byte that belongs to an SGR mouse report by its class. A wrong one spoils
+// the report, which then runs on to its final byte and gives no event.
+void KeyDecoder::stepSgrMouse(std::uint8_t byte) {
+    if (!isFinal(byte)) {
+        const bool fits = sequence.size() - SgrMouseHead < MaxSequenceBody;
+        if (fits && ((byte >= '0' && byte <= '9') || byte == ';')) {
+            sequence.push_back(static_cast<char>(byte));
+        } else {
+            spoiledReport = true;
+        }
+        return;
+    }
+    int field[3];
+    const bool valid = !spoiledReport && (byte == 'M' || byte == 'm') &&
+                       parseSgrMouse(sequence.substr(SgrMouseHead), field);
+    sequence.clear();
+    state = State::Ground;
+    if (!valid) {
+        return;
+    }
+    const std::int32_t code = mouseEvent(field[0], byte == 'M', field[1], field[2]);
+    if (code != 0) {
+        emit(code);
+    }
+}
+
+void KeyDecoder::finishLegacyMouse() {
+    int b = static_cast<std::uint8_t>(sequence[3]) - LegacyMouseOffset;
+    const int x = static_cast<std::uint8_t>(sequence[4]) - LegacyMouseOffset;
+    const int y = static_cast<std::uint8_t>(sequence[5]) - LegacyMouseOffset;
+    sequence.clear();
+    state = State::Ground;
+    // The legacy report does not say which button was released: taken for the left.
+    bool pressed = true;
+    if ((b & MouseWheel) == 0 && (b & MouseButtonBits) == MouseReleased) {
+        b &= ~MouseButtonBits;
+        pressed = false;
+    }
+    const std::int32_t code = mouseEvent(b, pressed, x, y);
+    if (code != 0) {
+        emit(code);
+    }
+}
+
 void KeyDecoder::flushRaw() {
-    for (char c : sequence) {
-        emit(static_cast<std::uint8_t>(c));
+    // A mouse report cut short is dropped: its bytes are never keys.
+    const bool report = state == State::MouseReport || state == State::SgrMouse;
+    for (std::size_t i = 0; !report && i < sequence.size(); ++i) {
+        emit(static_cast<std::uint8_t>(sequence[i]));
     }
     sequence.clear();
     state = State::Ground;

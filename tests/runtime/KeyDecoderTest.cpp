@@ -49,6 +49,17 @@ constexpr std::int32_t C(char32_t codePoint) {
     return KeyCharacter + static_cast<std::int32_t>(codePoint);
 }
 
+// A mouse event at a zero-based row and column.
+constexpr std::int32_t Press(MouseButton button, int row, int column, int modifiers = 0) {
+    return MouseEvent(button, true, modifiers, row, column);
+}
+constexpr std::int32_t Release(MouseButton button, int row, int column, int modifiers = 0) {
+    return MouseEvent(button, false, modifiers, row, column);
+}
+constexpr MouseButton Left = MouseButton::Left, Middle = MouseButton::Middle,
+                      Right = MouseButton::Right, WheelUp = MouseButton::WheelUp,
+                      WheelDown = MouseButton::WheelDown;
+
 // Codes joined in order: ints as they are, strings as their bytes.
 Codes operator+(Codes codes, const Codes& more) {
     codes.insert(codes.end(), more.begin(), more.end());
@@ -132,7 +143,8 @@ TEST(KeyDecoder, DecodesSequencesWholeAndSplit) {
          {F(12), F(12), KeyUp, KeyUp, KeyRight, K(KEY_DC), KeyPreviousPage, KeyBackTab, KeyEnter}},
         // Well-formed but unknown: swallowed, what follows still decodes.
         {"\x1b[200~pasted\x1b[201~\x1b[I\x1b[Ox", bytesOf("pastedx")},
-        {"\x1b[<0;120;45M\x1b[<0;120;45my\x1b[M !!z", bytesOf("yz")},
+        {"\x1b[<0;120;45M\x1b[<0;120;45my\x1b[M !!z",
+         {Press(Left, 44, 119), Release(Left, 44, 119), 'y', Press(Left, 0, 0), 'z'}},
         {"\x1b[99~\x1b[?1;2c\x1b[2 q\x1b[5A\x1b[[Z\x1b[1;2;3A\x1b[27;5;9~\x1b[1:2A\x1bOz", {}},
         {"\x1b[" + n32 + "~w", bytesOf("w")},
         // Alt+key and ESC ESC.
@@ -154,7 +166,9 @@ TEST(KeyDecoder, DecodesSequencesWholeAndSplit) {
         {"\x1b[", {0x1B, '['}},
         {"\x1bO", {0x1B, 'O'}},
         {"\x1b[1;", bytesOf("\x1b[1;")},
-        {"\x1b[M a", bytesOf("\x1b[M a")},
+        // A mouse report left unfinished is dropped instead.
+        {"\x1b[M a", {}},
+        {"\x1b[<0;1;2", {}},
     };
     for (const auto& row : rows) {
         expectDecodes(row.bytes, row.expected);
@@ -196,6 +210,56 @@ TEST(KeyDecoder, DecodesUtf8AndGivesBackMalformedBytes) {
         {"\xc3\xe6\xbc\xa2", {0xC3, C(0x6F22)}},
         {"\xf0\x9f\xf0\x9f\x98\x80", {0xF0, 0x9F, C(0x1F600)}},
         {"\xe6\xbc", {0xE6, 0xBC}},
+    };
+    for (const auto& row : rows) {
+        expectDecodes(row.bytes, row.expected);
+        expectDecodes(row.bytes + "x\x1b[A", row.expected + after);
+    }
+}
+
+TEST(KeyDecoder, DecodesMouseReportsAndSwallowsTheRest) {
+    const Codes after = {'x', KeyUp};  // must still arrive after any row
+    const std::string digits40(40, '1');
+    const struct {
+        std::string bytes;
+        Codes expected;
+    } rows[] = {
+        // SGR: every button pressed and released, one-based x (column) and y (row).
+        {"\x1b[<0;1;1M\x1b[<0;10;5m", {Press(Left, 0, 0), Release(Left, 4, 9)}},
+        {"\x1b[<1;3;2M\x1b[<1;3;2m", {Press(Middle, 1, 2), Release(Middle, 1, 2)}},
+        {"\x1b[<2;80;24M\x1b[<2;80;24m", {Press(Right, 23, 79), Release(Right, 23, 79)}},
+        {"\x1b[<64;5;6M\x1b[<65;5;6M", {Press(WheelUp, 5, 4), Press(WheelDown, 5, 4)}},
+        // Shift 4, Alt 8, Ctrl 16, together, on a release and on the wheel.
+        {"\x1b[<4;2;3M\x1b[<8;2;3M\x1b[<16;2;3M\x1b[<30;2;3m\x1b[<84;2;3M",
+         {Press(Left, 2, 1, MouseShift), Press(Left, 2, 1, MouseAlt), Press(Left, 2, 1, MouseCtrl),
+          Release(Right, 2, 1, MouseShift | MouseAlt | MouseCtrl),
+          Press(WheelUp, 2, 1, MouseShift | MouseCtrl)}},
+        // Clamped to 4095; zero taken for one.
+        {"\x1b[<0;4096;4097M\x1b[<0;99999999999999999999;5M\x1b[<0;0;0M",
+         {Press(Left, 4095, 4095), Press(Left, 4, 4095), Press(Left, 0, 0)}},
+        // No event: drags and moves, wheel releases, horizontal wheel, extra
+        // buttons, an unknown button pressed, b out of range.
+        {"\x1b[<32;5;5M\x1b[<34;5;5M\x1b[<35;5;5M\x1b[<96;5;5M\x1b[<64;5;6m", {}},
+        {"\x1b[<66;5;6M\x1b[<67;5;6M\x1b[<128;1;1M\x1b[<3;1;1M\x1b[<3;1;1m\x1b[<9999;1;1M", {}},
+        // Malformed: fields missing, extra, empty, bad characters, too long.
+        {"\x1b[<0;1M\x1b[<0;1;1;1M\x1b[<;1;1M\x1b[<0;;1m\x1b[<M\x1b[<0;1;M", {}},
+        {"\x1b[<0:1;1M\x1b[<0;1;1 M\x1b[<0;1;1A\x1b[<0;1<;1M\x1b[<0;1;1$M", {}},
+        {"\x1b[<0;1;" + digits40 + "M", {}},
+        // Broken off by a byte no report holds: that byte decodes.
+        {"\x1b[<0;1\r", {KeyEnter}},
+        {"\x1b[<0;1;1\x1b[B", {KeyDown}},
+        {"\x1b[<\xc3\xa9", {C(0xE9)}},
+        // Legacy: raw bytes minus 32; 3 is a release (taken for the left button).
+        {"\x1b[M !!\x1b[M#!!", {Press(Left, 0, 0), Release(Left, 0, 0)}},
+        {"\x1b[M!*+\x1b[M\"+*", {Press(Middle, 10, 9), Press(Right, 9, 10)}},
+        {"\x1b[M`((\x1b[Ma((", {Press(WheelUp, 7, 7), Press(WheelDown, 7, 7)}},
+        {"\x1b[M<!!\x1b[M'!!",
+         {Press(Left, 0, 0, MouseShift | MouseAlt | MouseCtrl), Release(Left, 0, 0, MouseShift)}},
+        // Edges of the raw bytes: 255 is 222, below 33 is 0, ESC is a coordinate.
+        {"\x1b[M \xff\xfe\x1b[M \x10\x00\x1b[M \x1b\x1b"s,
+         {Press(Left, 221, 222), Press(Left, 0, 0), Press(Left, 0, 0)}},
+        // No event: moves and drags, horizontal wheel, extra buttons, b below 32.
+        {"\x1b[M@!!\x1b[MC!!\x1b[Mb!!\x1b[M\xa0!!\x1b[M\x01!!", {}},
     };
     for (const auto& row : rows) {
         expectDecodes(row.bytes, row.expected);
@@ -278,6 +342,11 @@ TEST(KeyDecoder, ResolvesPendingSequencesAfterTheDelay) {
         {25, {{"\xf0\x9f\x98", 10}}, {}, 15},
         {25, {{"\xe6", 24}, {"\xbc", 24}, {"\xa2", 0}}, {C(0x6F22)}, 0},
         {25, {{"\xe6\xbc", 25}, {"\xa2x", 0}}, {0xE6, 0xBC, 0xA2, 'x'}, 0},
+        // A mouse report cut off is dropped; what follows decodes.
+        {25, {{"\x1b[<0;12", 10}}, {}, 15},
+        {25, {{"\x1b[<0;12;3", 25}, {"M", 0}}, {'M'}, 0},
+        {25, {{"\x1b[M!", 25}, {"\x1b[A", 0}}, {KeyUp}, 0},
+        {25, {{"\x1b[M", 24}, {" ", 24}, {"!", 24}, {"!", 0}}, {Press(Left, 0, 0)}, 0},
     };
     for (const auto& c : cases) {
         KeyDecoder decoder{milliseconds(c.delayMs)};

@@ -74,4 +74,69 @@ constexpr std::int32_t CharacterEvent(char32_t character) {
     return IsCharacter(event) ? event : 0;
 }
 
+// Mouse events. One event code holds a button press or release, or a wheel
+// notch, with its modifiers and the zero-based cell:
+//     MouseBase | kind << 27 | modifiers << 24 | row << 12 | column
+// kind: 0 left press, 1 left release, 2 middle press, 3 middle release,
+// 4 right press, 5 right release, 6 wheel up, 7 wheel down. The codes lie
+// above every key and character code, so no key is ever taken for one.
+enum class MouseButton : std::int32_t { Left, Middle, Right, WheelUp, WheelDown };
+constexpr std::int32_t MouseBase = 0x40000000;
+// Modifier bits of a mouse event, as MouseModifiers gives them.
+constexpr std::int32_t MouseShift = 1, MouseAlt = 2, MouseCtrl = 4;
+// Largest row or column a mouse event carries; larger ones are clamped to it.
+constexpr int MouseMaxCell = 4095;
+
+// True for a mouse event.
+constexpr bool IsMouse(std::int32_t event) {
+    return (static_cast<std::uint32_t>(event) & 0xC0000000u) == 0x40000000u;
+}
+
+// The button (or wheel direction) of a mouse event; Left for any other event.
+constexpr MouseButton MouseButtonOf(std::int32_t event) {
+    if (!IsMouse(event)) {
+        return MouseButton::Left;
+    }
+    const int kind = event >> 27 & 7;
+    return kind >= 6 ? static_cast<MouseButton>(kind - 3) : static_cast<MouseButton>(kind / 2);
+}
+
+// True for a press or a wheel notch; false for a release and any other event.
+constexpr bool MousePressed(std::int32_t event) {
+    if (!IsMouse(event)) {
+        return false;
+    }
+    const int kind = event >> 27 & 7;
+    return kind >= 6 || kind % 2 == 0;
+}
+
+// MouseShift, MouseAlt and MouseCtrl or-ed together; 0 for any other event.
+constexpr int MouseModifiers(std::int32_t event) {
+    return IsMouse(event) ? event >> 24 & 7 : 0;
+}
+
+// The zero-based screen row of a mouse event; -1 for any other event.
+constexpr int MouseRow(std::int32_t event) {
+    return IsMouse(event) ? event >> 12 & 0xFFF : -1;
+}
+
+// The zero-based screen column of a mouse event; -1 for any other event.
+constexpr int MouseColumn(std::int32_t event) {
+    return IsMouse(event) ? event & 0xFFF : -1;
+}
+
+// The mouse event of `button` (`pressed` is ignored for the wheel, which only
+// has notches), `modifiers` (bits past MouseCtrl ignored) at row and column,
+// each clamped to 0..MouseMaxCell.
+constexpr std::int32_t MouseEvent(MouseButton button, bool pressed, int modifiers, int row,
+                                  int column) {
+    const int b = static_cast<int>(button);
+    const int kind =
+        (b >= static_cast<int>(MouseButton::WheelUp) ? b + 3 : b * 2 + (pressed ? 0 : 1)) & 7;
+    const auto clamp = [](int cell) {
+        return cell < 0 ? 0 : (cell > MouseMaxCell ? MouseMaxCell : cell);
+    };
+    return MouseBase | kind << 27 | (modifiers & 7) << 24 | clamp(row) << 12 | clamp(column);
+}
+
 }  // namespace Vesk

@@ -27,6 +27,11 @@ namespace IO {
 // malformed UTF-8 and the ESC of any escape sequence are dropped, so pasted
 // text can never act as a key. A paste has no time limit, as the terminal
 // always ends it with its marker; until the marker comes, input is text.
+//
+// Mouse reports, SGR (ESC [ < b ; x ; y M or m) and legacy (ESC [ M and
+// three raw bytes), become one mouse event each (see IsMouse). Drags, moves,
+// the horizontal wheel and extra buttons give no event; neither does a
+// malformed report nor one cut off by the delay: report bytes are never keys.
 class VESK_API KeyDecoder {
 public:
     explicit KeyDecoder(std::chrono::milliseconds escapeDelay = std::chrono::milliseconds(25));
@@ -72,12 +77,15 @@ private:
         LinuxFunction,  // ESC [ [ (linux console F1-F5)
         Ss3,            // ESC O parameters
         MouseReport,    // ESC [ M and up to three raw report bytes
+        SgrMouse,       // ESC [ < and the report's parameters
         Utf8,           // lead and continuation bytes of a UTF-8 sequence
     };
 
     VESK_LOCAL void step(std::uint8_t byte);
     VESK_LOCAL void stepPaste(std::uint8_t byte);
     VESK_LOCAL void finishSequence(std::uint8_t final);
+    VESK_LOCAL void stepSgrMouse(std::uint8_t byte);
+    VESK_LOCAL void finishLegacyMouse();
     VESK_LOCAL void flushRaw();
     VESK_LOCAL void emit(std::int32_t code);
 
@@ -85,6 +93,9 @@ private:
     std::chrono::milliseconds silence{0};
     State state = State::Ground;
     bool paste = false;
+    // The SGR mouse report being read has gone wrong: it is swallowed up to
+    // its final byte.
+    bool spoiledReport = false;
     // Bytes of the unfinished escape or UTF-8 sequence; in a paste, of the
     // possible end marker or the unfinished UTF-8 sequence.
     std::string sequence;
