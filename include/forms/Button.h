@@ -27,6 +27,8 @@ public:
 private:
     VESK_FORMS_LOCAL static int trigger(int event, void* control);
     VESK_FORMS_LOCAL static int painter(int event, void* control);
+    // The mouse events the page routes here (see Page::raiseEvent).
+    VESK_FORMS_LOCAL static int pointer(int event, void* control);
 
     std::string caption;
     Handler clickHandler = nullptr;

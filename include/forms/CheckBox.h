@@ -33,6 +33,8 @@ public:
 private:
     VESK_FORMS_LOCAL static int flip(int event, void* control);
     VESK_FORMS_LOCAL static int painter(int event, void* control);
+    // The mouse events the page routes here (see Page::raiseEvent).
+    VESK_FORMS_LOCAL static int pointer(int event, void* control);
 
     bool mark = false;
     std::string caption;

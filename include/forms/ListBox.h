@@ -62,6 +62,8 @@ private:
     VESK_FORMS_LOCAL static int pageDown(int event, void* control);
     VESK_FORMS_LOCAL static int enter(int event, void* control);
     VESK_FORMS_LOCAL static int painter(int event, void* control);
+    // The mouse events the page routes here (see Page::raiseEvent).
+    VESK_FORMS_LOCAL static int pointer(int event, void* control);
 
     // Selects `index` (clamped) after the key `event`; calls the change
     // handler when the selection moved. 0 for an empty list, else 1.

@@ -35,6 +35,8 @@ public:
 
 private:
     VESK_FORMS_LOCAL static int painter(int event, void* control);
+    // The mouse events the page routes here (see Page::raiseEvent).
+    VESK_FORMS_LOCAL static int pointer(int event, void* control);
     VESK_FORMS_LOCAL static int forward(int event, void* control);
     VESK_FORMS_LOCAL static int nextPage(int event, void* control);
     VESK_FORMS_LOCAL static int previousPage(int event, void* control);

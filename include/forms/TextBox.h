@@ -75,6 +75,8 @@ private:
     VESK_FORMS_LOCAL static int end(int event, void* control);
     VESK_FORMS_LOCAL static int enter(int event, void* control);
     VESK_FORMS_LOCAL static int painter(int event, void* control);
+    // The mouse events the page routes here (see Page::raiseEvent).
+    VESK_FORMS_LOCAL static int pointer(int event, void* control);
 
     // Runs the change handler after an edit by the key `event`.
     VESK_FORMS_LOCAL int changed(int event);

@@ -16,6 +16,9 @@ enum Event : std::int32_t {
     // In a handler table: receives every character event (see IsCharacter)
     // that has no handler of its own. Never raised itself.
     AnyCharacter = 0x00010001,
+    // In a handler table: receives every mouse event (see IsMouse) that has
+    // no handler of its own. Never raised itself.
+    AnyMouse = 0x00010002,
     KeyDown = 0x00020102,
     KeyUp = 0x00020103,
     KeyLeft = 0x00020104,
@@ -72,6 +75,57 @@ constexpr std::int32_t CharacterEvent(char32_t character) {
     }
     const std::int32_t event = KeyCharacter + static_cast<std::int32_t>(character);
     return IsCharacter(event) ? event : 0;
+}
+
+// Mouse events: 0x40000000 | kind << 27 | modifiers << 24 | row << 12 | column,
+// kind 0 to 7 being left, middle, right press and release, wheel up, wheel down.
+enum class MouseButton : std::int32_t { Left, Middle, Right, WheelUp, WheelDown };
+// The lowest mouse event code; no key or character event reaches it.
+constexpr std::int32_t MouseBase = 0x40000000;
+// Modifier bits of MouseModifiers.
+constexpr std::int32_t MouseShift = 1, MouseAlt = 2, MouseCtrl = 4;
+
+// True for a mouse event.
+constexpr bool IsMouse(std::int32_t event) {
+    return (static_cast<std::uint32_t>(event) & 0xC0000000u) == 0x40000000u;
+}
+
+// The button of a mouse event (the wheel's direction for a wheel notch).
+constexpr MouseButton MouseButtonOf(std::int32_t event) {
+    const int kind = (event >> 27) & 7;
+    return kind >= 6 ? static_cast<MouseButton>(kind - 3) : static_cast<MouseButton>(kind / 2);
+}
+
+// True for a press or a wheel notch, false for a release.
+constexpr bool MousePressed(std::int32_t event) {
+    const int kind = (event >> 27) & 7;
+    return kind >= 6 || kind % 2 == 0;
+}
+
+// The modifiers held (MouseShift | MouseAlt | MouseCtrl).
+constexpr int MouseModifiers(std::int32_t event) {
+    return (event >> 24) & 7;
+}
+
+// The zero-based screen row of a mouse event.
+constexpr int MouseRow(std::int32_t event) {
+    return (event >> 12) & 0xFFF;
+}
+
+// The zero-based screen column of a mouse event.
+constexpr int MouseColumn(std::int32_t event) {
+    return event & 0xFFF;
+}
+
+// The event of a mouse report; row and column are clamped to 0..4095, and a
+// wheel notch is always a press.
+constexpr std::int32_t MouseEvent(MouseButton button, bool pressed, int modifiers, int row,
+                                  int column) {
+    const int index = static_cast<int>(button);
+    const int kind = index >= 3 ? index + 3 : index * 2 + (pressed ? 0 : 1);
+    const int clampedRow = row < 0 ? 0 : row > 4095 ? 4095 : row;
+    const int clampedColumn = column < 0 ? 0 : column > 4095 ? 4095 : column;
+    return MouseBase | kind << 27 | (modifiers & 7) << 24 | clampedRow << 12 | clampedColumn;
 }
 
 }  // namespace Vesk
