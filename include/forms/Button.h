@@ -9,8 +9,9 @@ namespace Vesk {
 namespace Forms {
 
 // A focusable control showing a caption centred on its first row inside a
-// border. Enter clicks it: the click is logged and the host's click handler
-// runs with KeyLineFeed and the button.
+// border. Enter clicks it, and so does a left press and release both on it:
+// the click is logged and the host's click handler runs with KeyLineFeed
+// and the button.
 class VESK_FORMS_API Button : public Control {
 public:
     Button();

@@ -46,7 +46,8 @@ public:
     // this page or in a page a tab set of it shows, and can take the focus:
     // a left press first makes it the active control (as an arrow key
     // would); a left release reaches it only when the left press before it
-    // did too. 0 for a cell with no such control.
+    // did too. 0 for a cell with no such control, and for every mouse event
+    // while Session::mouse() is off.
     int raiseEvent(int event);
 
     // True when the file can be opened for reading; reads nothing.

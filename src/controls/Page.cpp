@@ -143,8 +143,13 @@ int Page::raiseEvent(int event) {
 }
 
 // The control under the pointer belongs here when its page is this one or
-// is shown, through tab sets, inside this one.
+// is shown, through tab sets, inside this one. While the mouse is off a
+// report that arrives anyway (the terminal was asked by someone else) is
+// not the user's click on this form: ignored.
 int Page::routeMouse(int event) {
+    if (!Session::mouse()) {
+        return 0;
+    }
     Point cell(Vesk::MouseRow(event), Vesk::MouseColumn(event));
     Control* target = Session::at(&cell);
     const bool left = Vesk::MouseButtonOf(event) == Vesk::MouseButton::Left;
