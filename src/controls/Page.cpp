@@ -161,6 +161,10 @@ int Page::routeMouse(int event) {
     if (target == nullptr || !target->canFocus()) {
         return 0;
     }
+    if (left && !press) {
+        // Only to the control the left press went to, which was found here.
+        return before == target && target->Control::raiseEvent(event) != 0 ? 1 : 0;
+    }
     Region* home = target->page();
     while (home != nullptr && home != this) {
         Region* up = home->parent();
@@ -170,9 +174,6 @@ int Page::routeMouse(int event) {
         }
     }
     if (home == nullptr) {
-        return 0;
-    }
-    if (left && !press && before != target) {
         return 0;
     }
     int result = 0;
