@@ -163,8 +163,8 @@ int main() {
         root.overflow(Visible);
         makeLabel(owned, root, "vesk-forms demo", 0, 2, 40, BrightWhite);
         makeLabel(owned, root,
-                  "Tab, arrows: move  PgDn/PgUp: switch page  Enter: click  F10/Esc: quit",
-                  1, 2, 76, BrightBlack);
+                  "Tab, arrows: move  PgDn/PgUp: switch page  Enter: click  F10/Esc: quit", 1, 2,
+                  76, BrightBlack);
 
         // A tab set must be inside a page before pages are attached to it;
         // it gives each page its own size, below the header line.

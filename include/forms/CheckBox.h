@@ -9,8 +9,8 @@ namespace Vesk {
 namespace Forms {
 
 // A focusable on/off choice: "[x] " or "[ ] " and a caption on its first
-// row. Space, Enter and a left click (press and release on it) toggle it; the host's toggle handler then runs with
-// the key and the check box.
+// row. Space, Enter and a left click (press and release on it) toggle it; the host's toggle handler
+// then runs with the key and the check box.
 class VESK_FORMS_API CheckBox : public Control {
 public:
     CheckBox();

@@ -87,8 +87,8 @@ protected:
     };
 
     // The handler for the code (a character's falls back to the
-    // AnyCharacter one, a mouse event's to the AnyMouse one), or null; calling it directly skips the
-    // dispatch log line of raiseEvent.
+    // AnyCharacter one, a mouse event's to the AnyMouse one), or null; calling it directly skips
+    // the dispatch log line of raiseEvent.
     Handler handler(int event);
 
     bool focusable = false;

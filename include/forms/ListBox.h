@@ -15,11 +15,10 @@ namespace Forms {
 // Home and End go to the ends, Page Up and Page Down move by the height,
 // and Enter submits. A left press selects the item under the pointer, and
 // the wheel scrolls by three rows, moving the selection only to keep it in
-// view (the change handler runs with the mouse event when it moves). The selected row is shown reversed while the list has
-// the focus and on the border colour otherwise; with more items than rows,
-// the last column shows where the rows lie in the list. Inside a tab set,
-// Page Up and Page Down switch the set's pages: the set takes them before
-// the page it shows.
+// view (the change handler runs with the mouse event when it moves). The selected row is shown
+// reversed while the list has the focus and on the border colour otherwise; with more items than
+// rows, the last column shows where the rows lie in the list. Inside a tab set, Page Up and Page
+// Down switch the set's pages: the set takes them before the page it shows.
 class VESK_FORMS_API ListBox : public Control {
 public:
     ListBox();

@@ -14,6 +14,6 @@ namespace [[gnu::visibility("hidden")]] detail {
 // focus or its page does not list it.
 bool takeFocus(Control& control);
 
-}  // namespace detail
+}  // namespace gnu::visibility("hidden")]]detail
 }  // namespace Forms
 }  // namespace Vesk

@@ -195,7 +195,8 @@ int Tabs::painter(int, void* control) {
     const bool unicode = detail::Screen::unicode();
     // The header row goes to the set, so a click on a title finds it.
     Point from(*origin);
-    Point to(origin->row, detail::clampCoordinate(origin->column + static_cast<long long>(set->width()) - 1));
+    Point to(origin->row,
+             detail::clampCoordinate(origin->column + static_cast<long long>(set->width()) - 1));
     Session::fillMap(&from, &to, set);
     long long column = 0;
     for (std::size_t i = 0; i < set->pages.size() && column < edge; ++i) {

@@ -9,10 +9,10 @@ namespace detail {
 // The one owner of every change a session makes to the terminal. Opening
 // takes the steps in order (character type, window-size signal, the curses
 // screen with its colours, input modes, the window title, bracketed paste,
-// mouse reports (always recorded, switched while open), the handlers that give the terminal back on a fatal signal or a stop); each
-// step that succeeds records its undo, and closing runs them back last first.
-// The same records serve stop, a failed open, the fatal-signal path and
-// suspend and resume. Called from the host thread only, except admitResize.
+// mouse reports (always recorded, switched while open), the handlers that give the terminal back on
+// a fatal signal or a stop); each step that succeeds records its undo, and closing runs them back
+// last first. The same records serve stop, a failed open, the fatal-signal path and suspend and
+// resume. Called from the host thread only, except admitResize.
 class Terminal {
 public:
     Terminal() = delete;

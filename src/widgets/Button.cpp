@@ -22,7 +22,6 @@ namespace {
 
 using detail::clampCoordinate;
 
-
 // The cells of `cells` blank, counted from screen column `column`.
 void putBlanks(long long row, long long column, detail::Span cells) {
     if (!cells.empty()) {

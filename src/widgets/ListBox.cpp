@@ -234,8 +234,8 @@ int ListBox::pointer(int event, void* control) {
         return 0;
     }
     std::unique_ptr<Point> location(list->location());
-    const long long index = list->shownFrom + static_cast<long long>(Vesk::MouseRow(event)) -
-                            location->row;
+    const long long index =
+        list->shownFrom + static_cast<long long>(Vesk::MouseRow(event)) - location->row;
     if (index < 0 || index >= list->count()) {
         return 0;
     }

@@ -33,7 +33,6 @@ bool unicode() {
     return detail::Screen::unicode();
 }
 
-
 }  // namespace
 
 TextBox::TextBox() {
