@@ -16,7 +16,9 @@
 #include "forms/Button.h"
 #include "forms/Label.h"
 #include "forms/Page.h"
+#include "forms/Point.h"
 #include "forms/ProgressBar.h"
+#include "forms/Session.h"
 #include "forms/Tabs.h"
 #include "vesk/Event.h"
 
@@ -183,6 +185,38 @@ void RepaintAfterFocusMove(benchmark::State& state) {
     }
 }
 
+int countClick(int, void*) {
+    return 1;
+}
+
+// A left press and release on one of the two buttons, then on the other:
+// each click is routed by the screen map, moves the focus and clicks.
+void RepaintAfterClick(benchmark::State& state) {
+    ReferenceForm form;
+    form.left->click(countClick);
+    form.right->click(countClick);
+    const bool wasOn = Session::mouse();
+    Session::mouse(true);
+    form.settleOnScreen();
+    std::unique_ptr<Point> leftCell(form.left->location());
+    std::unique_ptr<Point> rightCell(form.right->location());
+    bool toRight = true;
+    bool clicked = true;
+    measure(state, form, [&] {
+        const Point& cell = toRight ? *rightCell : *leftCell;
+        form.root.raiseEvent(
+            Vesk::MouseEvent(Vesk::MouseButton::Left, true, 0, cell.row, cell.column));
+        const int result = form.root.raiseEvent(
+            Vesk::MouseEvent(Vesk::MouseButton::Left, false, 0, cell.row, cell.column));
+        clicked = clicked && result == 1 && (toRight ? form.right : form.left)->focus();
+        toRight = !toRight;
+    });
+    Session::mouse(wasOn);
+    if (!clicked) {
+        state.SkipWithError("the click did not land");
+    }
+}
+
 // One step of a percentage bar of width 50 over 0..99: its text changes
 // every step, one of its cells every other step.
 void RepaintAfterBarStep(benchmark::State& state) {
@@ -208,6 +242,7 @@ void MeasurementFloor(benchmark::State& state) {
 BENCHMARK(FullPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(IdleRepaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RepaintAfterFocusMove)->Unit(benchmark::kMicrosecond);
+BENCHMARK(RepaintAfterClick)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RepaintAfterBarStep)->Unit(benchmark::kMicrosecond);
 BENCHMARK(MeasurementFloor)->Unit(benchmark::kMicrosecond);
 

@@ -5,7 +5,10 @@
 //
 // Keys: Tab / Shift-Tab and the arrow keys move the focus, Page Down / Page Up
 // switch the pages, Enter clicks the focused button, F10 or Esc quits (keys
-// that typing cannot produce, so a 'q' typed into a field stays there). The session log
+// that typing cannot produce, so a 'q' typed into a field stays there). The mouse
+// is on: a click presses a button, toggles the check box, places the caret,
+// picks a list item or a page by its title, and the wheel scrolls the list.
+// The session log
 // is written to VeskForms.log. The form is drawn again when the terminal
 // changes size.
 #include <atomic>
@@ -148,6 +151,7 @@ int main() {
         std::fprintf(stderr, "vesk-demo: %s\n", owned->what());
         return 1;
     }
+    Session::mouse(true);
 
     {
         // The root page covers the whole screen. Build the tree from the page
@@ -159,8 +163,8 @@ int main() {
         root.overflow(Visible);
         makeLabel(owned, root, "vesk-forms demo", 0, 2, 40, BrightWhite);
         makeLabel(owned, root,
-                  "Tab, arrows: move  PgDn/PgUp: switch page  Enter: click  F10/Esc: quit",
-                  1, 2, 76, BrightBlack);
+                  "Tab, arrows: move  PgDn/PgUp: switch page  Enter: click  F10/Esc: quit", 1, 2,
+                  76, BrightBlack);
 
         // A tab set must be inside a page before pages are attached to it;
         // it gives each page its own size, below the header line.

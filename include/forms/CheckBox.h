@@ -9,8 +9,8 @@ namespace Vesk {
 namespace Forms {
 
 // A focusable on/off choice: "[x] " or "[ ] " and a caption on its first
-// row. Space and Enter toggle it; the host's toggle handler then runs with
-// the key and the check box.
+// row. Space, Enter and a left click (press and release on it) toggle it; the host's toggle handler
+// then runs with the key and the check box.
 class VESK_FORMS_API CheckBox : public Control {
 public:
     CheckBox();
@@ -33,6 +33,8 @@ public:
 private:
     VESK_FORMS_LOCAL static int flip(int event, void* control);
     VESK_FORMS_LOCAL static int painter(int event, void* control);
+    // The mouse events the page routes here (see Page::raiseEvent).
+    VESK_FORMS_LOCAL static int pointer(int event, void* control);
 
     bool mark = false;
     std::string caption;

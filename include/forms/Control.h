@@ -35,7 +35,8 @@ public:
     bool attachHandler(int event, Handler handler);
     bool detachHandler(int event);
     // Whether raiseEvent would call a handler: the code's own or, for a
-    // character event (Vesk::IsCharacter), the Vesk::AnyCharacter one.
+    // character event (Vesk::IsCharacter), the Vesk::AnyCharacter one; for
+    // a mouse event (Vesk::IsMouse), the Vesk::AnyMouse one.
     bool handles(int event);
     // Calls the handler for the code (see handles) with the code itself and
     // returns its result; 0 without one.
@@ -86,8 +87,8 @@ protected:
     };
 
     // The handler for the code (a character's falls back to the
-    // AnyCharacter one), or null; calling it directly skips the
-    // dispatch log line of raiseEvent.
+    // AnyCharacter one, a mouse event's to the AnyMouse one), or null; calling it directly skips
+    // the dispatch log line of raiseEvent.
     Handler handler(int event);
 
     bool focusable = false;

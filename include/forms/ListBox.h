@@ -13,11 +13,12 @@ namespace Forms {
 // selected whenever the list is not empty. Up and Down move the selection
 // (past the first or last item they move the focus as on any control),
 // Home and End go to the ends, Page Up and Page Down move by the height,
-// and Enter submits. The selected row is shown reversed while the list has
-// the focus and on the border colour otherwise; with more items than rows,
-// the last column shows where the rows lie in the list. Inside a tab set,
-// Page Up and Page Down switch the set's pages: the set takes them before
-// the page it shows.
+// and Enter submits. A left press selects the item under the pointer, and
+// the wheel scrolls by three rows, moving the selection only to keep it in
+// view (the change handler runs with the mouse event when it moves). The selected row is shown
+// reversed while the list has the focus and on the border colour otherwise; with more items than
+// rows, the last column shows where the rows lie in the list. Inside a tab set, Page Up and Page
+// Down switch the set's pages: the set takes them before the page it shows.
 class VESK_FORMS_API ListBox : public Control {
 public:
     ListBox();
@@ -62,6 +63,8 @@ private:
     VESK_FORMS_LOCAL static int pageDown(int event, void* control);
     VESK_FORMS_LOCAL static int enter(int event, void* control);
     VESK_FORMS_LOCAL static int painter(int event, void* control);
+    // The mouse events the page routes here (see Page::raiseEvent).
+    VESK_FORMS_LOCAL static int pointer(int event, void* control);
 
     // Selects `index` (clamped) after the key `event`; calls the change
     // handler when the selection moved. 0 for an empty list, else 1.

@@ -41,7 +41,13 @@ public:
     void* window();
 
     // Routes a key to the active control; Tab and back-tab that it leaves
-    // unhandled move the focus along the control list.
+    // unhandled move the focus along the control list. A mouse event goes to
+    // the control the screen map shows at its cell, if that control is in
+    // this page or in a page a tab set of it shows, and can take the focus:
+    // a left press first makes it the active control (as an arrow key
+    // would); a left release reaches it only when the left press before it
+    // did too. 0 for a cell with no such control, and for every mouse event
+    // while Session::mouse() is off.
     int raiseEvent(int event);
 
     // True when the file can be opened for reading; reads nothing.
@@ -59,10 +65,14 @@ private:
     VESK_FORMS_LOCAL static void enterEntry(Control& holder, Control& control);
     VESK_FORMS_LOCAL void navigateForward();
     VESK_FORMS_LOCAL void navigateBackward();
+    VESK_FORMS_LOCAL int routeMouse(int event);
 
     std::vector<Control*> controls;
     std::string caption;
     int active = -1;  // index into controls, -1 when unset
+    // The control the last left press went to, until the next left release:
+    // a button clicks only when both land on it.
+    Control* pressed = nullptr;
     void* screen;
     Point cursorCell;
     // The size last taken from the standard screen.

@@ -38,6 +38,13 @@ public:
     // Gives the terminal back as start found it. False when no session runs.
     static bool stop();
 
+    // Mouse reports (presses, releases and the wheel; see Vesk::IsMouse) on
+    // or off; off at first. The setting holds for the running session, at
+    // once, and for every later start. Stop, a fatal signal and a suspend
+    // turn the reports off; a resume turns them on again.
+    static void mouse(bool on);
+    static bool mouse();
+
     // Writes one time-stamped line when a log file is open and `level` is not
     // above the session's level.
     static bool log(std::string message, Logging level);
@@ -62,7 +69,8 @@ public:
     // The control last painted over the cell, or null.
     static Control* at(Point* point);
     // The first other control met walking from the control's top-left cell
-    // in `direction` ("left", "right", "up", "down"), or null.
+    // in `direction` ("left", "right", "up", "down"), or null. Tab set
+    // headers (in the map for the mouse) are passed over.
     static Control* arrowNav(Control* control, const char* direction);
 
     // Screen size read at the last start or KeyResize.

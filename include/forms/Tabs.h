@@ -11,7 +11,8 @@ namespace Forms {
 class Page;
 
 // A focusable set of pages showing one of them below a header line of
-// titles. Page Down and Page Up cycle the pages; Tab and back-tab move the
+// titles. Page Down and Page Up cycle the pages, a left press on a title
+// shows its page; Tab and back-tab move the
 // focus within the shown page. Build it inside a page before attaching
 // pages: each page is entered into the control list of the set's root page.
 class VESK_FORMS_API Tabs : public Control {
@@ -35,6 +36,8 @@ public:
 
 private:
     VESK_FORMS_LOCAL static int painter(int event, void* control);
+    // The mouse events the page routes here (see Page::raiseEvent).
+    VESK_FORMS_LOCAL static int pointer(int event, void* control);
     VESK_FORMS_LOCAL static int forward(int event, void* control);
     VESK_FORMS_LOCAL static int nextPage(int event, void* control);
     VESK_FORMS_LOCAL static int previousPage(int event, void* control);

@@ -23,6 +23,8 @@ namespace Forms {
 // KeyBackspace) deletes the character before it and Delete the one after
 // it; Home and End; Left at the start and Right at the end move the focus
 // as on every control, and so do Up and Down. Enter runs the submit handler.
+// A left press puts the caret before the character under the pointer
+// (either half of a wide one), or at the end past the text.
 class VESK_FORMS_API TextBox : public Control {
 public:
     TextBox();
@@ -75,6 +77,8 @@ private:
     VESK_FORMS_LOCAL static int end(int event, void* control);
     VESK_FORMS_LOCAL static int enter(int event, void* control);
     VESK_FORMS_LOCAL static int painter(int event, void* control);
+    // The mouse events the page routes here (see Page::raiseEvent).
+    VESK_FORMS_LOCAL static int pointer(int event, void* control);
 
     // Runs the change handler after an edit by the key `event`.
     VESK_FORMS_LOCAL int changed(int event);

@@ -1,3 +1,4 @@
+#include "controls/Activation.h"
 #include "forms/Control.h"
 #include "forms/Page.h"
 #include "forms/Session.h"
@@ -61,12 +62,25 @@ int moveFocus(void* subject, const char* direction) {
         return 0;
     }
     control->focus(false);
-    static_cast<Page*>(home)->activeControl(neighbour);
-    activateOuterSets(static_cast<Page*>(home));
-    return 1;
+    return detail::takeFocus(*neighbour) ? 1 : 0;
 }
 
 }  // namespace
+
+bool detail::takeFocus(Control& control) {
+    Control* home = control.page();
+    if (home == nullptr || !control.canFocus() || !listed(*static_cast<Page*>(home), &control)) {
+        return false;
+    }
+    Page* page = static_cast<Page*>(home);
+    Control* previous = page->activeControl();
+    if (previous != nullptr && previous != &control) {
+        previous->focus(false);
+    }
+    page->activeControl(&control);
+    activateOuterSets(page);
+    return true;
+}
 
 int Control::arrowLeft(int, void* control) {
     return moveFocus(control, "left");

@@ -71,11 +71,14 @@ bool Control::handles(int event) {
     return handler(event) != nullptr;
 }
 
-// A character with no handler of its own goes to the AnyCharacter handler.
+// A character with no handler of its own goes to the AnyCharacter handler,
+// a mouse event to the AnyMouse one.
 Handler Control::handler(int event) {
     auto entry = handlers.find(event);
     if (entry == handlers.end() && Vesk::IsCharacter(event)) {
         entry = handlers.find(Vesk::AnyCharacter);
+    } else if (entry == handlers.end() && Vesk::IsMouse(event)) {
+        entry = handlers.find(Vesk::AnyMouse);
     }
     return entry == handlers.end() ? nullptr : entry->second;
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "controls/Activation.h"
 #include "controls/Lists.h"
 #include "forms/Session.h"
 #include "forms/Tabs.h"
@@ -58,6 +59,9 @@ void Page::forgetEntries(Control& holder, Control* control) {
     forgetChild(holder, control);
     Page& page = static_cast<Page&>(holder);
     detail::eraseAll(page.controls, control, page.active);
+    if (page.pressed == control) {
+        page.pressed = nullptr;
+    }
 }
 
 Control* Page::activeControl(Control* control) {
@@ -113,6 +117,9 @@ Control* Page::control(int index) {
 }
 
 int Page::raiseEvent(int event) {
+    if (Vesk::IsMouse(event)) {
+        return routeMouse(event);
+    }
     Control* current = activeControl();
     if (current != nullptr && current->handles(event)) {
         if (event != Vesk::KeyTab && event != Vesk::KeyBackTab) {
@@ -133,6 +140,54 @@ int Page::raiseEvent(int event) {
         navigateBackward();
     }
     return 0;
+}
+
+// The control under the pointer belongs here when its page is this one or
+// is shown, through tab sets, inside this one. While the mouse is off a
+// report that arrives anyway (the terminal was asked by someone else) is
+// not the user's click on this form: ignored.
+int Page::routeMouse(int event) {
+    if (!Session::mouse()) {
+        return 0;
+    }
+    Point cell(Vesk::MouseRow(event), Vesk::MouseColumn(event));
+    Control* target = Session::at(&cell);
+    const bool left = Vesk::MouseButtonOf(event) == Vesk::MouseButton::Left;
+    const bool press = Vesk::MousePressed(event);
+    Control* before = pressed;
+    if (left) {
+        pressed = nullptr;
+    }
+    if (target == nullptr || !target->canFocus()) {
+        return 0;
+    }
+    if (left && !press) {
+        // Only to the control the left press went to, which was found here.
+        return before == target && target->Control::raiseEvent(event) != 0 ? 1 : 0;
+    }
+    Region* home = target->page();
+    while (home != nullptr && home != this) {
+        Region* up = home->parent();
+        home = up != nullptr && detail::tagged(*up, detail::Tag::Tabs) ? up->parent() : nullptr;
+        while (home != nullptr && !detail::tagged(*home, detail::Tag::Page)) {
+            home = home->parent();
+        }
+    }
+    if (home == nullptr) {
+        return 0;
+    }
+    int result = 0;
+    if (left && press) {
+        if (!detail::takeFocus(*target)) {
+            return 0;
+        }
+        pressed = target;
+        result = 1;
+    }
+    if (target->handles(event)) {
+        result = target->Control::raiseEvent(event) != 0 ? 1 : result;
+    }
+    return result;
 }
 
 void Page::navigateForward() {

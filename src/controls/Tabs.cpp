@@ -86,6 +86,7 @@ Tabs::Tabs() {
     attachHandler(Vesk::KeyBackTab, forward);
     attachHandler(Vesk::KeyNextPage, nextPage);
     attachHandler(Vesk::KeyPreviousPage, previousPage);
+    attachHandler(Vesk::AnyMouse, pointer);
 }
 
 // The pages keep their parent links: the region part makes them roots.
@@ -192,6 +193,11 @@ int Tabs::painter(int, void* control) {
     // that wraps goes on below at the column where it starts.
     const long long edge = detail::Screen::columns() - static_cast<long long>(origin->column);
     const bool unicode = detail::Screen::unicode();
+    // The header row goes to the set, so a click on a title finds it.
+    Point from(*origin);
+    Point to(origin->row,
+             detail::clampCoordinate(origin->column + static_cast<long long>(set->width()) - 1));
+    Session::fillMap(&from, &to, set);
     long long column = 0;
     for (std::size_t i = 0; i < set->pages.size() && column < edge; ++i) {
         Page* page = set->pages[i];
@@ -211,6 +217,29 @@ int Tabs::painter(int, void* control) {
     clearBelowHeader(*set);
     shown->paint();
     return 1;
+}
+
+// A left press on a title shows its page. Titles are measured as the
+// header paints them: a blank, the title in cells, a blank.
+int Tabs::pointer(int event, void* control) {
+    Tabs* set = self(control);
+    std::unique_ptr<Point> origin(set->location());
+    if (Vesk::MouseButtonOf(event) != Vesk::MouseButton::Left || !Vesk::MousePressed(event) ||
+        Vesk::MouseRow(event) != origin->row) {
+        return 0;
+    }
+    const long long cell = static_cast<long long>(Vesk::MouseColumn(event)) - origin->column;
+    const bool unicode = detail::Screen::unicode();
+    long long column = 0;
+    for (Page* page : set->pages) {
+        const std::string& title = page->title();
+        column += detail::textCells(title.data(), std::strlen(title.c_str()), unicode) + 2;
+        if (cell < column) {
+            set->activeTab(page);
+            return 1;
+        }
+    }
+    return 0;
 }
 
 int Tabs::forward(int event, void* control) {

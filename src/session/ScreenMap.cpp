@@ -5,6 +5,7 @@
 #include "forms/Control.h"
 #include "forms/Point.h"
 #include "forms/Session.h"
+#include "forms/Tabs.h"
 
 namespace Vesk {
 namespace Forms {
@@ -106,7 +107,9 @@ Control* Session::arrowNav(Control* control, const char* direction) {
             return nullptr;
         }
         Control* found = at(cursor.get());
-        if (found != nullptr && found != control) {
+        // A tab set's header is in the map for the mouse; the arrows pass
+        // over it to the controls of the pages.
+        if (found != nullptr && found != control && !Tabs::is(*found)) {
             return found;
         }
         step(*cursor, code);

@@ -76,6 +76,14 @@ bool Session::start(Logging level) {
     return true;
 }
 
+void Session::mouse(bool on) {
+    detail::Terminal::mouse(on);
+}
+
+bool Session::mouse() {
+    return detail::Terminal::mouse();
+}
+
 bool Session::stop() {
     if (worker == nullptr) {
         return false;

@@ -33,6 +33,9 @@ struct SignalState {
         Bytes give;  // written to give the terminal back
         Bytes take;  // written to take it again after a stop
         bool modes;  // the terminal modes go back to the host's first (the program's on take)
+        // A mode the host switches while the session runs (the mouse): its
+        // give bytes are always written, its take bytes only while mouseOn.
+        bool switchable;
     };
     static constexpr int maxSteps = 12;
 
@@ -56,6 +59,9 @@ struct SignalState {
     // Set while the terminal is given back by a handler; another signal
     // meanwhile, or a second give-back, goes straight on.
     std::atomic<bool> given;
+    // Whether the switchable step's mode is on; written by the host thread
+    // at any time, so atomic.
+    std::atomic<bool> mouseOn;
 };
 static_assert(std::atomic<bool>::is_always_lock_free, "handlers need lock-free flags");
 

@@ -165,6 +165,9 @@ void takeAgain() {
         if (undo.modes) {
             setModes(false);
         }
+        if (undo.switchable && !state.mouseOn.load()) {
+            continue;
+        }
         writeAll(undo.take.data, undo.take.size);
     }
     state.given.store(false);

@@ -51,7 +51,7 @@ void push(void (*close)(int)) {
 // whether the terminal modes are part of it) the handler needs for that.
 void push(void (*close)(int), const Bytes& give, const Bytes& take, bool modes) {
     const int entry = signalState.undoCount++;
-    signalState.undo[entry] = {give, take, modes};
+    signalState.undo[entry] = {give, take, modes, false};
     records[recordCount++] = {close, entry};
 }
 
@@ -210,6 +210,34 @@ bool openPaste() {
     return openMode("\x1b[?2004h", "\x1b[?2004l");
 }
 
+// Mouse reports (presses, releases and the wheel, in SGR form) are switched
+// by the host at any time, so the step is always recorded and
+// signalState.mouseOn tells whether the mode is on. A handler always writes
+// the off bytes, harmless when it is off: whatever moment a signal comes
+// while the host switches, the terminal is given back without the mode.
+constexpr const char mouseEnable[] = "\x1b[?1000h\x1b[?1006h";
+constexpr const char mouseDisable[] = "\x1b[?1006l\x1b[?1000l";
+bool mouseWanted = false;
+int mouseEntry = -1;
+
+bool openMouse() {
+    push(
+        [](int) {
+            mouseEntry = -1;
+            if (signalState.mouseOn.exchange(false)) {
+                writeAll(mouseDisable, sizeof mouseDisable - 1);
+            }
+        },
+        raw(mouseDisable), raw(mouseEnable), false);
+    mouseEntry = signalState.undoCount - 1;
+    signalState.undo[mouseEntry].switchable = true;
+    if (mouseWanted) {
+        signalState.mouseOn.store(true);
+        writeAll(mouseEnable, sizeof mouseEnable - 1);
+    }
+    return true;
+}
+
 // Last: every undo a handler runs is recorded by now.
 bool openGuard() {
     installGuard();
@@ -217,10 +245,9 @@ bool openGuard() {
     return true;
 }
 
-// A new terminal mode (mouse reports, say) is one more step like openPaste,
-// before openGuard.
-bool (*const steps[])() = {openLocale, openWindowSignal, openScreen, openColors,
-                           openInput,  openTitle,        openPaste, openGuard};
+// A new terminal mode is one more step like openPaste, before openGuard.
+bool (*const steps[])() = {openLocale, openWindowSignal, openScreen, openColors, openInput,
+                           openTitle,  openPaste,        openMouse,  openGuard};
 static_assert(sizeof steps / sizeof *steps <= SignalState::maxSteps, "one record per step");
 
 // LINES or COLUMNS from the environment when it holds a size, as curses reads
@@ -261,6 +288,25 @@ void Terminal::close() {
             signalState.undoCount = record.entry;
         }
     }
+}
+
+// On: the flag first, so a signal meanwhile takes the mode again on resume.
+// Off: the flag first too, since a handler writes the off bytes anyway.
+void Terminal::mouse(bool on) {
+    mouseWanted = on;
+    if (mouseEntry < 0 || signalState.mouseOn.load() == on) {
+        return;
+    }
+    signalState.mouseOn.store(on);
+    if (on) {
+        writeAll(mouseEnable, sizeof mouseEnable - 1);
+    } else {
+        writeAll(mouseDisable, sizeof mouseDisable - 1);
+    }
+}
+
+bool Terminal::mouse() {
+    return mouseWanted;
 }
 
 bool Terminal::colors() {
@@ -313,6 +359,9 @@ std::string Terminal::restoreSequence() {
 std::string Terminal::resumeSequence() {
     std::string bytes;
     for (int i = 0; i < signalState.undoCount; ++i) {
+        if (signalState.undo[i].switchable && !signalState.mouseOn.load()) {
+            continue;
+        }
         bytes.append(signalState.undo[i].take.data, signalState.undo[i].take.size);
     }
     return bytes;

@@ -9,10 +9,10 @@ namespace detail {
 // The one owner of every change a session makes to the terminal. Opening
 // takes the steps in order (character type, window-size signal, the curses
 // screen with its colours, input modes, the window title, bracketed paste,
-// the handlers that give the terminal back on a fatal signal or a stop); each
-// step that succeeds records its undo, and closing runs them back last first.
-// The same records serve stop, a failed open, the fatal-signal path and
-// suspend and resume. Called from the host thread only, except admitResize.
+// mouse reports (always recorded, switched while open), the handlers that give the terminal back on
+// a fatal signal or a stop); each step that succeeds records its undo, and closing runs them back
+// last first. The same records serve stop, a failed open, the fatal-signal path and suspend and
+// resume. Called from the host thread only, except admitResize.
 class Terminal {
 public:
     Terminal() = delete;
@@ -22,6 +22,11 @@ public:
     static bool open();
     // Gives the terminal back as open found it. Does nothing when not open.
     static void close();
+
+    // Mouse reports on or off: at once while open, and at every later open.
+    // Closing, giving back and suspending turn them off; resuming on again.
+    static void mouse(bool on);
+    static bool mouse();
 
     // Whether the screen shows colours (and so had start_color).
     static bool colors();

@@ -22,7 +22,6 @@ namespace {
 
 using detail::clampCoordinate;
 
-
 // The cells of `cells` blank, counted from screen column `column`.
 void putBlanks(long long row, long long column, detail::Span cells) {
     if (!cells.empty()) {
@@ -39,6 +38,7 @@ Button::Button() {
     caption.clear();
     clickHandler = nullptr;
     attachHandler(Vesk::KeyEnter, trigger);
+    attachHandler(Vesk::AnyMouse, pointer);
     background(Black);
     color(White);
     borderColor(BrightBlack);
@@ -74,6 +74,15 @@ int Button::trigger(int, void* control) {
     Button* button = static_cast<Button*>(static_cast<Control*>(control));
     Session::log("\tClick, text: \"" + button->caption + "\"", Session::Verbose);
     return button->click();
+}
+
+// The page lets a left release through only after a left press on the same
+// button: together they click it, as Enter does.
+int Button::pointer(int event, void* control) {
+    if (Vesk::MouseButtonOf(event) != Vesk::MouseButton::Left || Vesk::MousePressed(event)) {
+        return 0;
+    }
+    return trigger(event, control);
 }
 
 // Box, screen map, the caption centred on the first row (cut to a clipping

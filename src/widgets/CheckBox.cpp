@@ -37,6 +37,7 @@ CheckBox::CheckBox() {
     height(1);
     attachHandler(KeySpace, flip);
     attachHandler(Vesk::KeyEnter, flip);
+    attachHandler(Vesk::AnyMouse, pointer);
     attachHandler(Vesk::UpdateView, painter);
 }
 
@@ -76,6 +77,15 @@ int CheckBox::flip(int event, void* control) {
         box->toggleHandler(event, control);
     }
     return 1;
+}
+
+// A click toggles on the left release, which the page lets through only
+// after a left press on the same box, as a button clicks.
+int CheckBox::pointer(int event, void* control) {
+    if (Vesk::MouseButtonOf(event) != Vesk::MouseButton::Left || Vesk::MousePressed(event)) {
+        return 0;
+    }
+    return flip(event, control);
 }
 
 // Screen map, then the first row: the mark, the caption cut to the width

@@ -49,6 +49,7 @@ ListBox::ListBox() {
     attachHandler(Vesk::KeyPreviousPage, pageUp);
     attachHandler(Vesk::KeyNextPage, pageDown);
     attachHandler(Vesk::KeyEnter, enter);
+    attachHandler(Vesk::AnyMouse, pointer);
     background(Black);
     color(White);
     borderColor(BrightBlack);
@@ -206,6 +207,39 @@ int ListBox::enter(int, void* control) {
         return 0;
     }
     return list->submitHandler(Vesk::KeyEnter, control);
+}
+
+// A left press selects the item on its row. The wheel scrolls three rows;
+// a selection that would leave the view stays on its edge row (and the
+// change handler runs), since a paint keeps the selection in view.
+int ListBox::pointer(int event, void* control) {
+    ListBox* list = self(control);
+    const Vesk::MouseButton button = Vesk::MouseButtonOf(event);
+    if (button == Vesk::MouseButton::WheelUp || button == Vesk::MouseButton::WheelDown) {
+        list->reveal();
+        const long long rows = list->pageRows();
+        const long long last = std::max(0LL, list->count() - rows);
+        const long long step = button == Vesk::MouseButton::WheelUp ? -3 : 3;
+        const long long from = std::clamp<long long>(list->shownFrom + step, 0, last);
+        if (from == list->shownFrom) {
+            return 0;
+        }
+        list->shownFrom = static_cast<int>(from);
+        if (list->current >= 0 && (list->current < from || list->current >= from + rows)) {
+            return list->moveTo(std::clamp<long long>(list->current, from, from + rows - 1), event);
+        }
+        return 1;
+    }
+    if (button != Vesk::MouseButton::Left || !Vesk::MousePressed(event)) {
+        return 0;
+    }
+    std::unique_ptr<Point> location(list->location());
+    const long long index =
+        list->shownFrom + static_cast<long long>(Vesk::MouseRow(event)) - location->row;
+    if (index < 0 || index >= list->count()) {
+        return 0;
+    }
+    return list->moveTo(index, event);
 }
 
 // Only the rows on the screen (and inside a clipping parent) are visited,

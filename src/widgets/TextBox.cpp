@@ -33,7 +33,6 @@ bool unicode() {
     return detail::Screen::unicode();
 }
 
-
 }  // namespace
 
 TextBox::TextBox() {
@@ -51,6 +50,7 @@ TextBox::TextBox() {
     attachHandler(Vesk::KeyHome, home);
     attachHandler(Vesk::KeyEnd, end);
     attachHandler(Vesk::KeyEnter, enter);
+    attachHandler(Vesk::AnyMouse, pointer);
     background(Black);
     color(White);
     borderColor(BrightBlack);
@@ -169,6 +169,30 @@ int TextBox::eraseForward(int event, void* control) {
     const std::size_t to = detail::nextCharacter(box->content, box->caret, unicode());
     box->content.erase(box->caret, to - box->caret);
     return box->changed(event);
+}
+
+// A left press puts the caret before the character whose cells hold the
+// pointer's column (either half of a wide one), counted from the first
+// character shown; past the text, at its end.
+int TextBox::pointer(int event, void* control) {
+    TextBox* box = self(control);
+    if (Vesk::MouseButtonOf(event) != Vesk::MouseButton::Left || !Vesk::MousePressed(event)) {
+        return 0;
+    }
+    std::unique_ptr<Point> location(box->location());
+    const long long column = static_cast<long long>(Vesk::MouseColumn(event)) - location->column;
+    std::size_t at = std::min(box->scroll, box->content.size());
+    long long taken = 0;
+    while (at < box->content.size()) {
+        const std::size_t next = detail::nextCharacter(box->content, at, unicode());
+        taken += box->cells(at, next, LLONG_MAX);
+        if (taken > column) {
+            break;
+        }
+        at = next;
+    }
+    box->caret = at;
+    return 1;
 }
 
 int TextBox::left(int event, void* control) {

@@ -306,6 +306,26 @@ TEST_F(GuardedChild, StopsWithTheTerminalGivenBackAndResumesWithARedraw) {
     EXPECT_TRUE(slaveHas(hostModes));
 }
 
+// Mouse reports, on since start: off while stopped, on again after.
+TEST_F(GuardedChild, MouseReportsGoOffAtAStopAndOnAtTheResume) {
+    spawn([] { Session::mouse(true); }, reportResizes);
+    const std::string on = "\x1b[?1000h\x1b[?1006h";
+    EXPECT_NE(npos, restore.find("\x1b[?1006l\x1b[?1000l"));
+    EXPECT_NE(npos, resume.find(on));
+    kill(pid, SIGTSTP);
+    const int status = waitChild(WUNTRACED);
+    ASSERT_TRUE(WIFSTOPPED(status) && WSTOPSIG(status) == SIGTSTP) << "status " << status;
+    EXPECT_TRUE(outputEndsWithRestore());
+    const std::size_t stopped = output.size() - restore.size();
+    kill(pid, SIGCONT);
+    EXPECT_EQ('K', nextReport());
+    drainOutput();
+    EXPECT_EQ(stopped, output.find(restore + resume, stopped));
+    kill(pid, SIGTERM);
+    waitChild();
+    EXPECT_TRUE(outputEndsWithRestore());
+}
+
 void hostTerminate() {
     report('T');
     std::abort();

@@ -16,6 +16,9 @@ enum Event : std::int32_t {
     // In a handler table: receives every character event (see IsCharacter)
     // that has no handler of its own. Never raised itself.
     AnyCharacter = 0x00010001,
+    // In a handler table: receives every mouse event (see IsMouse) that has
+    // no handler of its own. Never raised itself.
+    AnyMouse = 0x00010002,
     KeyDown = 0x00020102,
     KeyUp = 0x00020103,
     KeyLeft = 0x00020104,
