@@ -185,6 +185,23 @@ void RepaintAfterFocusMove(benchmark::State& state) {
     }
 }
 
+// Tab and back-tab alternately on the shown page, as the tab set forwards
+// them: the focus moves between its first two buttons.
+void RepaintAfterTab(benchmark::State& state) {
+    ReferenceForm form;
+    form.settleOnScreen();
+    bool forward = true;
+    bool moved = true;
+    measure(state, form, [&] {
+        form.shown.raiseEvent(forward ? Vesk::KeyTab : Vesk::KeyBackTab);
+        moved = moved && (forward ? form.right : form.left)->focus();
+        forward = !forward;
+    });
+    if (!moved) {
+        state.SkipWithError("the focus did not move");
+    }
+}
+
 int countClick(int, void*) {
     return 1;
 }
@@ -242,6 +259,7 @@ void MeasurementFloor(benchmark::State& state) {
 BENCHMARK(FullPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(IdleRepaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RepaintAfterFocusMove)->Unit(benchmark::kMicrosecond);
+BENCHMARK(RepaintAfterTab)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RepaintAfterClick)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RepaintAfterBarStep)->Unit(benchmark::kMicrosecond);
 BENCHMARK(MeasurementFloor)->Unit(benchmark::kMicrosecond);
