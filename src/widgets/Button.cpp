@@ -5,7 +5,6 @@
 #include <string>
 #include <utility>
 
-#include "forms/Page.h"
 #include "forms/Session.h"
 #include "geometry/Clip.h"
 #include "geometry/Tags.h"
@@ -13,24 +12,10 @@
 #include "geometry/TextOutput.h"
 #include "terminal/Screen.h"
 #include "vesk/Event.h"
-#include "widgets/Frame.h"
+#include "widgets/ControlPaint.h"
 
 namespace Vesk {
 namespace Forms {
-
-namespace {
-
-using detail::clampCoordinate;
-
-// The cells of `cells` blank, counted from screen column `column`.
-void putBlanks(long long row, long long column, detail::Span cells) {
-    if (!cells.empty()) {
-        detail::Screen::repeat(row, column + cells.first, cells.last - cells.first,
-                               detail::Cell::Blank);
-    }
-}
-
-}  // namespace
 
 Button::Button() {
     stamp(detail::Tag::Button, sizeof(Button));
@@ -98,10 +83,7 @@ int Button::painter(int, void* control) {
 
     detail::drawFrame(*button, *position, *location);
 
-    Point from(*location);
-    Point to(clampCoordinate(location->row + height - 1),
-             clampCoordinate(location->column + width - 1));
-    Session::fillMap(&from, &to, button);
+    detail::mapOwn(*button, *location, height, width);
 
     {
         detail::ColorScope colors(button->color(), button->background(), button->focus());
@@ -114,23 +96,16 @@ int Button::painter(int, void* control) {
         const long long before = std::max(0LL, leading - length);
         const long long line = before + length + (trailing < 0 ? -trailing : trailing);
         const detail::Area area =
-            detail::clip(button->parent(), location->row - static_cast<long long>(position->row),
-                         location->column - static_cast<long long>(position->column), position->row,
-                         position->column, 1, std::min(width, line));
+            detail::clipOwn(*button, *position, *location, 1, std::min(width, line));
         const detail::Span cells = area.columns;
-        putBlanks(area.row, area.column, {cells.first, std::min(cells.last, before)});
+        detail::putBlanks(area.row, area.column, {cells.first, std::min(cells.last, before)});
         detail::putText(area.row, area.column + before, button->caption.data(),
                         button->caption.size(), {cells.first - before, cells.last - before});
-        putBlanks(area.row, area.column, {std::max(cells.first, before + length), cells.last});
+        detail::putBlanks(area.row, area.column,
+                          {std::max(cells.first, before + length), cells.last});
     }
 
-    if (button->focus()) {
-        Control* root = button->root();
-        if (root != nullptr && root->page() == root) {
-            Point cell(location->row, clampCoordinate(location->column + width / 2 - length / 2));
-            delete static_cast<Page*>(root)->cursor(cell);
-        }
-    }
+    detail::placeCursor(*button, location->row, location->column + width / 2 - length / 2);
     return 1;
 }
 

@@ -5,7 +5,6 @@
 #include <string>
 #include <utility>
 
-#include "forms/Page.h"
 #include "forms/Session.h"
 #include "geometry/Clip.h"
 #include "geometry/Tags.h"
@@ -13,14 +12,12 @@
 #include "geometry/TextOutput.h"
 #include "terminal/Screen.h"
 #include "vesk/Event.h"
-#include "widgets/Frame.h"
+#include "widgets/ControlPaint.h"
 
 namespace Vesk {
 namespace Forms {
 
 namespace {
-
-using detail::clampCoordinate;
 
 constexpr int KeySpace = 0x20;
 // "[x] " and "[ ] " take four cells; the caption starts in the next one.
@@ -98,17 +95,11 @@ int CheckBox::painter(int, void* control) {
     std::unique_ptr<Point> position(box->position());
     const long long width = box->width();
 
-    Point from(*location);
-    Point to(clampCoordinate(location->row + box->height() - 1LL),
-             clampCoordinate(location->column + width - 1));
-    Session::fillMap(&from, &to, box);
+    detail::mapOwn(*box, *location, box->height(), width);
 
     {
         detail::ColorScope colors(box->color(), box->background(), box->focus());
-        const detail::Area area =
-            detail::clip(box->parent(), location->row - static_cast<long long>(position->row),
-                         location->column - static_cast<long long>(position->column), position->row,
-                         position->column, 1, width);
+        const detail::Area area = detail::clipOwn(*box, *position, *location, 1, width);
         // Unlike a label's, the row is cut to a clipping parent too.
         const detail::Span cells = area.rows.empty() ? detail::Span{0, 0} : area.columns;
         const char* const mark = box->mark ? "[x] " : "[ ] ";
@@ -118,20 +109,10 @@ int CheckBox::painter(int, void* control) {
                         {cells.first - MarkCells, cells.last - MarkCells});
         const long long shown =
             MarkCells + detail::textCells(caption, detail::Screen::unicode(), width);
-        const long long blanks = std::max(cells.first, shown);
-        if (blanks < cells.last) {
-            detail::Screen::repeat(area.row, area.column + blanks, cells.last - blanks,
-                                   detail::Cell::Blank);
-        }
+        detail::putBlanks(area.row, area.column, {std::max(cells.first, shown), cells.last});
     }
 
-    if (box->focus()) {
-        Control* root = box->root();
-        if (root != nullptr && root->page() == root) {
-            Point cell(location->row, clampCoordinate(location->column + 1LL));
-            delete static_cast<Page*>(root)->cursor(cell);
-        }
-    }
+    detail::placeCursor(*box, location->row, location->column + 1LL);
     return 1;
 }
 

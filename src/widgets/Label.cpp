@@ -10,6 +10,7 @@
 #include "geometry/TextOutput.h"
 #include "terminal/Screen.h"
 #include "vesk/Event.h"
+#include "widgets/ControlPaint.h"
 
 namespace Vesk {
 namespace Forms {
@@ -50,10 +51,7 @@ int Label::painter(int, void* control) {
     Label* label = static_cast<Label*>(static_cast<Control*>(control));
     std::unique_ptr<Point> location(label->location());
     std::unique_ptr<Point> position(label->position());
-    const detail::Area area =
-        detail::clip(label->parent(), location->row - static_cast<long long>(position->row),
-                     location->column - static_cast<long long>(position->column), position->row,
-                     position->column, 1, label->width());
+    const detail::Area area = detail::clipOwn(*label, *position, *location, 1, label->width());
 
     detail::ColorScope colors(label->color(), label->background(), false);
     detail::putText(area.row, area.column, label->content.data(), label->content.size(),

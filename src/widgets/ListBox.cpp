@@ -6,7 +6,6 @@
 #include <string>
 #include <utility>
 
-#include "forms/Page.h"
 #include "forms/Session.h"
 #include "geometry/Clip.h"
 #include "geometry/Tags.h"
@@ -14,24 +13,15 @@
 #include "geometry/TextOutput.h"
 #include "terminal/Screen.h"
 #include "vesk/Event.h"
-#include "widgets/Frame.h"
+#include "widgets/ControlPaint.h"
 
 namespace Vesk {
 namespace Forms {
 
 namespace {
 
-using detail::clampCoordinate;
-
 ListBox* self(void* control) {
     return static_cast<ListBox*>(static_cast<Control*>(control));
-}
-
-// Blank cells [first, last) of a row whose cell 0 is at screen column `column`.
-void putBlanks(long long row, long long column, long long first, long long last) {
-    if (first < last) {
-        detail::Screen::repeat(row, column + first, last - first, detail::Cell::Blank);
-    }
 }
 
 }  // namespace
@@ -256,15 +246,9 @@ int ListBox::painter(int, void* control) {
     const bool indicator = count > height && height > 0 && width > 0;
     const long long textWidth = indicator ? width - 1 : width;
 
-    Point corner(*location);
-    Point farCorner(clampCoordinate(location->row + height - 1),
-                    clampCoordinate(location->column + width - 1));
-    Session::fillMap(&corner, &farCorner, list);
+    detail::mapOwn(*list, *location, height, width);
 
-    const detail::Area area =
-        detail::clip(list->parent(), location->row - static_cast<long long>(position->row),
-                     location->column - static_cast<long long>(position->column), position->row,
-                     position->column, height, width);
+    const detail::Area area = detail::clipOwn(*list, *position, *location, height, width);
     const bool unicode = detail::Screen::unicode();
     const long long shownLast = std::min(area.columns.last, textWidth);
     for (long long i = area.rows.first; i < area.rows.last; ++i) {
@@ -281,7 +265,7 @@ int ListBox::painter(int, void* control) {
             taken =
                 detail::putRow(walk, row, area.column, textWidth, {area.columns.first, shownLast});
         }
-        putBlanks(row, area.column, std::max(taken, area.columns.first), shownLast);
+        detail::putBlanks(row, area.column, {std::max(taken, area.columns.first), shownLast});
     }
 
     // The scroll indicator: a line down the last column with a block at the
@@ -295,14 +279,8 @@ int ListBox::painter(int, void* control) {
         }
     }
 
-    if (list->focus()) {
-        Control* root = list->root();
-        if (root != nullptr && root->page() == root) {
-            Point cell(clampCoordinate(location->row + std::max(0LL, list->current - from)),
-                       location->column);
-            delete static_cast<Page*>(root)->cursor(cell);
-        }
-    }
+    detail::placeCursor(*list, location->row + std::max(0LL, list->current - from),
+                        location->column);
     return 1;
 }
 

@@ -13,6 +13,7 @@
 #include "terminal/Screen.h"
 #include "vesk/Event.h"
 #include "vesk/Format.h"
+#include "widgets/ControlPaint.h"
 
 namespace Vesk {
 namespace Forms {
@@ -123,10 +124,7 @@ int ProgressBar::painter(int, void* control) {
     std::unique_ptr<std::string> text(bar->text());
     const long long width = bar->width();
     const long long height = bar->height();
-    const detail::Area area =
-        detail::clip(bar->parent(), location->row - static_cast<long long>(position->row),
-                     location->column - static_cast<long long>(position->column), position->row,
-                     position->column, height, width);
+    const detail::Area area = detail::clipOwn(*bar, *position, *location, height, width);
 
     const long long filled = filledCells(width, bar->current, bar->maximum);
     // Cells [from, to) of one row in the foreground colour: the full block

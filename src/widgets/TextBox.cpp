@@ -7,23 +7,19 @@
 #include <string>
 #include <utility>
 
-#include "forms/Page.h"
-#include "forms/Session.h"
 #include "geometry/Clip.h"
 #include "geometry/Tags.h"
 #include "geometry/TextCells.h"
 #include "geometry/TextOutput.h"
 #include "terminal/Screen.h"
 #include "vesk/Event.h"
-#include "widgets/Frame.h"
+#include "widgets/ControlPaint.h"
 #include "widgets/TextEditing.h"
 
 namespace Vesk {
 namespace Forms {
 
 namespace {
-
-using detail::clampCoordinate;
 
 TextBox* self(void* control) {
     return static_cast<TextBox*>(static_cast<Control*>(control));
@@ -278,16 +274,10 @@ int TextBox::painter(int, void* control) {
         detail::drawFrame(*box, *position, *location);
     }
 
-    Point from(*location);
-    Point to(clampCoordinate(location->row + height - 1),
-             clampCoordinate(location->column + width - 1));
-    Session::fillMap(&from, &to, box);
+    detail::mapOwn(*box, *location, height, width);
 
     const long long caretCell = box->follow(width);
-    const detail::Area area =
-        detail::clip(box->parent(), location->row - static_cast<long long>(position->row),
-                     location->column - static_cast<long long>(position->column), position->row,
-                     position->column, 1, width);
+    const detail::Area area = detail::clipOwn(*box, *position, *location, 1, width);
     const bool hint = box->content.empty() && !box->hint.empty();
     {
         // In the normal rendition a typed character costs one byte.
@@ -308,20 +298,11 @@ int TextBox::painter(int, void* control) {
         }
         detail::TextWalk walk(shown->data() + start, shown->size() - start, unicode());
         const long long taken = detail::putRow(walk, area.row, area.column, width, area.columns);
-        const long long blank = std::max(area.columns.first, taken);
-        if (blank < area.columns.last) {
-            detail::Screen::repeat(area.row, area.column + blank, area.columns.last - blank,
-                                   detail::Cell::Blank);
-        }
+        detail::putBlanks(area.row, area.column,
+                          {std::max(area.columns.first, taken), area.columns.last});
     }
 
-    if (box->focus()) {
-        Control* root = box->root();
-        if (root != nullptr && root->page() == root) {
-            Point cell(location->row, clampCoordinate(location->column + caretCell));
-            delete static_cast<Page*>(root)->cursor(cell);
-        }
-    }
+    detail::placeCursor(*box, location->row, location->column + caretCell);
     return 1;
 }
 
