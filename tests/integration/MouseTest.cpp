@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "forms/Forms.h"
+#include "support/ButtonForm.h"
 #include "support/LogLines.h"
 #include "support/PseudoTerminal.h"
 
@@ -31,7 +32,7 @@ int noteChange(int, void* control) {
 // A form with one control of each kind, on the root page and on the pages of
 // a tab set whose titles are Cyrillic and CJK, handed mouse events as the
 // host hands them any event.
-class Mouse : public VeskTest::PseudoTerminal {
+class Mouse : public VeskTest::PseudoTerminal, protected VeskTest::ButtonForm {
 protected:
     void SetUp() override {
         PseudoTerminal::SetUp();
@@ -39,22 +40,7 @@ protected:
         ASSERT_TRUE(Session::start(Session::Verbose));
         clicks.clear();
         changes.clear();
-        root = new Page();
-        tabs.position(6, 2);
-        tabs.width(40);
-        tabs.height(10);
-        one.title("Один");
-        two.title("二つ");
-        for (auto [button, page, caption, row, column] : {std::tuple{&alpha, root, "Alpha", 2, 2},
-                                                          {&beta, root, "Beta", 2, 20},
-                                                          {&gamma, &one, "Gamma", 2, 0},
-                                                          {&delta, &two, "Delta", 4, 12}}) {
-            button->text(caption);
-            button->position(row, column);
-            button->click(record);
-            page->attachChild(button);
-            page->activeControl(button);
-        }
+        placeButtons("Один", "二つ", record);
         check.position(4, 2);
         check.width(20);
         check.text("Café ✓");
@@ -71,11 +57,7 @@ protected:
         }
         list.change(noteChange);
         root->attachChild(&list);
-        root->attachChild(&tabs);
-        tabs.attachTab(&one);
-        tabs.attachTab(&two);
-        root->activeControl(&alpha);
-        root->paint();
+        attachTabs();
     }
 
     void TearDown() override {
@@ -94,13 +76,9 @@ protected:
     int press(int row, int column) { return mouse(MouseButton::Left, true, row, column); }
     int release(int row, int column) { return mouse(MouseButton::Left, false, row, column); }
 
-    Page* root = nullptr;
-    Button alpha, beta, gamma, delta;
     CheckBox check;
     TextBox box;
     ListBox list;
-    Tabs tabs;
-    Page one, two;
 };
 
 TEST_F(Mouse, AClickOnAButtonInATabPageFocusesItAndClicksItAsEnterDoes) {

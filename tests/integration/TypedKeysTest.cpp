@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "forms/Forms.h"
+#include "support/ButtonForm.h"
 #include "support/PseudoTerminal.h"
 
 using namespace Vesk::Forms;
@@ -21,33 +22,14 @@ int record(int event, void* button) {
 
 // A form driven the way a host drives it: key bytes typed into the terminal,
 // taken from the inbox, handed to the root page, and the page repainted.
-class TypedKeys : public VeskTest::PseudoTerminal {
+class TypedKeys : public VeskTest::PseudoTerminal, protected VeskTest::ButtonForm {
 protected:
     void SetUp() override {
         PseudoTerminal::SetUp();
         ASSERT_TRUE(Session::start(Session::None));
         clicks.clear();
-        root = new Page();
-        tabs.position(6, 2);
-        tabs.width(40);
-        tabs.height(10);
-        one.title("One");
-        two.title("Two");
-        for (auto [button, page, caption, row, column] : {std::tuple{&alpha, root, "Alpha", 2, 2},
-                                                          {&beta, root, "Beta", 2, 20},
-                                                          {&gamma, &one, "Gamma", 2, 0},
-                                                          {&delta, &two, "Delta", 4, 12}}) {
-            button->text(caption);
-            button->position(row, column);
-            button->click(record);
-            page->attachChild(button);
-            page->activeControl(button);
-        }
-        root->attachChild(&tabs);
-        tabs.attachTab(&one);
-        tabs.attachTab(&two);
-        root->activeControl(&alpha);
-        root->paint();
+        placeButtons("One", "Two", record);
+        attachTabs();
     }
 
     void TearDown() override {
@@ -64,11 +46,6 @@ protected:
         root->paint();
         return result;
     }
-
-    Page* root = nullptr;
-    Button alpha, beta, gamma, delta;
-    Tabs tabs;
-    Page one, two;
 };
 
 TEST_F(TypedKeys, MoveTheFocusSwitchPagesAndClick) {
