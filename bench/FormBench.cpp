@@ -6,12 +6,12 @@
 #include <curses.h>
 
 #include <benchmark/benchmark.h>
-#include <valgrind/callgrind.h>
 
 #include <deque>
 #include <memory>
 #include <string>
 
+#include "MeasuredPaint.h"
 #include "Terminal.h"
 #include "forms/Button.h"
 #include "forms/Label.h"
@@ -122,36 +122,9 @@ private:
     }
 };
 
-// Runs `change` and a paint per iteration, then waits (untimed) until the
-// terminal has read everything the paint sent, so each paint starts with the
-// terminal idle and every byte is counted in the iteration that sent it.
-// One measured paint. Not inlined, so that tools/bench-instructions can count
-// its calls (every run of a benchmark, the estimating ones included) and
-// divide the instructions collected by them.
-__attribute__((noinline)) bool measuredPaint(Page& page) {
-    bool painted = page.paint();
-    // Keeps the call a call, not a jump callgrind would not count.
-    benchmark::DoNotOptimize(painted);
-    return painted;
-}
-
 template <typename Change>
 void measure(benchmark::State& state, ReferenceForm& form, Change change) {
-    Terminal& terminal = *Terminal::current();
-    const unsigned long long before = terminal.settle();
-    for (auto _ : state) {
-        // Under callgrind (tools/bench-instructions) only the change and the
-        // paint are counted; elsewhere these are no-ops.
-        CALLGRIND_TOGGLE_COLLECT;
-        change();
-        benchmark::DoNotOptimize(measuredPaint(form.root));
-        CALLGRIND_TOGGLE_COLLECT;
-        state.PauseTiming();
-        terminal.settle();
-        state.ResumeTiming();
-    }
-    state.counters["bytes_per_paint"] = benchmark::Counter(
-        static_cast<double>(terminal.settle() - before), benchmark::Counter::kAvgIterations);
+    VeskBench::measurePaints(state, form.root, change);
 }
 
 // Invalidates the terminal's picture (curscr, not the form's window), so

@@ -3,22 +3,17 @@
 // costs the same, since only the rows shown are visited. And the time to
 // add 100,000 items to an empty list.
 //
-// CPU time is google-benchmark's. Instructions per paint are counted by
-// callgrind, which the paint loop switches on around each paint; run, as
-// one command line,
-//   valgrind --tool=callgrind --collect-atstart=no --separate-threads=yes
-//       build-bench/bench/vesk-bench --benchmark_filter='^ListPaint/100$'
-// and divide the main thread's total (the .out-01 file's "summary") by the
-// calls of measuredListPaint (callgrind_annotate --tree=caller).
+// CPU time is google-benchmark's; instructions per paint:
+//   tools/bench-instructions build-bench ListPaint/100 ListPaint/100000
 #include <curses.h>
 
 #include <benchmark/benchmark.h>
-#include <valgrind/callgrind.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "MeasuredPaint.h"
 #include "Terminal.h"
 #include "forms/ListBox.h"
 #include "forms/Page.h"
@@ -34,12 +29,6 @@ std::string itemText(int index) {
     char number[16];
     std::snprintf(number, sizeof number, "%06d", index);
     return std::string("item ") + number + ": Grüße, 漢字";
-}
-
-__attribute__((noinline)) bool measuredListPaint(Page& page) {
-    bool painted = page.paint();
-    benchmark::DoNotOptimize(painted);
-    return painted;
 }
 
 // Paints once per iteration with nothing changed, waiting (untimed) for the
@@ -61,18 +50,7 @@ void ListPaint(benchmark::State& state) {
     page.activeControl(&list);
     clear();
     page.paint();
-    Terminal& terminal = *Terminal::current();
-    const unsigned long long before = terminal.settle();
-    for (auto _ : state) {
-        CALLGRIND_TOGGLE_COLLECT;
-        benchmark::DoNotOptimize(measuredListPaint(page));
-        CALLGRIND_TOGGLE_COLLECT;
-        state.PauseTiming();
-        terminal.settle();
-        state.ResumeTiming();
-    }
-    state.counters["bytes_per_paint"] = benchmark::Counter(
-        static_cast<double>(terminal.settle() - before), benchmark::Counter::kAvgIterations);
+    VeskBench::measurePaints(state, page, [] {});
 }
 
 // An empty list takes 100,000 items, copied from texts made beforehand.
