@@ -1,6 +1,10 @@
 # Reads the ```cpp blocks of a Markdown file. Used at configure time by
 # tests/docs/CMakeLists.txt and as a script (cmake -P) by the README test.
 
+if(CMAKE_SCRIPT_MODE_FILE)
+    cmake_minimum_required(VERSION 3.20)
+endif()
+
 # Sets `out` to the number of ```cpp blocks in `text` and `${out}_<n>` (from
 # 1) to each block's lines, the fences left out. The blocks hold semicolons,
 # so they are kept in variables of their own rather than in a list.
