@@ -8,18 +8,18 @@
 namespace Vesk {
 namespace Forms {
 
-// A focusable control showing a caption centred on its first row inside a
-// border. Enter clicks it, and so does a left press and release both on it:
-// the click is logged and the host's click handler runs with KeyLineFeed
-// and the button.
+/// A focusable control showing a caption centred on its first row inside a
+/// border. Enter clicks it, and so does a left press and release both on it:
+/// the click is logged and the host's click handler runs with KeyLineFeed
+/// and the button.
 class VESK_FORMS_API Button : public Control {
 public:
     Button();
     ~Button();
 
-    // Runs the click handler; 0 when none is set.
+    /// Runs the click handler; 0 when none is set.
     int click();
-    // Stores the click handler; a null one is refused.
+    /// Stores the click handler; a null one is refused.
     bool click(Handler handler);
 
     std::string& text();

@@ -5,8 +5,8 @@
 namespace Vesk {
 namespace Forms {
 
-// Curses colour numbers: 0 to 7 as COLOR_BLACK to COLOR_WHITE, 8 to 15 their
-// bright variants in the same order.
+/// Curses colour numbers: 0 to 7 as COLOR_BLACK to COLOR_WHITE, 8 to 15 their
+/// bright variants in the same order.
 enum Color : std::int32_t {
     Black = 0,
     Red = 1,
@@ -34,7 +34,7 @@ enum BorderStyle : std::int32_t {
 enum OverflowStyle : std::int32_t {
     Hidden = 0,
     Visible = 1,
-    Scroll = 2,  // not supported; Region::overflow refuses it
+    Scroll = 2,  ///< not supported; Region::overflow refuses it
 };
 
 enum WordWrapStyle : std::int32_t {

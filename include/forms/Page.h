@@ -10,50 +10,50 @@
 namespace Vesk {
 namespace Forms {
 
-// Top of a tree of controls: holds the control list (every control attached
-// under it, in attach order, the order of Tab navigation), the active
-// control that receives keys, a title and the cell where the terminal cursor
-// is put after painting.
+/// Top of a tree of controls: holds the control list (every control attached
+/// under it, in attach order, the order of Tab navigation), the active
+/// control that receives keys, a title and the cell where the terminal cursor
+/// is put after painting.
 class VESK_FORMS_API Page : public Container {
 public:
-    // A null window stands for the whole standard screen, whose size the
-    // page takes, and takes again at each paint after the screen changed
-    // size, unless the host has given the page a size of its own or the page
-    // belongs to a tab set.
+    /// A null window stands for the whole standard screen, whose size the
+    /// page takes, and takes again at each paint after the screen changed
+    /// size, unless the host has given the page a size of its own or the page
+    /// belongs to a tab set.
     explicit Page(void* window = nullptr);
     ~Page();
 
-    // Makes `control` the active control and gives it the focus. Throws
-    // new std::domain_error("Cannot activate control of another page!")
-    // when it is not in the control list.
+    /// Makes `control` the active control and gives it the focus. Throws
+    /// new std::domain_error("Cannot activate control of another page!")
+    /// when it is not in the control list.
     Control* activeControl(Control* control);
-    // Null when the control list is empty or no control is active.
+    /// Null when the control list is empty or no control is active.
     Control* activeControl();
 
-    // Stores the cell; returns a new copy of it that the caller deletes.
+    /// Stores the cell; returns a new copy of it that the caller deletes.
     [[nodiscard]] Point* cursor(Point& point);
     [[nodiscard]] Point* cursor();
 
-    // On a page bound to the standard screen, also sets the window title.
+    /// On a page bound to the standard screen, also sets the window title.
     std::string& title(std::string title);
     std::string& title();
 
     void* window();
 
-    // Routes a key to the active control; Tab and back-tab that it leaves
-    // unhandled move the focus along the control list. A mouse event goes to
-    // the control the screen map shows at its cell, if that control is in
-    // this page or in a page a tab set of it shows, and can take the focus:
-    // a left press first makes it the active control (as an arrow key
-    // would); a left release reaches it only when the left press before it
-    // did too. 0 for a cell with no such control, and for every mouse event
-    // while Session::mouse() is off.
+    /// Routes a key to the active control; Tab and back-tab that it leaves
+    /// unhandled move the focus along the control list. A mouse event goes to
+    /// the control the screen map shows at its cell, if that control is in
+    /// this page or in a page a tab set of it shows, and can take the focus:
+    /// a left press first makes it the active control (as an arrow key
+    /// would); a left release reaches it only when the left press before it
+    /// did too. 0 for a cell with no such control, and for every mouse event
+    /// while Session::mouse() is off.
     int raiseEvent(int event);
 
-    // True when the file can be opened for reading; reads nothing.
+    /// True when the file can be opened for reading; reads nothing.
     bool import(std::string path);
 
-    // The control list.
+    /// The control list.
     int controlCount();
     Control* control(int index);
 

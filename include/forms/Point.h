@@ -8,8 +8,8 @@
 namespace Vesk {
 namespace Forms {
 
-// One character cell: row counted down from 0 at the top, column counted
-// right from 0 at the left.
+/// One character cell: row counted down from 0 at the top, column counted
+/// right from 0 at the left.
 class VESK_FORMS_API Point : public Vesk::Object {
 public:
     Point();

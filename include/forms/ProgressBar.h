@@ -9,28 +9,28 @@
 namespace Vesk {
 namespace Forms {
 
-// A row of blocks showing a value against a maximum, filled cells in the
-// border colour and the rest in the background colour, with a text centred
-// over it. Never takes the focus.
+/// A row of blocks showing a value against a maximum, filled cells in the
+/// border colour and the rest in the background colour, with a text centred
+/// over it. Never takes the focus.
 class VESK_FORMS_API ProgressBar : public Control {
 public:
     ProgressBar();
     ~ProgressBar();
 
     long double value();
-    // Stores v, or the maximum when v is above it.
+    /// Stores v, or the maximum when v is above it.
     long double value(long double v);
     long double valueMax();
-    // Lowers the value to m when it is above it.
+    /// Lowers the value to m when it is above it.
     long double valueMax(long double m);
     unsigned precision();
     unsigned precision(unsigned decimals);
     ProgressBarStyle style();
     ProgressBarStyle style(ProgressBarStyle value);
 
-    // The text for the current style as a new string the caller deletes.
+    /// The text for the current style as a new string the caller deletes.
     [[nodiscard]] std::string* text();
-    // Stores `s` in the CustomText style; returns text() either way.
+    /// Stores `s` in the CustomText style; returns text() either way.
     [[nodiscard]] std::string* text(std::string s);
 
 private:

@@ -9,8 +9,8 @@ namespace Vesk {
 namespace Threading {
 namespace Atomic {
 
-// Unbounded FIFO shared between threads. Every access to the items happens
-// under the mutex; waiters are notified after the lock is released.
+/// Unbounded FIFO shared between threads. Every access to the items happens
+/// under the mutex; waiters are notified after the lock is released.
 template <typename T>
 class Queue {
 public:
@@ -34,7 +34,7 @@ public:
         signal.notify_one();
     }
 
-    // Blocks until a value is there.
+    /// Blocks until a value is there.
     T pop() {
         std::unique_lock<std::mutex> lock(mutex);
         signal.wait(lock, [this] { return !items.empty(); });
@@ -43,8 +43,8 @@ public:
         return value;
     }
 
-    // Gives back storage beyond the contents. The waiter it wakes finds the
-    // queue unchanged and, if it is empty, waits again.
+    /// Gives back storage beyond the contents. The waiter it wakes finds the
+    /// queue unchanged and, if it is empty, waits again.
     void shrink() {
         {
             std::lock_guard<std::mutex> lock(mutex);

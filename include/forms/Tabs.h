@@ -10,11 +10,11 @@ namespace Forms {
 
 class Page;
 
-// A focusable set of pages showing one of them below a header line of
-// titles. Page Down and Page Up cycle the pages, a left press on a title
-// shows its page; Tab and back-tab move the
-// focus within the shown page. Build it inside a page before attaching
-// pages: each page is entered into the control list of the set's root page.
+/// A focusable set of pages showing one of them below a header line of
+/// titles. Page Down and Page Up cycle the pages, a left press on a title
+/// shows its page; Tab and back-tab move the
+/// focus within the shown page. Build it inside a page before attaching
+/// pages: each page is entered into the control list of the set's root page.
 class VESK_FORMS_API Tabs : public Control {
 public:
     Tabs();
@@ -22,16 +22,16 @@ public:
 
     bool attachTab(Page* page);
     bool detachTab(Page* page);
-    // Shows `page`. Throws new std::domain_error("Cannot activate page of
-    // another set!") when it is not in the set.
+    /// Shows `page`. Throws new std::domain_error("Cannot activate page of
+    /// another set!") when it is not in the set.
     Page* activeTab(Page* page);
-    // The shown page, or null.
+    /// The shown page, or null.
     Page* activeTab();
 
     int count();
     Page* tab(int index);
 
-    // True for a tab set only.
+    /// True for a tab set only.
     static bool is(Control& control);
 
 private:
