@@ -1,5 +1,8 @@
 #pragma once
 
+/// @file
+/// A check box.
+
 #include <string>
 
 #include "forms/Control.h"
@@ -9,11 +12,14 @@ namespace Vesk {
 namespace Forms {
 
 /// A focusable on/off choice: "[x] " or "[ ] " and a caption on its first
-/// row. Space, Enter and a left click (press and release on it) toggle it; the host's toggle handler
-/// then runs with the key and the check box.
+/// row. Space, Enter and a left click (press and release on it) toggle it; the host's toggle
+/// handler then runs with the key and the check box.
 class VESK_FORMS_API CheckBox : public Control {
 public:
+    /// A cleared box 20 columns wide and 1 row high, White on Black, with no
+    /// caption.
     CheckBox();
+    /// Destroys the box (see Control::~Control).
     ~CheckBox();
 
     /// Whether the box is checked.
@@ -27,7 +33,8 @@ public:
     /// Stores the caption (UTF-8) and returns it.
     std::string text(std::string value);
 
-    /// Stores the handler run after a key toggled the box; a null one is refused.
+    /// Stores the handler run after a key or a click toggled the box; true. A
+    /// null one is refused (false).
     bool toggle(Handler handler);
 
 private:

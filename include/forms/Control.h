@@ -1,5 +1,8 @@
 #pragma once
 
+/// @file
+/// The base of every control and the handler type.
+
 #include <map>
 #include <vector>
 
@@ -26,13 +29,23 @@ using Handler = int (*)(int event, void* control);
 /// containers and pages reach every control through Control::raiseEvent.
 class VESK_FORMS_API Control : public Region {
 public:
+    /// A control that cannot take the focus, White on Black with a
+    /// BrightBlack border colour and no border, whose arrow keys move the
+    /// focus to the nearest control on the screen in their direction.
     Control();
+    /// Takes the control out of the screen map and out of every list that
+    /// holds it (a container's children, a page's control list, a tab set's
+    /// pages). It does not destroy anything it holds.
     ~Control();
+    /// Not copyable: containers and pages hold controls by address.
     Control(const Control&) = delete;
+    /// Not assignable.
     Control& operator=(const Control&) = delete;
 
-    /// A null handler is refused; otherwise replaces the one for the code.
+    /// Stores `handler` for the event code, replacing the one it had; true.
+    /// A null handler is refused (false).
     bool attachHandler(int event, Handler handler);
+    /// Removes the handler of the event code; false when it had none.
     bool detachHandler(int event);
     /// Whether raiseEvent would call a handler: the code's own or, for a
     /// character event (Vesk::IsCharacter), the Vesk::AnyCharacter one; for
@@ -44,19 +57,30 @@ public:
     /// Raises UpdateView; true when a painter handled it.
     bool paint();
 
+    /// Whether the control can take the focus (set by its class).
     bool canFocus();
+    /// Whether the control has the focus.
     bool focus();
-    /// Refused (false, unchanged) on a control that cannot take the focus.
+    /// Sets or clears the focus flag and returns the new value. Refused
+    /// (false, unchanged) on a control that cannot take the focus.
     bool focus(bool value);
 
+    /// The colour the control is painted on.
     Color background();
-    /// Stores the colour masked to 0..15.
+    /// Stores the colour masked to 0..15 and returns what was stored.
     Color background(Color value);
+    /// The colour of the control's text (its foreground).
     Color color();
+    /// Stores the text colour and returns it.
     Color color(Color value);
+    /// The colour of the border; some controls use it for other parts
+    /// (a list's selection without the focus, a progress bar's filled cells).
     Color borderColor();
+    /// Stores the border colour and returns it.
     Color borderColor(Color value);
+    /// The border drawn around the control, for the controls that draw one.
     BorderStyle border();
+    /// Stores the border style and returns it.
     BorderStyle border(BorderStyle value);
 
     /// The nearest page up the parent chain (this control when it is one), or null.
@@ -76,6 +100,7 @@ protected:
         /// The controls the holder holds directly (the tree below it), by
         /// index from 0 to count - 1.
         int (*count)(Control& holder);
+        /// The held control at `index` (0 to count - 1).
         Control* (*held)(Control& holder, int index);
         /// Takes every entry naming `control` out of all the holder's lists.
         /// Called while `control` is destroyed: use only its address.
@@ -91,7 +116,10 @@ protected:
     /// the dispatch log line of raiseEvent.
     Handler handler(int event);
 
+    /// Whether the control can take the focus; each class sets it in its
+    /// constructor.
     bool focusable = false;
+    /// Whether the control has the focus.
     bool focused = false;
     /// This object's table when it holds controls, else null.
     const Holding* holding = nullptr;
@@ -99,7 +127,9 @@ protected:
     /// One entry of `control` in a list of `holder`: taken (`hold`) or
     /// dropped (`release`, one entry; `releaseAll`, every entry).
     static void hold(Control& holder, Control& control);
+    /// Drops one entry of `control` in a list of `holder` (see hold).
     static void release(Control& holder, Control& control);
+    /// Drops every entry of `control` in the lists of `holder` (see hold).
     static void releaseAll(Control& holder, Control& control);
     /// Hands `control` to the `enter` of `holder`'s table, if it has one.
     static void enter(Control& holder, Control& control);

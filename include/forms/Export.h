@@ -1,5 +1,8 @@
 #pragma once
 
+/// @file
+/// Export marks of the forms library (libveskforms).
+
 /// Marks what the forms library exports. Everything else in it is built with
 /// hidden visibility, so a program can reach only what the headers promise.
 #define VESK_FORMS_API __attribute__((visibility("default")))

@@ -1,5 +1,8 @@
 #pragma once
 
+/// @file
+/// A line of text.
+
 #include <string>
 
 #include "forms/Control.h"
@@ -11,7 +14,10 @@ namespace Forms {
 /// One line of text at its place in its parent; never takes the focus.
 class VESK_FORMS_API Label : public Control {
 public:
+    /// An empty label 0 columns wide, BrightBlack on Black. Give it a width
+    /// (columns): the text is cut to it and to a clipping parent.
     Label();
+    /// Destroys the label (see Control::~Control).
     ~Label();
 
     /// A new copy of the text; the caller deletes it.

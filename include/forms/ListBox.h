@@ -1,5 +1,8 @@
 #pragma once
 
+/// @file
+/// A scrolling list of text items.
+
 #include <string>
 #include <vector>
 
@@ -21,18 +24,21 @@ namespace Forms {
 /// Down switch the set's pages: the set takes them before the page it shows.
 class VESK_FORMS_API ListBox : public Control {
 public:
+    /// An empty list 20 columns wide and 5 rows high, White on Black, with
+    /// BrightBlack as its border colour.
     ListBox();
+    /// Destroys the list and its items (see Control::~Control).
     ~ListBox();
 
-    /// Appends an item (any bytes; what is not UTF-8 shows as '?'). The first
-    /// item of an empty list becomes the selected one. False only when the
-    /// list already holds as many items as an int counts.
+    /// Appends an item (any bytes; what is not UTF-8 shows as '?'); true. The
+    /// first item of an empty list becomes the selected one. False only when
+    /// the list already holds as many items as an int counts.
     bool add(std::string text);
     /// Takes out the item at `index`; false when there is none. The same item
     /// stays selected; when that is the one removed, the one now at its
     /// place (or the new last one) is.
     bool remove(int index);
-    /// Takes out every item.
+    /// Takes out every item and scrolls to the top; true.
     bool clear();
     /// The number of items.
     int count();
@@ -47,11 +53,12 @@ public:
     /// The index of the item on the first row.
     int top();
 
-    /// Called with the key after a key has moved the selection; a null
-    /// handler is refused.
+    /// Stores the handler called with the key after a key has moved the
+    /// selection (with the mouse event after a click or the wheel did); true.
+    /// A null handler is refused (false).
     bool change(Handler handler);
-    /// Called with KeyEnter when Enter is pressed; its result is the key's.
-    /// A null handler is refused.
+    /// Stores the handler called with KeyEnter when Enter is pressed; its
+    /// result is the key's. True; a null handler is refused (false).
     bool submit(Handler handler);
 
 private:

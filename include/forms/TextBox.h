@@ -1,5 +1,8 @@
 #pragma once
 
+/// @file
+/// A one-line text field.
+
 #include <cstddef>
 #include <string>
 
@@ -27,7 +30,10 @@ namespace Forms {
 /// (either half of a wide one), or at the end past the text.
 class VESK_FORMS_API TextBox : public Control {
 public:
+    /// An empty field 20 columns wide and 1 row high, White on Black, with no
+    /// limit, no placeholder and no border.
     TextBox();
+    /// Destroys the field (see Control::~Control).
     ~TextBox();
 
     /// The text, UTF-8.
@@ -40,7 +46,8 @@ public:
 
     /// The most characters the text may hold; 0 for no limit.
     int maxLength();
-    /// Stores the limit (a negative one as 0) and cuts a longer text to it.
+    /// Stores the limit (a negative one as 0) and cuts a longer text to it;
+    /// returns the limit stored.
     int maxLength(int value);
 
     /// Whether each character is shown as '*'.

@@ -52,7 +52,8 @@ public:
     /// Whether the timer ticks.
     bool enabled();
     /// Starts (true) or stops (false) the ticks and returns the new state; a
-    /// stopped timer that starts counts its ticks from 1 again. enabled(false) returns only when the callback is not running and will
+    /// stopped timer that starts counts its ticks from 1 again.
+    /// enabled(false) returns only when the callback is not running and will
     /// not run again until the next enabled(true). Calling it from inside
     /// the callback stops further ticks without waiting for itself.
     bool enabled(bool on);
