@@ -62,7 +62,8 @@ public:
     /// a left press first makes it the active control (as an arrow key
     /// would); a left release reaches it only when the left press before it
     /// did too. 0 for a cell with no such control, and for every mouse event
-    /// while Session::mouse() is off.
+    /// while Session::mouse() is off. Otherwise the result of the handler that
+    /// took the event; 0 when none did, also for a Tab that moved the focus.
     int raiseEvent(int event);
 
     /// True when the file can be opened for reading; reads nothing.

@@ -109,7 +109,7 @@ enum class MouseButton : std::int32_t {
     WheelUp,   ///< A wheel notch away from the user (scrolls up).
     WheelDown  ///< A wheel notch towards the user (scrolls down).
 };
-/// The bits every mouse event has set (see IsMouse).
+/// The base of every mouse event code (see IsMouse).
 constexpr std::int32_t MouseBase = 0x40000000;
 /// Modifier bits of a mouse event, as MouseModifiers gives them.
 constexpr std::int32_t MouseShift = 1,  ///< Shift was held.
