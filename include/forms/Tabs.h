@@ -26,7 +26,8 @@ public:
     ~Tabs();
 
     /// Appends `page`, places it below the header (row 1, column 0) at the
-    /// set's width and its height less the header row, makes the set its
+    /// set's width and its height less the header row as they are now (size
+    /// the set first), makes the set its
     /// parent, enters it into the control list of the set's root page and
     /// shows the first page; true. The caller keeps ownership. Refused
     /// (false) for null and for a page that would close a loop in the tree.
