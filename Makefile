@@ -3,7 +3,7 @@ BUILD      ?= build
 JOBS       ?= 2
 CMAKE_ARGS ?=
 
-.PHONY: all build test demo bench bench-instructions test-asan test-tsan test-install package fuzz format clean
+.PHONY: all build test demo bench bench-instructions test-asan test-tsan test-install package fuzz format docs clean
 
 all: build
 
@@ -78,8 +78,16 @@ fuzz:
 	        -artifact_prefix=build-fuzz/ build-fuzz/work-$$target $$seeds; \
 	done
 
+# The API reference from the headers' comments, in build-docs/html/; any
+# Doxygen warning fails it. The version comes from CMakeLists.txt.
+VESK_VERSION := $(shell sed -n 's/^project.vesk-forms VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+docs:
+	tools/install-deps doxygen
+	rm -rf build-docs/html
+	VESK_VERSION=$(VESK_VERSION) doxygen docs/Doxyfile
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf build build-asan build-tsan build-bench build-fuzz build-install build-package
+	rm -rf build build-asan build-tsan build-bench build-fuzz build-install build-package build-docs

@@ -1,5 +1,8 @@
 #pragma once
 
+/// @file
+/// A push button.
+
 #include <string>
 
 #include "forms/Control.h"
@@ -8,21 +11,27 @@
 namespace Vesk {
 namespace Forms {
 
-// A focusable control showing a caption centred on its first row inside a
-// border. Enter clicks it, and so does a left press and release both on it:
-// the click is logged and the host's click handler runs with KeyLineFeed
-// and the button.
+/// A focusable control showing a caption centred on its first row inside a
+/// border. Enter clicks it, and so does a left press and release both on it:
+/// the click is logged and the host's click handler runs with KeyLineFeed
+/// and the button.
 class VESK_FORMS_API Button : public Control {
 public:
+    /// A button 10 columns wide and 1 row high with a single-line border,
+    /// White on Black, and no caption.
     Button();
+    /// Destroys the button (see Control::~Control).
     ~Button();
 
-    // Runs the click handler; 0 when none is set.
+    /// Runs the click handler with KeyLineFeed and the button and returns its
+    /// result; 0 when none is set.
     int click();
-    // Stores the click handler; a null one is refused.
+    /// Stores the click handler; true. A null one is refused (false).
     bool click(Handler handler);
 
+    /// The caption (UTF-8): a reference to the button's own copy.
     std::string& text();
+    /// Stores the caption (UTF-8) and returns the button's own copy.
     std::string& text(std::string value);
 
 private:

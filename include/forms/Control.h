@@ -1,5 +1,8 @@
 #pragma once
 
+/// @file
+/// The base of every control and the handler type.
+
 #include <map>
 #include <vector>
 
@@ -17,96 +20,123 @@
 namespace Vesk {
 namespace Forms {
 
-// Receives the event code and the control the event was raised on; a
-// non-zero result means handled.
+/// Receives the event code and the control the event was raised on; a
+/// non-zero result means handled.
 using Handler = int (*)(int event, void* control);
 
-// Base of every widget: colours, border, focus and a table of handlers by
-// event code. Painting is the UpdateView event. No operation is virtual:
-// containers and pages reach every control through Control::raiseEvent.
+/// Base of every widget: colours, border, focus and a table of handlers by
+/// event code. Painting is the UpdateView event. No operation is virtual:
+/// containers and pages reach every control through Control::raiseEvent.
 class VESK_FORMS_API Control : public Region {
 public:
+    /// A control that cannot take the focus, White on Black with a
+    /// BrightBlack border colour and no border, whose arrow keys move the
+    /// focus to the nearest control on the screen in their direction.
     Control();
+    /// Takes the control out of the screen map and out of every list that
+    /// holds it (a container's children, a page's control list, a tab set's
+    /// pages). It does not destroy anything it holds.
     ~Control();
+    /// Not copyable: containers and pages hold controls by address.
     Control(const Control&) = delete;
+    /// Not assignable.
     Control& operator=(const Control&) = delete;
 
-    // A null handler is refused; otherwise replaces the one for the code.
+    /// Stores `handler` for the event code, replacing the one it had; true.
+    /// A null handler is refused (false).
     bool attachHandler(int event, Handler handler);
+    /// Removes the handler of the event code; false when it had none.
     bool detachHandler(int event);
-    // Whether raiseEvent would call a handler: the code's own or, for a
-    // character event (Vesk::IsCharacter), the Vesk::AnyCharacter one; for
-    // a mouse event (Vesk::IsMouse), the Vesk::AnyMouse one.
+    /// Whether raiseEvent would call a handler: the code's own or, for a
+    /// character event (Vesk::IsCharacter), the Vesk::AnyCharacter one; for
+    /// a mouse event (Vesk::IsMouse), the Vesk::AnyMouse one.
     bool handles(int event);
-    // Calls the handler for the code (see handles) with the code itself and
-    // returns its result; 0 without one.
+    /// Calls the handler for the code (see handles) with the code itself and
+    /// returns its result; 0 without one.
     int raiseEvent(int event);
-    // Raises UpdateView; true when a painter handled it.
+    /// Raises UpdateView; true when a painter handled it.
     bool paint();
 
+    /// Whether the control can take the focus (set by its class).
     bool canFocus();
+    /// Whether the control has the focus.
     bool focus();
-    // Refused (false, unchanged) on a control that cannot take the focus.
+    /// Sets or clears the focus flag and returns the new value. Refused
+    /// (false, unchanged) on a control that cannot take the focus.
     bool focus(bool value);
 
+    /// The colour the control is painted on.
     Color background();
-    // Stores the colour masked to 0..15.
+    /// Stores the colour masked to 0..15 and returns what was stored.
     Color background(Color value);
+    /// The colour of the control's text (its foreground).
     Color color();
+    /// Stores the text colour and returns it.
     Color color(Color value);
+    /// The colour of the border; some controls use it for other parts
+    /// (a list's selection without the focus, a progress bar's filled cells).
     Color borderColor();
+    /// Stores the border colour and returns it.
     Color borderColor(Color value);
+    /// The border drawn around the control, for the controls that draw one.
     BorderStyle border();
+    /// Stores the border style and returns it.
     BorderStyle border(BorderStyle value);
 
-    // The nearest page up the parent chain (this control when it is one), or null.
+    /// The nearest page up the parent chain (this control when it is one), or null.
     Control* page();
-    // The topmost ancestor; null when that ancestor is a bare region.
+    /// The topmost ancestor; null when that ancestor is a bare region.
     Control* root();
 
 protected:
-    // How a class whose objects hold controls in lists (children, the pages
-    // of a tab set, a page's control list) describes those lists to the
-    // base class, which knows no holder class. A holder points `holding` at
-    // a static table of its class in its constructor, records each entry it
-    // takes with `hold`, and each one it drops with `release`, including in
-    // its destructor; a held control that is destroyed is then taken out of
-    // its lists through `forget`, and `closesLoop` can walk any holder.
+    /// How a class whose objects hold controls in lists (children, the pages
+    /// of a tab set, a page's control list) describes those lists to the
+    /// base class, which knows no holder class. A holder points `holding` at
+    /// a static table of its class in its constructor, records each entry it
+    /// takes with `hold`, and each one it drops with `release`, including in
+    /// its destructor; a held control that is destroyed is then taken out of
+    /// its lists through `forget`, and `closesLoop` can walk any holder.
     struct Holding {
-        // The controls the holder holds directly (the tree below it), by
-        // index from 0 to count - 1.
+        /// The controls the holder holds directly (the tree below it), by
+        /// index from 0 to count - 1.
         int (*count)(Control& holder);
+        /// The held control at `index` (0 to count - 1).
         Control* (*held)(Control& holder, int index);
-        // Takes every entry naming `control` out of all the holder's lists.
-        // Called while `control` is destroyed: use only its address.
+        /// Takes every entry naming `control` out of all the holder's lists.
+        /// Called while `control` is destroyed: use only its address.
         void (*forget)(Control& holder, Control* control);
-        // Takes a control attached anywhere below the holder into a list of
-        // everything below it (a page's control list); null when there is
-        // no such list.
+        /// Takes a control attached anywhere below the holder into a list of
+        /// everything below it (a page's control list); null when there is
+        /// no such list.
         void (*enter)(Control& holder, Control& control);
     };
 
-    // The handler for the code (a character's falls back to the
-    // AnyCharacter one, a mouse event's to the AnyMouse one), or null; calling it directly skips
-    // the dispatch log line of raiseEvent.
+    /// The handler for the code (a character's falls back to the
+    /// AnyCharacter one, a mouse event's to the AnyMouse one), or null; calling it directly skips
+    /// the dispatch log line of raiseEvent.
     Handler handler(int event);
 
+    /// Whether the control can take the focus; each class sets it in its
+    /// constructor.
     bool focusable = false;
+    /// Whether the control has the focus.
     bool focused = false;
-    // This object's table when it holds controls, else null.
+    /// This object's table when it holds controls, else null.
     const Holding* holding = nullptr;
 
-    // One entry of `control` in a list of `holder`: taken (`hold`) or
-    // dropped (`release`, one entry; `releaseAll`, every entry).
+    /// One entry of `control` in a list of `holder`: taken (`hold`) or
+    /// dropped (`release`, one entry; `releaseAll`, every entry).
     static void hold(Control& holder, Control& control);
+    /// Drops one entry of `control` in a list of `holder` (see hold).
     static void release(Control& holder, Control& control);
+    /// Drops every entry of `control` in the lists of `holder` (see hold).
     static void releaseAll(Control& holder, Control& control);
-    // Hands `control` to the `enter` of `holder`'s table, if it has one.
+    /// Hands `control` to the `enter` of `holder`'s table, if it has one.
     static void enter(Control& holder, Control& control);
-    // True when holding `candidate` in `holder`'s list would close a loop:
-    // `candidate` is `holder` or one of its ancestors (parent links), or holds
-    // `holder` anywhere below it (through the holders' tables). Walks up or
-    // down the tree would then never end.
+    /// True when holding `candidate` in `holder`'s list would close a loop:
+    /// `candidate` is `holder` or one of its ancestors (parent links), or holds
+    /// `holder` anywhere below it (through the holders' tables). Walks up or
+    /// down the tree would then never end.
     static bool closesLoop(Control* holder, Control* candidate);
 
 private:

@@ -1,5 +1,8 @@
 #pragma once
 
+/// @file
+/// Includes every header of the forms library.
+
 #include "forms/Button.h"
 #include "forms/CheckBox.h"
 #include "forms/Container.h"

@@ -1,5 +1,8 @@
 #pragma once
 
+/// @file
+/// A scrolling list of text items.
+
 #include <string>
 #include <vector>
 
@@ -9,49 +12,53 @@
 namespace Vesk {
 namespace Forms {
 
-// A focusable, scrolling list of text items, one item a row. One item is
-// selected whenever the list is not empty. Up and Down move the selection
-// (past the first or last item they move the focus as on any control),
-// Home and End go to the ends, Page Up and Page Down move by the height,
-// and Enter submits. A left press selects the item under the pointer, and
-// the wheel scrolls by three rows, moving the selection only to keep it in
-// view (the change handler runs with the mouse event when it moves). The selected row is shown
-// reversed while the list has the focus and on the border colour otherwise; with more items than
-// rows, the last column shows where the rows lie in the list. Inside a tab set, Page Up and Page
-// Down switch the set's pages: the set takes them before the page it shows.
+/// A focusable, scrolling list of text items, one item a row. One item is
+/// selected whenever the list is not empty. Up and Down move the selection
+/// (past the first or last item they move the focus as on any control),
+/// Home and End go to the ends, Page Up and Page Down move by the height,
+/// and Enter submits. A left press selects the item under the pointer, and
+/// the wheel scrolls by three rows, moving the selection only to keep it in
+/// view (the change handler runs with the mouse event when it moves). The selected row is shown
+/// reversed while the list has the focus and on the border colour otherwise; with more items than
+/// rows, the last column shows where the rows lie in the list. Inside a tab set, Page Up and Page
+/// Down switch the set's pages: the set takes them before the page it shows.
 class VESK_FORMS_API ListBox : public Control {
 public:
+    /// An empty list 20 columns wide and 5 rows high, White on Black, with
+    /// BrightBlack as its border colour.
     ListBox();
+    /// Destroys the list and its items (see Control::~Control).
     ~ListBox();
 
-    // Appends an item (any bytes; what is not UTF-8 shows as '?'). The first
-    // item of an empty list becomes the selected one. False only when the
-    // list already holds as many items as an int counts.
+    /// Appends an item (any bytes; what is not UTF-8 shows as '?'); true. The
+    /// first item of an empty list becomes the selected one. False only when
+    /// the list already holds as many items as an int counts.
     bool add(std::string text);
-    // Takes out the item at `index`; false when there is none. The same item
-    // stays selected; when that is the one removed, the one now at its
-    // place (or the new last one) is.
+    /// Takes out the item at `index`; false when there is none. The same item
+    /// stays selected; when that is the one removed, the one now at its
+    /// place (or the new last one) is.
     bool remove(int index);
-    // Takes out every item.
+    /// Takes out every item and scrolls to the top; true.
     bool clear();
-    // The number of items.
+    /// The number of items.
     int count();
-    // The item at `index`; empty when there is none.
+    /// The item at `index`; empty when there is none.
     std::string item(int index);
 
-    // The index of the selected item; -1 when the list is empty.
+    /// The index of the selected item; -1 when the list is empty.
     int selected();
-    // Selects the item at `index` clamped to the list, and scrolls to show
-    // it; returns the index selected. The change handler is not called.
+    /// Selects the item at `index` clamped to the list, and scrolls to show
+    /// it; returns the index selected. The change handler is not called.
     int selected(int index);
-    // The index of the item on the first row.
+    /// The index of the item on the first row.
     int top();
 
-    // Called with the key after a key has moved the selection; a null
-    // handler is refused.
+    /// Stores the handler called with the key after a key has moved the
+    /// selection (with the mouse event after a click or the wheel did); true.
+    /// A null handler is refused (false).
     bool change(Handler handler);
-    // Called with KeyEnter when Enter is pressed; its result is the key's.
-    // A null handler is refused.
+    /// Stores the handler called with KeyEnter when Enter is pressed; its
+    /// result is the key's. True; a null handler is refused (false).
     bool submit(Handler handler);
 
 private:

@@ -1,5 +1,8 @@
 #pragma once
 
+/// @file
+/// The top of a tree of controls.
+
 #include <string>
 #include <vector>
 
@@ -10,51 +13,66 @@
 namespace Vesk {
 namespace Forms {
 
-// Top of a tree of controls: holds the control list (every control attached
-// under it, in attach order, the order of Tab navigation), the active
-// control that receives keys, a title and the cell where the terminal cursor
-// is put after painting.
+/// Top of a tree of controls: holds the control list (every control attached
+/// under it, in attach order, the order of Tab navigation), the active
+/// control that receives keys, a title and the cell where the terminal cursor
+/// is put after painting.
 class VESK_FORMS_API Page : public Container {
 public:
-    // A null window stands for the whole standard screen, whose size the
-    // page takes, and takes again at each paint after the screen changed
-    // size, unless the host has given the page a size of its own or the page
-    // belongs to a tab set.
+    /// A null window stands for the whole standard screen, whose size the
+    /// page takes, and takes again at each paint after the screen changed
+    /// size, unless the host has given the page a size of its own or the page
+    /// belongs to a tab set. Otherwise `window` is a curses WINDOW that the
+    /// page is bound to. A page starts focused and cannot take the focus.
     explicit Page(void* window = nullptr);
+    /// Lets go of its control list and children without destroying them.
     ~Page();
 
-    // Makes `control` the active control and gives it the focus. Throws
-    // new std::domain_error("Cannot activate control of another page!")
-    // when it is not in the control list.
+    /// Makes `control` the active control and gives it the focus. Throws
+    /// new std::domain_error("Cannot activate control of another page!")
+    /// when it is not in the control list; the caller deletes the exception.
+    /// Returns `control`. The control that had the focus keeps its flag.
     Control* activeControl(Control* control);
-    // Null when the control list is empty or no control is active.
+    /// The control that receives keys. Null when the control list is empty
+    /// or no control is active.
     Control* activeControl();
 
-    // Stores the cell; returns a new copy of it that the caller deletes.
+    /// Stores the cell (absolute: row and column of the screen) where the
+    /// terminal cursor goes after the page is painted; returns a new copy of
+    /// it that the caller deletes. Focused controls set it as they paint.
     [[nodiscard]] Point* cursor(Point& point);
+    /// A new copy of the cursor cell; the caller deletes it.
     [[nodiscard]] Point* cursor();
 
-    // On a page bound to the standard screen, also sets the window title.
+    /// Stores the title and returns the page's own copy of it. On a page
+    /// bound to the standard screen, also sets the window title; a page made
+    /// with a null window keeps its title to itself.
     std::string& title(std::string title);
+    /// The page's title (a reference to the page's own copy). A page made
+    /// with a null window starts with the window title the process last set.
     std::string& title();
 
+    /// The curses WINDOW the page was made with, or null for the whole screen.
     void* window();
 
-    // Routes a key to the active control; Tab and back-tab that it leaves
-    // unhandled move the focus along the control list. A mouse event goes to
-    // the control the screen map shows at its cell, if that control is in
-    // this page or in a page a tab set of it shows, and can take the focus:
-    // a left press first makes it the active control (as an arrow key
-    // would); a left release reaches it only when the left press before it
-    // did too. 0 for a cell with no such control, and for every mouse event
-    // while Session::mouse() is off.
+    /// Routes a key to the active control; Tab and back-tab that it leaves
+    /// unhandled move the focus along the control list. A mouse event goes to
+    /// the control the screen map shows at its cell, if that control is in
+    /// this page or in a page a tab set of it shows, and can take the focus:
+    /// a left press first makes it the active control (as an arrow key
+    /// would); a left release reaches it only when the left press before it
+    /// did too. 0 for a cell with no such control, and for every mouse event
+    /// while Session::mouse() is off. Otherwise the result of the handler that
+    /// took the event; 0 when none did, also for a Tab that moved the focus.
     int raiseEvent(int event);
 
-    // True when the file can be opened for reading; reads nothing.
+    /// True when the file can be opened for reading; reads nothing.
     bool import(std::string path);
 
-    // The control list.
+    /// The number of entries in the control list.
     int controlCount();
+    /// The control list's entry at `index`, in attach order; null when there
+    /// is none.
     Control* control(int index);
 
 private:

@@ -1,5 +1,8 @@
 #pragma once
 
+/// @file
+/// A queue shared between threads.
+
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -7,17 +10,22 @@
 
 namespace Vesk {
 namespace Threading {
+/// Containers safe to share between threads.
 namespace Atomic {
 
-// Unbounded FIFO shared between threads. Every access to the items happens
-// under the mutex; waiters are notified after the lock is released.
+/// Unbounded FIFO shared between threads. Every access to the items happens
+/// under the mutex; waiters are notified after the lock is released.
 template <typename T>
 class Queue {
 public:
+    /// An empty queue.
     Queue() = default;
+    /// Not copyable: the mutex and the waiters belong to this object.
     Queue(const Queue&) = delete;
+    /// Not assignable.
     Queue& operator=(const Queue&) = delete;
 
+    /// Appends a copy of `value` and wakes one waiting pop().
     void push(const T& value) {
         {
             std::lock_guard<std::mutex> lock(mutex);
@@ -26,6 +34,7 @@ public:
         signal.notify_one();
     }
 
+    /// Appends `value`, moved, and wakes one waiting pop().
     void push(T&& value) {
         {
             std::lock_guard<std::mutex> lock(mutex);
@@ -34,7 +43,7 @@ public:
         signal.notify_one();
     }
 
-    // Blocks until a value is there.
+    /// Blocks until a value is there, then takes the oldest out and returns it.
     T pop() {
         std::unique_lock<std::mutex> lock(mutex);
         signal.wait(lock, [this] { return !items.empty(); });
@@ -43,8 +52,8 @@ public:
         return value;
     }
 
-    // Gives back storage beyond the contents. The waiter it wakes finds the
-    // queue unchanged and, if it is empty, waits again.
+    /// Gives back storage beyond the contents. The waiter it wakes finds the
+    /// queue unchanged and, if it is empty, waits again.
     void shrink() {
         {
             std::lock_guard<std::mutex> lock(mutex);
@@ -53,6 +62,7 @@ public:
         signal.notify_one();
     }
 
+    /// The number of values waiting.
     std::size_t size() {
         std::lock_guard<std::mutex> lock(mutex);
         return items.size();

@@ -1,5 +1,8 @@
 #pragma once
 
+/// @file
+/// A rectangle of cells placed in its parent, and drawing into it.
+
 #include <string>
 #include <vector>
 
@@ -11,56 +14,74 @@
 namespace Vesk {
 namespace Forms {
 
-// A rectangle of cells positioned relative to its parent's top-left cell.
-// Regions refer to their parent without owning it; when a region is
-// destroyed, every region whose parent link names it becomes a root.
+/// A rectangle of cells positioned relative to its parent's top-left cell.
+/// Regions refer to their parent without owning it; when a region is
+/// destroyed, every region whose parent link names it becomes a root.
 class VESK_FORMS_API Region : public Vesk::Object {
 public:
+    /// An empty (0 x 0) root region at (0, 0) that clips (Hidden).
     Region();
+    /// Leaves its parent's list of dependents and makes every region whose
+    /// parent it is a root.
     ~Region();
+    /// Not copyable: other regions link to this one by address.
     Region(const Region&) = delete;
+    /// Not assignable.
     Region& operator=(const Region&) = delete;
 
-    // A new copy of the position, tagged "p"; the caller deletes it.
+    /// A new copy of the position, tagged "p"; the caller deletes it.
     [[nodiscard]] Point* position();
+    /// Places the top-left cell at `row` and `column` (cells) from the
+    /// parent's top-left cell, or from the screen's for a root.
     void position(int row, int column);
-    // A new point holding the absolute screen cell of the top-left corner;
-    // its tag reads "p" followed by one "L" per ancestor. The caller deletes it.
+    /// A new point holding the absolute screen cell of the top-left corner;
+    /// its tag reads "p" followed by one "L" per ancestor. The caller deletes it.
     [[nodiscard]] Point* location();
 
+    /// The width in columns.
     int width();
+    /// Stores the width in columns and returns it.
     int width(int value);
+    /// The height in rows.
     int height();
+    /// Stores the height in rows and returns it.
     int height(int value);
 
+    /// The region this one is placed in, or null for a root. Not owned.
     Region* parent();
-    // Returns the link it stored; a parent that would close the chain of
-    // parents into a ring is refused and the current link returned.
+    /// Returns the link it stored; a parent that would close the chain of
+    /// parents into a ring is refused and the current link returned.
     Region* parent(Region* value);
 
+    /// Whether drawing is cut to the region (Hidden, the default) or may
+    /// spill past it (Visible). Controls inside a Hidden region are cut to it.
     OverflowStyle overflow();
-    // Throws new std::invalid_argument("Cannot scroll Region.") for anything
-    // but Hidden and Visible.
+    /// Stores the style and returns it. Throws
+    /// new std::invalid_argument("Cannot scroll Region.") for anything but
+    /// Hidden and Visible; the caller deletes the exception.
     OverflowStyle overflow(OverflowStyle value);
 
-    // Writes one character at `point` (relative to the region), or at the
-    // cursor when `point` is null. Takes over and deletes a given point when
-    // it returns true; false when a clipping region refuses the cell.
+    /// Writes one character at `point` (relative to the region), or at the
+    /// cursor when `point` is null. Takes over and deletes a given point when
+    /// it returns true; false when a clipping region refuses the cell.
     bool drawCharacter(Point* point, unsigned long character, Color foreground, Color background,
                        bool highlight);
-    // A rectangle of (width + 2) x (height + 2) cells at `point`, bordered or
-    // blank; `width` and `height` are the interior size.
+    /// A rectangle of (width + 2) x (height + 2) cells at `point` (relative to
+    /// the region), bordered or blank; `width` and `height` are the interior
+    /// size. False for a null point; the caller keeps the point.
     bool drawRectangle(Point* point, int width, int height, Color foreground, Color background,
                        BorderStyle border, bool highlight);
-    // Writes `text` as plain characters from `point`; true only for NoWrap
-    // when the whole text fitted the region's width.
+    /// Writes `text` as plain characters from `point` (relative to the
+    /// region); true only for NoWrap when the whole text fitted the region's
+    /// width. The caller keeps the point.
     bool drawText(Point* point, std::string text, WordWrapStyle wrap, Color foreground,
                   Color background, bool highlight);
 
 protected:
-    // Set by Control's constructor: a walk up parent links can then tell a
-    // control from a bare region without knowing every class built on Control.
+    /// Set by Control's constructor: a walk up parent links can then tell a
+    /// control from a bare region without knowing every class built on Control.
     bool controlMark = false;
+    /// Whether `region` is a control (see controlMark).
     static bool marked(const Region& region) { return region.controlMark; }
 
 private:

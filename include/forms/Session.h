@@ -1,5 +1,9 @@
 #pragma once
 
+/// @file
+/// The session: the terminal, the keyboard worker, the event inbox, the
+/// screen map and the log.
+
 #include <string>
 #include <thread>
 
@@ -10,6 +14,8 @@
 #include "vesk/Timer.h"
 
 namespace Vesk {
+/// The forms library (libveskforms): the session, regions, controls, pages,
+/// tab sets and the widgets.
 namespace Forms {
 
 class Control;
@@ -18,65 +24,86 @@ namespace detail {
 struct SessionInternals;
 }
 
-// The one process-wide session: the curses screen, the keyboard worker, the
-// event inbox, the screen map and the log. Static members only.
+/// The one process-wide session: the curses screen, the keyboard worker, the
+/// event inbox, the screen map and the log. Static members only.
 class VESK_FORMS_API Session {
 public:
+    /// How much the session writes to its log file, VeskForms.log in the
+    /// current directory; each level adds to the one before.
     enum Logging : std::int32_t {
-        None = 0,
-        Basic = 1,
-        Verbose = 2,
-        Trace = 3,
+        None = 0,     ///< No log file is opened.
+        Basic = 1,    ///< The session's start and stop.
+        Verbose = 2,  ///< Curses steps, each event raised on a control, clicks and toggles.
+        Trace = 3,    ///< Each paint of a root page as well.
     };
 
+    /// No objects: every member is static.
     Session() = delete;
 
-    // Takes over the terminal. False when a session runs already. Throws
-    // new std::runtime_error("Cannot initialize terminal!") when curses
-    // cannot drive the terminal, after undoing its own steps.
+    /// Takes over the terminal, starts the keyboard worker and opens the log
+    /// file when `level` is not None; true. False when a session runs
+    /// already. Throws
+    /// new std::runtime_error("Cannot initialize terminal!") when curses
+    /// cannot drive the terminal, after undoing its own steps; the caller
+    /// deletes the exception.
     static bool start(Logging level);
-    // Gives the terminal back as start found it. False when no session runs.
+    /// Gives the terminal back as start found it. False when no session runs.
     static bool stop();
 
-    // Mouse reports (presses, releases and the wheel; see Vesk::IsMouse) on
-    // or off; off at first. The setting holds for the running session, at
-    // once, and for every later start. Stop, a fatal signal and a suspend
-    // turn the reports off; a resume turns them on again.
+    /// Mouse reports (presses, releases and the wheel; see Vesk::IsMouse) on
+    /// or off; off at first. The setting holds for the running session, at
+    /// once, and for every later start. Stop, a fatal signal and a suspend
+    /// turn the reports off; a resume turns them on again.
     static void mouse(bool on);
+    /// Whether mouse reports are asked for (see mouse(bool)).
     static bool mouse();
 
-    // Writes one time-stamped line when a log file is open and `level` is not
-    // above the session's level.
+    /// Writes one time-stamped line when a log file is open and `level` is not
+    /// above the session's level; true when a line was written. Safe from
+    /// any thread.
     static bool log(std::string message, Logging level);
 
+    /// Puts `event` into the inbox after the events already there, for
+    /// getEvent to return: how a worker thread hands work to the thread that
+    /// paints. Safe from any thread. False when no session runs.
     static bool setEvent(Vesk::Event event);
-    // Blocks until an event is in the inbox. Throws
-    // new std::runtime_error("Session not started!") without a session.
-    // Before it returns KeyResize, curses, screenWidth/screenHeight and an
-    // emptied screen map have the terminal's new size, and the screen is
-    // blank, to be painted again in full.
+    /// Blocks until an event is in the inbox (a key, a mouse report, a
+    /// resize or one given to setEvent) and takes it out. Throws
+    /// new std::runtime_error("Session not started!") without a session; the
+    /// caller deletes the exception.
+    /// Before it returns KeyResize, curses, screenWidth/screenHeight and an
+    /// emptied screen map have the terminal's new size, and the screen is
+    /// blank, to be painted again in full.
     static Vesk::Event getEvent();
 
-    // Switch the colour pair of `foreground` on `background` (pair
-    // 16 x foreground + background + 1) and, when `highlight` is set and the
-    // foreground is not BrightBlack, reverse video on and off again.
+    /// Switch the colour pair of `foreground` on `background` (pair
+    /// 16 x foreground + background + 1) and, when `highlight` is set and the
+    /// foreground is not BrightBlack, reverse video on and off again.
+    /// setColors switches them on for what curses draws next.
     static void setColors(Color foreground, Color background, bool highlight);
+    /// Switches off again what setColors with the same arguments switched on.
     static void unsetColors(Color foreground, Color background, bool highlight);
 
-    // Writes `control` into the screen map over the rectangle from `from` to
-    // `to` (absolute, inclusive). Clamps `to` in place.
+    /// Writes `control` into the screen map over the rectangle from `from` to
+    /// `to` (absolute, inclusive), so that a mouse event and the arrow keys
+    /// find it there; a null control clears the cells. Clamps `from` and `to`
+    /// in place to the screen; the caller keeps both points.
     static void fillMap(Point* from, Point* to, Control* control);
-    // The control last painted over the cell, or null.
+    /// The control last painted over the cell (absolute), or null; null too
+    /// for a cell off the screen or without a session.
     static Control* at(Point* point);
-    // The first other control met walking from the control's top-left cell
-    // in `direction` ("left", "right", "up", "down"), or null. Tab set
-    // headers (in the map for the mouse) are passed over.
+    /// The first other control met walking from the control's top-left cell
+    /// in `direction` ("left", "right", "up", "down"), or null. Tab set
+    /// headers (in the map for the mouse) are passed over.
     static Control* arrowNav(Control* control, const char* direction);
 
-    // Screen size read at the last start or KeyResize.
+    /// Screen width in columns, read at the last start or KeyResize.
     static int screenWidth() { return width; }
+    /// Screen height in rows, read at the last start or KeyResize.
     static int screenHeight() { return height; }
+    /// The level given to the last start.
     static Logging logLevel() { return loglevel; }
+    /// Whether a session runs (between start and stop).
     static bool running() { return worker != nullptr; }
 
 private:

@@ -1,5 +1,8 @@
 #pragma once
 
+/// @file
+/// A set of pages under a header line of titles.
+
 #include <vector>
 
 #include "forms/Control.h"
@@ -10,28 +13,42 @@ namespace Forms {
 
 class Page;
 
-// A focusable set of pages showing one of them below a header line of
-// titles. Page Down and Page Up cycle the pages, a left press on a title
-// shows its page; Tab and back-tab move the
-// focus within the shown page. Build it inside a page before attaching
-// pages: each page is entered into the control list of the set's root page.
+/// A focusable set of pages showing one of them below a header line of
+/// titles. Page Down and Page Up cycle the pages, a left press on a title
+/// shows its page; Tab and back-tab move the
+/// focus within the shown page. Build it inside a page before attaching
+/// pages: each page is entered into the control list of the set's root page.
 class VESK_FORMS_API Tabs : public Control {
 public:
+    /// An empty set that can take the focus.
     Tabs();
+    /// Lets go of its pages without destroying them; they become roots.
     ~Tabs();
 
+    /// Appends `page`, places it below the header (row 1, column 0) at the
+    /// set's width and its height less the header row as they are now (size
+    /// the set first), makes the set its
+    /// parent, enters it into the control list of the set's root page and
+    /// shows the first page; true. The caller keeps ownership. Refused
+    /// (false) for null and for a page that would close a loop in the tree.
     bool attachTab(Page* page);
+    /// Takes `page` out of the set; false when it is not in it. When it was
+    /// the shown page, the first remaining one is shown.
     bool detachTab(Page* page);
-    // Shows `page`. Throws new std::domain_error("Cannot activate page of
-    // another set!") when it is not in the set.
+    /// Shows `page`, focuses it and returns it. Throws new
+    /// std::domain_error("Cannot activate page of another set!") when it is
+    /// not in the set; the caller deletes the exception.
     Page* activeTab(Page* page);
-    // The shown page, or null.
+    /// The shown page, or null.
     Page* activeTab();
 
+    /// The number of pages.
     int count();
+    /// The page at `index` in attach order (its title is the page's title);
+    /// null when there is none.
     Page* tab(int index);
 
-    // True for a tab set only.
+    /// True for a tab set only.
     static bool is(Control& control);
 
 private:

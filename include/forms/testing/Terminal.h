@@ -26,8 +26,11 @@ struct Cell {
     std::string text;
     /// Colour indexes (0..255), or -1 for the terminal's default colour.
     int foreground = -1;
+    /// The background's colour index (0..255), or -1 for the default.
     int background = -1;
+    /// Shown in reverse video.
     bool reverse = false;
+    /// Shown bold.
     bool bold = false;
     /// Cells the character takes: 1, or 2 for a wide character.
     int width = 1;
@@ -35,8 +38,11 @@ struct Cell {
 
 /// Where the cursor is, counted from 0, and whether it is shown.
 struct Cursor {
+    /// The row, from 0 at the top.
     int row = 0;
+    /// The column, from 0 at the left.
     int column = 0;
+    /// Whether the program shows the cursor.
     bool visible = true;
 };
 
@@ -64,7 +70,9 @@ public:
     /// Detaches, or stops a running program (SIGTERM, then SIGKILL after a
     /// second) and reaps it.
     ~Terminal();
+    /// Not copyable: the terminal owns its pseudo-terminal and program.
     Terminal(const Terminal&) = delete;
+    /// Not assignable.
     Terminal& operator=(const Terminal&) = delete;
 
     /// Makes the pseudo-terminal the process's standard input and output and
@@ -122,12 +130,15 @@ public:
     std::string row(int row);
     /// One cell; a blank default cell for a cell off the screen.
     Cell cell(int row, int column);
+    /// Where the cursor is now.
     Cursor cursor();
     /// A picture of the screen as an SVG document: every cell with its
     /// colours, reverse video and bold, and the cursor when it is shown.
     std::string svg();
 
+    /// The screen's height in rows.
     int rows();
+    /// The screen's width in columns.
     int columns();
 
 private:

@@ -1,5 +1,8 @@
 #pragma once
 
+/// @file
+/// Includes every header of the runtime library.
+
 #include "vesk/ConsoleTitle.h"
 #include "vesk/Event.h"
 #include "vesk/Format.h"
