@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -25,6 +26,24 @@ int clicked(int, void* control) {
     return 1;
 }
 
+// While the terminal is attached, standard output is the pseudo-terminal:
+// failures go to standard error as well.
+bool attached = false;
+
+class FailuresToStandardError : public ::testing::EmptyTestEventListener {
+    void OnTestPartResult(const ::testing::TestPartResult& result) override {
+        if (attached && result.failed()) {
+            std::fprintf(stderr, "%s:%d: Failure\n%s\n", result.file_name(),
+                         result.line_number(), result.message());
+        }
+    }
+};
+
+const bool listening = [] {
+    ::testing::UnitTest::GetInstance()->listeners().Append(new FailuresToStandardError);
+    return true;
+}();
+
 std::string identity(int fd) {
     struct stat info {};
     fstat(fd, &info);
@@ -39,7 +58,8 @@ protected:
         inputBefore = identity(0);
         outputBefore = identity(1);
         setenv("LINES", "7", 1);
-        ASSERT_TRUE(terminal.attach());
+        ASSERT_TRUE(listening && terminal.attach());
+        attached = true;
         EXPECT_FALSE(terminal.attach());
         EXPECT_FALSE(terminal.run("true"));
         Session::mouse(true);
@@ -52,6 +72,7 @@ protected:
         host.join();
         Session::stop();
         Session::mouse(false);
+        attached = false;
         EXPECT_TRUE(terminal.detach());
         EXPECT_FALSE(terminal.detach());
         EXPECT_EQ(inputBefore, identity(0));
