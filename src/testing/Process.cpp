@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <thread>
 
 #include "testing/TerminalState.h"
@@ -50,7 +51,8 @@ std::vector<char*> pointersTo(std::vector<std::string>& strings) {
 
 // In the child, between fork and exec: only async-signal-safe calls, as the
 // test may run other threads. Reports errno through `report` on failure.
-[[noreturn]] void startChild(int slave, int report, const char* directory, char** argv,
+[[noreturn]] void startChild(const char* path, int slave, int report, const char* directory,
+                             char** argv,
                              char** envp) {
     sigset_t none;
     sigemptyset(&none);
@@ -61,7 +63,7 @@ std::vector<char*> pointersTo(std::vector<std::string>& strings) {
         (directory[0] != '\0' && chdir(directory) != 0)) {
         failure = errno;
     } else {
-        execvpe(argv[0], argv, envp);
+        execvpe(path, argv, envp);
         failure = errno;
     }
     while (::write(report, &failure, sizeof failure) < 0 && errno == EINTR) {
@@ -114,7 +116,10 @@ bool Terminal::run(const std::string& program, const std::vector<std::string>& a
     if (state->attached || state->childRuns() || program.empty()) {
         return false;
     }
-    // Everything the child needs is made before fork.
+    // Everything the child needs is made before fork. A relative path is
+    // the caller's, not one within `directory`.
+    const bool relativePath = program.find('/') != std::string::npos && program[0] != '/';
+    const std::string path = relativePath ? std::filesystem::absolute(program).string() : program;
     std::vector<std::string> argumentList{program};
     argumentList.insert(argumentList.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv = pointersTo(argumentList);
@@ -132,7 +137,7 @@ bool Terminal::run(const std::string& program, const std::vector<std::string>& a
         return false;
     }
     if (child == 0) {
-        startChild(state->slave, report[1], directory.c_str(), argv.data(), envp.data());
+        startChild(path.c_str(), state->slave, report[1], directory.c_str(), argv.data(), envp.data());
     }
     close(report[1]);
     int failure = 0;

@@ -94,18 +94,22 @@ void appendTexts(std::string& out, const std::vector<Cell>& cells, int row) {
             ++end;
         }
         end = end > count ? count : end;
+        int textStart = start;
         int textEnd = end;
-        while (textEnd > start && cellAt(textEnd - 1).text == " ") {
+        while (textEnd > textStart && cellAt(textEnd - 1).text == " ") {
             --textEnd;
         }
+        while (textStart < textEnd && cellAt(textStart).text == " ") {
+            ++textStart;
+        }
         std::string text;
-        for (int column = start; column < textEnd; ++column) {
+        for (int column = textStart; column < textEnd; ++column) {
             text += cellAt(column).text;
         }
-        if (textEnd > start) {
-            out += "<text x=\"" + std::to_string(start * cellWidth) + "\" y=\"" +
+        if (textEnd > textStart) {
+            out += "<text x=\"" + std::to_string(textStart * cellWidth) + "\" y=\"" +
                    std::to_string(row * cellHeight + baseline) + "\" fill=\"" + hex(color) +
-                   "\" textLength=\"" + std::to_string((textEnd - start) * cellWidth) +
+                   "\" textLength=\"" + std::to_string((textEnd - textStart) * cellWidth) +
                    "\" lengthAdjust=\"spacingAndGlyphs\"" +
                    (first.bold ? " font-weight=\"bold\"" : "") + ">";
             appendEscaped(out, text);
