@@ -58,7 +58,7 @@ int main() {
                 page.raiseEvent(Session::getEvent());
                 page.paint();
                 passed = check(terminal.waitFor("Grüße, 世界!"), "no greeting shown") &&
-                         check(terminal.cell(1, 8).text == "世", "wrong cell");
+                         check(terminal.cell(1, 9).text == "世", "wrong cell");
             }
         }
         Session::stop();
