@@ -3,7 +3,7 @@ BUILD      ?= build
 JOBS       ?= 2
 CMAKE_ARGS ?=
 
-.PHONY: all build test demo bench bench-instructions test-asan test-tsan test-install package fuzz format docs clean
+.PHONY: all build test demo screenshot bench bench-instructions test-asan test-tsan test-install package fuzz format docs clean
 
 all: build
 
@@ -19,6 +19,10 @@ test: build
 
 demo: build
 	$(BUILD)/examples/demo/vesk-demo
+
+# Draws docs/demo.svg from the running demo through the testing kit.
+screenshot: build
+	$(BUILD)/tools/screenshot/vesk-screenshot $(BUILD)/examples/demo/vesk-demo docs/demo.svg
 
 bench:
 	tools/install-deps libbenchmark-dev

@@ -18,13 +18,15 @@ set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME libveskforms0)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION libs)
 # A shlibs file and the ldconfig trigger.
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_GENERATE_SHLIBS ON)
-set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS "libc6 (>= 2.34), libstdc++6 (>= 12), libncursesw6 (>= 6.1)")
+# libvterm0 for the testing kit (libveskforms-testing).
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS
+    "libc6 (>= 2.34), libstdc++6 (>= 12), libncursesw6 (>= 6.1), libvterm0 (>= 0.1)")
 set(CPACK_COMPONENT_RUNTIME_DESCRIPTION "Text-mode forms for console programs - shared libraries")
 
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME libveskforms-dev)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS
-    "libveskforms0 (= ${PROJECT_VERSION}), libncurses-dev, pkgconf | pkg-config")
+    "libveskforms0 (= ${PROJECT_VERSION}), libncurses-dev, libvterm-dev, pkgconf | pkg-config")
 set(CPACK_COMPONENT_DEVELOPMENT_DESCRIPTION
     "Text-mode forms for console programs - headers, CMake and pkg-config files")
 
