@@ -71,6 +71,7 @@ ProgressBar* makeBar(Page& page, ProgressBar& bar, int row, long double maximum,
                      ProgressBarStyle style) {
     bar.position(row, 14);
     bar.width(50);
+    bar.height(1);
     bar.valueMax(maximum);
     bar.style(style);
     bar.background(Blue);
@@ -107,7 +108,8 @@ int main(int argc, char** argv) {
 
         ProgressBar fileBar, allBar;
         makeBar(page, fileBar, 2, StepsPerFile, Percentage);  // "45%"
-        makeBar(page, allBar, 4, Files * StepsPerFile, Fraction);  // "27/60"
+        makeBar(page, allBar, 4, Files * StepsPerFile, CustomText);  // our own text
+        delete allBar.text("0 of 60 steps");  // text() hands back a copy to delete
 
         Button button;
         button.text("Pause");
@@ -137,6 +139,7 @@ int main(int argc, char** argv) {
                 // Our own event: advance the bars. Keys and clicks go to the page.
                 ++steps;
                 allBar.value(steps);
+                delete allBar.text(std::to_string(steps) + " of 60 steps");
                 const int file = (steps - 1) / StepsPerFile;  // 0, 1 or 2
                 fileBar.value(steps - file * StepsPerFile);
                 if (steps % StepsPerFile == 0 && file + 1 < Files) {
