@@ -5,7 +5,7 @@ include(CMakePackageConfigHelpers)
 
 set(VESK_FORMS_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/VeskForms)
 
-install(TARGETS vesk veskforms EXPORT VeskFormsTargets
+install(TARGETS vesk veskforms veskforms_testing EXPORT VeskFormsTargets
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
         COMPONENT Runtime
         NAMELINK_COMPONENT Development
@@ -28,6 +28,7 @@ install(FILES
     ${PROJECT_BINARY_DIR}/VeskFormsConfig.cmake
     ${PROJECT_BINARY_DIR}/VeskFormsConfigVersion.cmake
     ${PROJECT_SOURCE_DIR}/cmake/VeskFindNcursesw.cmake
+    ${PROJECT_SOURCE_DIR}/cmake/VeskFindVterm.cmake
     DESTINATION ${VESK_FORMS_CMAKE_DIR}
     COMPONENT Development)
 configure_file(${PROJECT_SOURCE_DIR}/cmake/veskforms.pc.in ${PROJECT_BINARY_DIR}/veskforms.pc @ONLY)

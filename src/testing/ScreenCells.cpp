@@ -1,0 +1,87 @@
+// The emulator's screen read as the kit's cells and rows.
+#include "testing/Palette.h"
+#include "testing/TerminalState.h"
+
+namespace Vesk {
+namespace Forms {
+namespace Testing {
+
+namespace {
+
+void appendUtf8(std::string& text, std::uint32_t code) {
+    if (code < 0x80) {
+        text += static_cast<char>(code);
+    } else if (code < 0x800) {
+        text += static_cast<char>(0xC0 | code >> 6);
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        text += static_cast<char>(0xE0 | code >> 12);
+        text += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        text += static_cast<char>(0xF0 | code >> 18);
+        text += static_cast<char>(0x80 | (code >> 12 & 0x3F));
+        text += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// -1 for the default colour; true colours become the closest index.
+int indexOf(const VTermColor& color, bool foreground) {
+    if (foreground ? VTERM_COLOR_IS_DEFAULT_FG(&color) : VTERM_COLOR_IS_DEFAULT_BG(&color)) {
+        return -1;
+    }
+    if (VTERM_COLOR_IS_INDEXED(&color)) {
+        return color.indexed.idx;
+    }
+    return nearestIndex(static_cast<std::uint32_t>(color.rgb.red) << 16 |
+                        static_cast<std::uint32_t>(color.rgb.green) << 8 | color.rgb.blue);
+}
+
+}  // namespace
+
+Cell Terminal::State::cellAt(int row, int column) {
+    Cell cell;
+    cell.text = " ";
+    VTermScreenCell raw{};
+    if (row < 0 || column < 0 || row >= rows || column >= columns ||
+        vterm_screen_get_cell(screen, VTermPos{row, column}, &raw) == 0) {
+        return cell;
+    }
+    if (raw.chars[0] == static_cast<std::uint32_t>(-1)) {
+        cell.text.clear();  // the right half of a wide character
+    } else if (raw.chars[0] != 0) {
+        cell.text.clear();
+        for (int i = 0; i < VTERM_MAX_CHARS_PER_CELL && raw.chars[i] != 0; ++i) {
+            appendUtf8(cell.text, raw.chars[i]);
+        }
+    }
+    cell.foreground = indexOf(raw.fg, true);
+    cell.background = indexOf(raw.bg, false);
+    cell.reverse = raw.attrs.reverse != 0;
+    cell.bold = raw.attrs.bold != 0;
+    cell.width = raw.width == 2 ? 2 : 1;
+    return cell;
+}
+
+std::string Terminal::State::rowText(int row) {
+    std::string text;
+    if (row < 0 || row >= rows) {
+        return text;
+    }
+    for (int column = 0; column < columns; ++column) {
+        text += cellAt(row, column).text;
+    }
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
+Cursor Terminal::State::cursorNow() {
+    VTermPos position{};
+    vterm_state_get_cursorpos(vterm_obtain_state(emulator), &position);
+    return Cursor{position.row, position.col, cursorVisible};
+}
+
+}  // namespace Testing
+}  // namespace Forms
+}  // namespace Vesk
