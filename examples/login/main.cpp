@@ -42,9 +42,15 @@ void say(const std::string& text, Color color) {
     delete message->text(padded);  // text() hands back a copy to delete
 }
 
-// Sends the focus to the field at fault. page() is the page a control is in.
+// Sends the focus to the field at fault. page() is the page a control is
+// in; activeControl() gives the field the focus but leaves it on the control
+// before too, so that one is told first.
 void focusOn(TextBox* field) {
-    static_cast<Page*>(field->page())->activeControl(field);
+    Page* page = static_cast<Page*>(field->page());
+    if (Control* before = page->activeControl()) {
+        before->focus(false);
+    }
+    page->activeControl(field);
 }
 
 // Runs for Enter in either field and for the button. A handler gets the
