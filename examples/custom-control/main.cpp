@@ -26,7 +26,9 @@ Label* verdict = nullptr;
 int showRatings(int, void*) {
     std::string text = "Food " + std::to_string(food->rating()) + "/5, service " +
                        std::to_string(service->rating()) + "/5";
-    text.resize(static_cast<std::size_t>(verdict->width()), ' ');  // cover the old text
+    // Padded to the label's width: a shorter text than before would blank
+    // the whole screen for the next paint.
+    text.resize(static_cast<std::size_t>(verdict->width()), ' ');
     delete verdict->text(text);
     return 1;
 }

@@ -24,7 +24,8 @@ Label* message = nullptr;
 constexpr int Escape = 0x1B;
 constexpr int MinimumPassword = 8;
 
-// Characters, not bytes: "é" is two bytes of UTF-8 but one character.
+// Characters, not bytes: "é" is two bytes of UTF-8 but one character (a
+// combining accent typed after a letter counts as one more).
 int characters(const std::string& text) {
     int count = 0;
     for (unsigned char byte : text) {
@@ -33,8 +34,8 @@ int characters(const std::string& text) {
     return count;
 }
 
-// A label keeps what it last showed until it is painted over, so the text
-// is padded to the label's width.
+// A label given a shorter text than before blanks the whole screen for the
+// next paint; padded to the label's width, the text never is shorter.
 void say(const std::string& text, Color color) {
     std::string padded = text;
     padded.resize(static_cast<std::size_t>(message->width()), ' ');

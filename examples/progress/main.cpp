@@ -49,6 +49,8 @@ void work(std::chrono::milliseconds perStep) {
     Session::setEvent(static_cast<Vesk::Event>(WorkDone));
 }
 
+// Padded to the label's width: a shorter text than before would blank the
+// whole screen for the next paint.
 void show(const std::string& text) {
     std::string padded = text;
     padded.resize(static_cast<std::size_t>(status->width()), ' ');
@@ -107,7 +109,7 @@ int main(int argc, char** argv) {
         page.attachChild(&allCaption);
 
         ProgressBar fileBar, allBar;
-        makeBar(page, fileBar, 2, StepsPerFile, Percentage);  // "45%"
+        makeBar(page, fileBar, 2, StepsPerFile, Percentage);         // "45%"
         makeBar(page, allBar, 4, Files * StepsPerFile, CustomText);  // our own text
         delete allBar.text("0 of 60 steps");  // text() hands back a copy to delete
 

@@ -34,7 +34,9 @@ int showSettings(int, void*) {
     std::string text = std::string("Language: ") + languages->item(languages->selected()) +
                        ", autosave " + onOff(autosave) + ", sound " + onOff(sound) + ", hints " +
                        onOff(hints);
-    text.resize(static_cast<std::size_t>(summary->width()), ' ');  // cover the old text
+    // Padded to the label's width: a shorter text than before would blank
+    // the whole screen for the next paint.
+    text.resize(static_cast<std::size_t>(summary->width()), ' ');
     delete summary->text(text);
     return 1;
 }

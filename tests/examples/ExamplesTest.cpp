@@ -34,6 +34,18 @@ bool reversed(Terminal& terminal, int row, int column) {
     return terminal.cell(row, column).reverse;
 }
 
+// Waits until the cursor shows at the cell.
+::testing::AssertionResult cursorAt(Terminal& terminal, int row, int column) {
+    if (terminal.waitUntil([&](Terminal& t) {
+            return t.cursor().visible && t.cursor().row == row && t.cursor().column == column;
+        })) {
+        return ::testing::AssertionSuccess();
+    }
+    const Vesk::Forms::Testing::Cursor at = terminal.cursor();
+    return ::testing::AssertionFailure()
+           << "cursor at " << at.row << "," << at.column << (at.visible ? "" : ", hidden");
+}
+
 // Every example starts, and ends with exit code 0 on Esc and on F10; a key
 // that is neither (here Tab) leaves it running.
 TEST(Examples, StartAndQuitOnEscapeAndF10) {
@@ -41,8 +53,8 @@ TEST(Examples, StartAndQuitOnEscapeAndF10) {
         const char* name;
         const char* ready;
     } examples[] = {
-        {"hello", "Press Enter to be greeted."},  {"login", "Sign in to continue"},
-        {"settings", "Language: English"},        {"progress", "Copying file 1 of 3..."},
+        {"hello", "Press Enter to be greeted."},     {"login", "Sign in to continue"},
+        {"settings", "Language: English"},           {"progress", "Copying file 1 of 3..."},
         {"custom-control", "Food 0/5, service 3/5"},
     };
     for (const auto& example : examples) {
@@ -82,6 +94,7 @@ TEST(Examples, LoginValidatesWhatIsTyped) {
         const char* stars;
         int cursorRow, cursorColumn;
     };
+    // clang-format off
     const Case cases[] = {
         {"", "whatever1", false, false, "Please enter a user name.", BrightRed, {}, "*********",
          3, 13},
@@ -94,6 +107,7 @@ TEST(Examples, LoginValidatesWhatIsTyped) {
         {"Zoë", "correct horse", true, true, "Welcome, Zoë! You will stay signed in.",
          BrightGreen, {"Z", "o", "ë"}, "*************", 0, 0},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
         Terminal terminal;
@@ -126,9 +140,7 @@ TEST(Examples, LoginValidatesWhatIsTyped) {
             EXPECT_TRUE(reversed(terminal, 10, 15)) << "the clicked button has the focus";
             continue;
         }
-        EXPECT_TRUE(terminal.waitUntil([&](Terminal& t) {
-            return t.cursor().row == c.cursorRow && t.cursor().column == c.cursorColumn;
-        })) << terminal.cursor().row << "," << terminal.cursor().column;
+        EXPECT_TRUE(cursorAt(terminal, c.cursorRow, c.cursorColumn));
     }
 }
 
@@ -224,9 +236,7 @@ TEST(Examples, CustomControlRatesWithKeysAndClicks) {
         SCOPED_TRACE(step.shown);
         ASSERT_TRUE(step.act(terminal));
         ASSERT_TRUE(terminal.waitFor(step.shown)) << terminal.text();
-        EXPECT_TRUE(terminal.waitUntil([&](Terminal& t) {
-            return t.cursor().row == step.focusedRow && t.cursor().column == step.cursorColumn;
-        })) << terminal.cursor().row << "," << terminal.cursor().column;
+        EXPECT_TRUE(cursorAt(terminal, step.focusedRow, step.cursorColumn));
         EXPECT_TRUE(reversed(terminal, step.focusedRow, 12));
         const int otherRow = step.focusedRow == 2 ? 4 : 2;
         EXPECT_FALSE(reversed(terminal, otherRow, 12));
