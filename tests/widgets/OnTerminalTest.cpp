@@ -20,6 +20,11 @@ namespace {
 // seen only once every event before it was handled and painted.
 constexpr char Sync[] = "\x07";
 
+// The list's items are these names and their indexes; each starts with its
+// initial in the list's first column.
+const char* const Names[] = {"Äpfel", "世界", "e\u0301té", "😀 ok"};
+const char* const Initials[] = {"Ä", "世", "e\u0301", "😀"};
+
 // A status row, a text box on row 2, a check box on row 4 and a list of 20
 // items on rows 6 to 10, all from column 2.
 struct Form {
@@ -38,9 +43,8 @@ struct Form {
         check.text("Grüße 世界 e\u0301");
         list.position(6, 2);
         list.width(12);
-        const char* names[] = {"Äpfel", "世界", "e\u0301té", "😀 ok"};
         for (int i = 0; i < 20; ++i) {
-            list.add(names[i % 4] + std::string(" ") + std::to_string(i));
+            list.add(Names[i % 4] + std::string(" ") + std::to_string(i));
         }
         for (Control* control : {static_cast<Control*>(&status), static_cast<Control*>(&box),
                                  static_cast<Control*>(&check), static_cast<Control*>(&list)}) {
@@ -238,13 +242,11 @@ TEST(OnTerminal, ListBoxShowsTheSelectionReversedOrOnTheBorderColourAndScrolls) 
     // else on the border colour; never the indicator.
     const auto list = [](int first, int selected, bool focused) {
         return [=](Terminal& t) {
-            const char* names[] = {"Äpfel", "世界", "e\u0301té", "😀 ok"};
-            const char* initials[] = {"Ä", "世", "e\u0301", "😀"};
             for (int row = 6; row < 11; ++row) {
                 const int index = first + row - 6;
                 const bool chosen = index == selected;
                 const std::string item =
-                    "  " + std::string(names[index % 4]) + " " + std::to_string(index) + " ";
+                    "  " + std::string(Names[index % 4]) + " " + std::to_string(index) + " ";
                 for (int column : {2, 12}) {
                     const Testing::Cell cell = t.cell(row, column);
                     if (cell.reverse != (chosen && focused) ||
@@ -253,7 +255,7 @@ TEST(OnTerminal, ListBoxShowsTheSelectionReversedOrOnTheBorderColourAndScrolls) 
                     }
                 }
                 if ((t.row(row) + " ").compare(0, item.size(), item) != 0 ||
-                    t.cell(row, 2).text != initials[index % 4] || t.cell(row, 13).reverse) {
+                    t.cell(row, 2).text != Initials[index % 4] || t.cell(row, 13).reverse) {
                     return false;
                 }
             }
