@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "vesk/KeyDecoder.h"
+#include "vesk/Utf8.h"
 
 namespace Vesk {
 namespace Fuzz {
@@ -31,18 +32,7 @@ inline bool AppendBytesOf(std::int32_t event, std::string& bytes) {
     if (!IsCharacter(event)) {
         return false;
     }
-    const char32_t code = CodePoint(event);
-    if (code < 0x800) {
-        bytes.push_back(static_cast<char>(0xC0 | code >> 6));
-    } else if (code < 0x10000) {
-        bytes.push_back(static_cast<char>(0xE0 | code >> 12));
-        bytes.push_back(static_cast<char>(0x80 | (code >> 6 & 0x3F)));
-    } else {
-        bytes.push_back(static_cast<char>(0xF0 | code >> 18));
-        bytes.push_back(static_cast<char>(0x80 | (code >> 12 & 0x3F)));
-        bytes.push_back(static_cast<char>(0x80 | (code >> 6 & 0x3F)));
-    }
-    bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    bytes += EncodeUtf8(CodePoint(event));
     return true;
 }
 

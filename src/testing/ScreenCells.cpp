@@ -1,30 +1,13 @@
 // The emulator's screen read as the kit's cells and rows.
 #include "testing/Palette.h"
 #include "testing/TerminalState.h"
+#include "vesk/Utf8.h"
 
 namespace Vesk {
 namespace Forms {
 namespace Testing {
 
 namespace {
-
-void appendUtf8(std::string& text, std::uint32_t code) {
-    if (code < 0x80) {
-        text += static_cast<char>(code);
-    } else if (code < 0x800) {
-        text += static_cast<char>(0xC0 | code >> 6);
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        text += static_cast<char>(0xE0 | code >> 12);
-        text += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        text += static_cast<char>(0xF0 | code >> 18);
-        text += static_cast<char>(0x80 | (code >> 12 & 0x3F));
-        text += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
 
 // -1 for the default colour; true colours become the closest index.
 int indexOf(const VTermColor& color, bool foreground) {
@@ -53,7 +36,17 @@ Cell Terminal::State::cellAt(int row, int column) {
     } else if (raw.chars[0] != 0) {
         cell.text.clear();
         for (int i = 0; i < VTERM_MAX_CHARS_PER_CELL && raw.chars[i] != 0; ++i) {
-            appendUtf8(cell.text, raw.chars[i]);
+            cell.text += EncodeUtf8(raw.chars[i]);
+        }
+    }
+    // A wide character's right half shows the left half's colours and
+    // attributes; the emulator keeps them only with the left half.
+    if (raw.chars[0] == static_cast<std::uint32_t>(-1) && column > 0) {
+        VTermScreenCell left{};
+        if (vterm_screen_get_cell(screen, VTermPos{row, column - 1}, &left) != 0) {
+            raw.fg = left.fg;
+            raw.bg = left.bg;
+            raw.attrs = left.attrs;
         }
     }
     cell.foreground = indexOf(raw.fg, true);

@@ -13,6 +13,7 @@
 #include "geometry/TextOutput.h"
 #include "terminal/Screen.h"
 #include "vesk/Event.h"
+#include "vesk/Utf8.h"
 #include "widgets/ControlPaint.h"
 #include "widgets/TextEditing.h"
 
@@ -134,7 +135,7 @@ int TextBox::type(int event, void* control) {
     if (code == 0 || !detail::typeable(code, unicode())) {
         return 0;
     }
-    const std::string bytes = detail::utf8(code);
+    const std::string bytes = Vesk::EncodeUtf8(code);
     box->content.insert(box->caret, bytes);
     if (box->limit > 0 && detail::countCharacters(box->content, 0, box->content.size(), unicode(),
                                                   box->limit) > box->limit) {

@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "geometry/Utf8.h"
+#include "vesk/Utf8.h"
 
 namespace Vesk {
 namespace Forms {
@@ -39,7 +40,7 @@ bool isControl(char32_t code) {
 }
 
 std::string validText(const std::string& text) {
-    static const std::string replacement = utf8(0xFFFD);
+    static const std::string replacement = Vesk::EncodeUtf8(0xFFFD);
     std::string valid;
     valid.reserve(text.size());
     const unsigned char* at = bytes(text);
@@ -71,26 +72,6 @@ bool typeable(char32_t code, bool unicode) {
         return false;
     }
     return !unicode || code < 0x80 || wcwidth(static_cast<wchar_t>(code)) >= 0;
-}
-
-std::string utf8(char32_t code) {
-    std::string out;
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | code >> 6);
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | code >> 12);
-        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | code >> 18);
-        out += static_cast<char>(0x80 | (code >> 12 & 0x3F));
-        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-    return out;
 }
 
 std::size_t nextCharacter(const std::string& text, std::size_t at, bool unicode) {

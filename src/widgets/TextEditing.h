@@ -25,9 +25,6 @@ std::string validText(const std::string& text);
 // wcwidth gives a width (0 for a combining mark).
 bool typeable(char32_t code, bool unicode);
 
-// The UTF-8 bytes of a code point that is neither a surrogate nor past U+10FFFF.
-std::string utf8(char32_t code);
-
 // The end of the character that starts at `at` (the text's end from there).
 std::size_t nextCharacter(const std::string& text, std::size_t at, bool unicode);
 // The start of the character that ends at `at` (0 from the start).

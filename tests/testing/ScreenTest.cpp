@@ -12,10 +12,10 @@ namespace {
 
 // Row 0: red on default, then 256-colour cube and grey, then bold and
 // reverse; row 1: text that XML must escape, a wide CJK character, an emoji
-// and a combining mark.
+// and a combining mark (the wide one green and reversed on both halves).
 const char* const painting =
     "printf '\\033[31mR\\033[38;5;100;48;5;240mC\\033[0m\\033[1mB\\033[0;7mV\\033[0m"
-    "\\r\\n<a & \"b\">世😀e\\314\\201.'";
+    "\\r\\n<a & \"b\">\\033[7;32m世\\033[0m😀e\\314\\201.'";
 
 class Screen : public ::testing::Test {
 protected:
@@ -39,8 +39,8 @@ TEST_F(Screen, ReadsCellsWithColoursAttributesAndWideCharacters) {
         {0, 3, {"V", -1, -1, true, false, 1}},
         {0, 4, {" ", -1, -1, false, false, 1}},
         {1, 0, {"<", -1, -1, false, false, 1}},
-        {1, 9, {"世", -1, -1, false, false, 2}},
-        {1, 10, {"", -1, -1, false, false, 1}},
+        {1, 9, {"世", 2, -1, true, false, 2}},
+        {1, 10, {"", 2, -1, true, false, 1}},
         {1, 11, {"😀", -1, -1, false, false, 2}},
         {1, 13, {"e\u0301", -1, -1, false, false, 1}},
         {1, 30, {" ", -1, -1, false, false, 1}},  // off the screen
