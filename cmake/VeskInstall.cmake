@@ -27,8 +27,7 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/VeskFormsConfigVersion.cm
 install(FILES
     ${PROJECT_BINARY_DIR}/VeskFormsConfig.cmake
     ${PROJECT_BINARY_DIR}/VeskFormsConfigVersion.cmake
-    ${PROJECT_SOURCE_DIR}/cmake/VeskFindNcursesw.cmake
-    ${PROJECT_SOURCE_DIR}/cmake/VeskFindVterm.cmake
+    ${PROJECT_SOURCE_DIR}/cmake/VeskFindLibraries.cmake
     DESTINATION ${VESK_FORMS_CMAKE_DIR}
     COMPONENT Development)
 configure_file(${PROJECT_SOURCE_DIR}/cmake/veskforms.pc.in ${PROJECT_BINARY_DIR}/veskforms.pc @ONLY)

@@ -33,7 +33,7 @@ void closeOnExec(int fd) {
 
 }  // namespace
 
-void Terminal::State::send() {
+bool Terminal::State::send() {
     std::lock_guard<std::mutex> order(writing);
     std::string bytes;
     {
@@ -46,18 +46,19 @@ void Terminal::State::send() {
             continue;
         }
         if (n <= 0) {
-            return;
+            return false;
         }
         done += static_cast<std::size_t>(n);
     }
+    return true;
 }
 
-void Terminal::State::send(const std::string& bytes) {
+bool Terminal::State::send(const std::string& bytes) {
     {
         std::lock_guard<std::mutex> guard(lock);
         outgoing += bytes;
     }
-    send();
+    return send();
 }
 
 Terminal::Terminal(int rows, int columns) : state(new State) {
@@ -107,8 +108,7 @@ Terminal::~Terminal() {
 }
 
 bool Terminal::type(const std::string& bytes) {
-    state->send(bytes);
-    return true;
+    return state->send(bytes);
 }
 
 bool Terminal::press(Vesk::Event key) {
@@ -124,8 +124,7 @@ bool Terminal::press(Vesk::Event key) {
             vterm_keyboard_key(state->emulator, stroke.key, stroke.modifiers);
         }
     }
-    state->send();
-    return true;
+    return state->send();
 }
 
 bool Terminal::click(int row, int column) {
@@ -139,8 +138,7 @@ bool Terminal::click(int row, int column) {
         vterm_mouse_button(state->emulator, 1, true, VTERM_MOD_NONE);
         vterm_mouse_button(state->emulator, 1, false, VTERM_MOD_NONE);
     }
-    state->send();
-    return true;
+    return state->send();
 }
 
 bool Terminal::resize(int rows, int columns) {

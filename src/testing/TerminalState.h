@@ -56,10 +56,11 @@ struct Terminal::State {
     pid_t child = -1;
     int exitCode = -1;
 
-    // Writes `outgoing` to the master side.
-    void send();
+    // Writes `outgoing` to the master side; false when the pseudo-terminal
+    // refused the bytes.
+    bool send();
     // Appends `bytes` to `outgoing` and sends them.
-    void send(const std::string& bytes);
+    bool send(const std::string& bytes);
     // Reaps the program when it ended; true when it still runs. Call under `use`.
     bool childRuns();
     // SIGTERM, then SIGKILL after a second; reaps it. Call under `use`.

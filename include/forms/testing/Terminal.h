@@ -98,7 +98,8 @@ public:
     /// when a signal ended it, or -1 when it still runs after `timeout`.
     int wait(std::chrono::milliseconds timeout = std::chrono::seconds(5));
 
-    /// Sends `bytes` as typed, unchanged.
+    /// Sends `bytes` as typed, unchanged; false when the pseudo-terminal
+    /// refuses them.
     bool type(const std::string& bytes);
     /// Sends the bytes the terminal sends for a key: a character
     /// (Vesk::CharacterEvent or a plain code below 0x80), Enter, Tab,
