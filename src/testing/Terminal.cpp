@@ -128,17 +128,28 @@ bool Terminal::press(Vesk::Event key) {
 }
 
 bool Terminal::click(int row, int column) {
+    return state->point(row, column, {{1, true}, {1, false}});
+}
+
+bool Terminal::wheel(int row, int column, bool up) {
+    // Buttons 4 and 5 are the wheel's notches; they have no release.
+    return state->point(row, column, {{up ? 4 : 5, true}});
+}
+
+bool Terminal::State::point(int row, int column,
+                            std::initializer_list<std::pair<int, bool>> buttons) {
     {
-        std::lock_guard<std::mutex> guard(state->lock);
-        if (state->mouseMode == VTERM_PROP_MOUSE_NONE || row < 0 || column < 0 ||
-            row >= state->rows || column >= state->columns) {
+        std::lock_guard<std::mutex> guard(lock);
+        if (mouseMode == VTERM_PROP_MOUSE_NONE || row < 0 || column < 0 || row >= rows ||
+            column >= columns) {
             return false;
         }
-        vterm_mouse_move(state->emulator, row, column, VTERM_MOD_NONE);
-        vterm_mouse_button(state->emulator, 1, true, VTERM_MOD_NONE);
-        vterm_mouse_button(state->emulator, 1, false, VTERM_MOD_NONE);
+        vterm_mouse_move(emulator, row, column, VTERM_MOD_NONE);
+        for (const auto& [button, pressed] : buttons) {
+            vterm_mouse_button(emulator, button, pressed, VTERM_MOD_NONE);
+        }
     }
-    return state->send();
+    return send();
 }
 
 bool Terminal::resize(int rows, int columns) {

@@ -7,10 +7,12 @@
 #include <vterm.h>
 
 #include <condition_variable>
+#include <initializer_list>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "forms/testing/Terminal.h"
 
@@ -61,6 +63,10 @@ struct Terminal::State {
     bool send();
     // Appends `bytes` to `outgoing` and sends them.
     bool send(const std::string& bytes);
+    // Moves the pointer to the cell and presses (true) or releases each
+    // button in turn, as the program's mouse mode reports them; false while
+    // reports are off or for a cell off the screen.
+    bool point(int row, int column, std::initializer_list<std::pair<int, bool>> buttons);
     // Reaps the program when it ended; true when it still runs. Call under `use`.
     bool childRuns();
     // SIGTERM, then SIGKILL after a second; reaps it. Call under `use`.

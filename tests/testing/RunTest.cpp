@@ -100,6 +100,8 @@ TEST(Run, SendsTheBytesOfATerminalsKeysAndClicks) {
         {"click, SGR reports", "\\033[?1000h\\033[?1006h",
          [](Terminal& t) { return t.click(2, 4); },
          "1b 5b 3c 30 3b 35 3b 33 4d 1b 5b 3c 30 3b 35 3b 33 6d"},
+        {"wheel up, SGR reports", "\\033[?1000h\\033[?1006h",
+         [](Terminal& t) { return t.wheel(0, 9, true); }, "1b 5b 3c 36 34 3b 31 30 3b 31 4d"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -124,6 +126,7 @@ TEST(Run, RefusesWhatNoKeyOrPointerSends) {
     EXPECT_FALSE(terminal.press(
         static_cast<Vesk::Event>(Vesk::MouseEvent(Vesk::MouseButton::Left, true, 0, 1, 1))));
     EXPECT_FALSE(terminal.click(1, 1)) << "mouse reports are off";
+    EXPECT_FALSE(terminal.wheel(1, 1, true)) << "mouse reports are off";
     EXPECT_FALSE(terminal.resize(0, 10));
 }
 

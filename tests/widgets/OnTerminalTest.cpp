@@ -128,9 +128,8 @@ std::function<bool(Terminal&)> click(int row, int column) {
     return [row, column](Terminal& t) { return t.click(row, column); };
 }
 
-// A notch of the wheel in xterm's SGR mouse report (button 64 up, 65 down).
 std::function<bool(Terminal&)> wheelDown(int row, int column) {
-    return typed("\x1b[<65;" + std::to_string(column + 1) + ";" + std::to_string(row + 1) + "M");
+    return [row, column](Terminal& t) { return t.wheel(row, column, false); };
 }
 
 bool cursorAt(Terminal& t, int row, int column) {

@@ -111,6 +111,10 @@ public:
     /// button. False, sending nothing, while the program has not turned
     /// mouse reports on.
     bool click(int row, int column);
+    /// Moves the pointer to the cell and turns the wheel one notch, up
+    /// (away from the user) or down. False, sending nothing, while the
+    /// program has not turned mouse reports on.
+    bool wheel(int row, int column, bool up);
     /// Gives the terminal a new size and tells the program (SIGWINCH).
     bool resize(int rows, int columns);
 
