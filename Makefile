@@ -52,7 +52,8 @@ test-install:
 	JOBS=$(JOBS) tests/install/run build-install/shared
 	JOBS=$(JOBS) tests/install/run build-install/static --static
 
-# Debian packages libveskforms0 and libveskforms-dev for /usr, in build-package/.
+# Debian packages libveskforms0, libveskforms-testing0 and libveskforms-dev for
+# /usr, in build-package/.
 package:
 	tools/install-deps dpkg-dev
 	cmake -S . -B build-package -DCMAKE_INSTALL_PREFIX=/usr \

@@ -1,16 +1,23 @@
 # Install rules, split into the Debian packages' components: Runtime (the
-# shared libraries) and Development (headers, link names, static libraries,
-# CMake and pkg-config files).
+# shared libraries of the forms), Testing (the testing kit's shared library,
+# apart so that programs never need libvterm) and Development (headers, link
+# names, static libraries, CMake and pkg-config files).
 include(CMakePackageConfigHelpers)
 
 set(VESK_FORMS_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/VeskForms)
 
-install(TARGETS vesk veskforms veskforms_testing EXPORT VeskFormsTargets
-    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
-        COMPONENT Runtime
-        NAMELINK_COMPONENT Development
-    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development
-    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime)
+foreach(component Runtime Testing)
+    set(targets vesk veskforms)
+    if(component STREQUAL Testing)
+        set(targets veskforms_testing)
+    endif()
+    install(TARGETS ${targets} EXPORT VeskFormsTargets
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+            COMPONENT ${component}
+            NAMELINK_COMPONENT Development
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT ${component})
+endforeach()
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/forms ${PROJECT_SOURCE_DIR}/runtime/include/vesk
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT Development)
 install(FILES ${PROJECT_BINARY_DIR}/include/forms/Version.h

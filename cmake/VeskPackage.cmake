@@ -1,5 +1,6 @@
-# `make package`: Debian packages of the libraries (libveskforms0) and of the
-# development files (libveskforms-dev), for the install prefix configured
+# `make package`: Debian packages of the libraries (libveskforms0), of the
+# testing kit (libveskforms-testing0) and of the development files
+# (libveskforms-dev), for the install prefix configured
 # (the Makefile's package target uses /usr).
 set(CPACK_PACKAGE_NAME veskforms)
 set(CPACK_PACKAGE_VENDOR "vesk-forms")
@@ -9,7 +10,7 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_DEB_COMPONENT_INSTALL ON)
-set(CPACK_COMPONENTS_ALL Runtime Development)
+set(CPACK_COMPONENTS_ALL Runtime Testing Development)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://localhost/vesk-forms")
@@ -18,15 +19,22 @@ set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME libveskforms0)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION libs)
 # A shlibs file and the ldconfig trigger.
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_GENERATE_SHLIBS ON)
-# libvterm0 for the testing kit (libveskforms-testing).
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS
-    "libc6 (>= 2.34), libstdc++6 (>= 12), libncursesw6 (>= 6.1), libvterm0 (>= 0.1)")
+    "libc6 (>= 2.34), libstdc++6 (>= 12), libncursesw6 (>= 6.1)")
 set(CPACK_COMPONENT_RUNTIME_DESCRIPTION "Text-mode forms for console programs - shared libraries")
+
+set(CPACK_DEBIAN_TESTING_PACKAGE_NAME libveskforms-testing0)
+set(CPACK_DEBIAN_TESTING_PACKAGE_SECTION libs)
+set(CPACK_DEBIAN_TESTING_PACKAGE_GENERATE_SHLIBS ON)
+set(CPACK_DEBIAN_TESTING_PACKAGE_DEPENDS
+    "libveskforms0 (= ${PROJECT_VERSION}), libc6 (>= 2.34), libstdc++6 (>= 12), libvterm0 (>= 0.1)")
+set(CPACK_COMPONENT_TESTING_DESCRIPTION
+    "Text-mode forms for console programs - testing kit (a form driven headless through a terminal emulator)")
 
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME libveskforms-dev)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS
-    "libveskforms0 (= ${PROJECT_VERSION}), libncurses-dev, libvterm-dev, pkgconf | pkg-config")
+    "libveskforms0 (= ${PROJECT_VERSION}), libveskforms-testing0 (= ${PROJECT_VERSION}), libncurses-dev, libvterm-dev, pkgconf | pkg-config")
 set(CPACK_COMPONENT_DEVELOPMENT_DESCRIPTION
     "Text-mode forms for console programs - headers, CMake and pkg-config files")
 
