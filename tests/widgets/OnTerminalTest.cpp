@@ -5,14 +5,14 @@
 
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "forms/Forms.h"
 #include "forms/testing/Terminal.h"
+#include "support/KitSteps.h"
 
 using namespace Vesk::Forms;
-using Vesk::Forms::Testing::Terminal;
+using namespace VeskTest;
 
 namespace {
 
@@ -53,92 +53,48 @@ struct Form {
     }
 };
 
-struct Step {
-    const char* what;
-    std::function<bool(Terminal&)> act;
-    std::function<bool(Terminal&)> shown;
-};
-
-// Runs the form prepared by `setup` on a host thread and takes the steps;
-// returns each step not seen with the screen at that time, "" when all were.
-// Nothing is asserted while the terminal is the standard output.
-std::string drive(const std::function<void(Form&)>& setup, const std::vector<Step>& steps) {
+// Runs the form prepared by `setup` and takes the steps. After each act the
+// test sends Sync, which the host counts on the status row, so a step is seen
+// only once every event before it was handled and painted.
+std::string drive(const std::function<void(Form&)>& setup, const std::vector<KitStep>& steps) {
+    std::vector<KitStep> synced;
+    for (const KitStep& step : steps) {
+        const std::string mark = "step " + std::to_string(synced.size() + 1);
+        synced.push_back({step.what,
+                          [act = step.act](Terminal& t) { return act(t) && t.type(Sync); },
+                          [mark, shown = step.shown](Terminal& t) {
+                              return t.row(0) == mark && shown(t);
+                          }});
+    }
     Terminal terminal(12, 40);
-    if (!terminal.attach()) {
-        return "not attached";
-    }
-    Session::mouse(true);
-    if (!Session::start(Session::None)) {
-        terminal.detach();
-        return "not started";
-    }
-    std::thread host([&setup] {
-        Form form;
-        setup(form);
-        form.page.paint();
-        int synced = 0;
-        for (Vesk::Event event; (event = Session::getEvent()) != Vesk::KeyF10;) {
-            if (event == Sync[0]) {
-                delete form.status.text("step " + std::to_string(++synced));
-            } else {
-                form.page.raiseEvent(event);
-            }
+    return driveInProcess(
+        terminal,
+        [&setup] {
+            Form form;
+            setup(form);
             form.page.paint();
-        }
-    });
-    std::string failures;
-    int count = 0;
-    for (const Step& step : steps) {
-        const std::string mark = "step " + std::to_string(++count);
-        if (!step.act(terminal) || !terminal.type(Sync) ||
-            !terminal.waitUntil([&](Terminal& t) { return t.row(0) == mark && step.shown(t); })) {
-            const Testing::Cursor cursor = terminal.cursor();
-            failures += std::string(step.what) + " not seen; the cursor at " +
-                        std::to_string(cursor.row) + "," + std::to_string(cursor.column) +
-                        ", the screen:\n" + terminal.text() + "\n";
-        }
-    }
-    terminal.press(Vesk::KeyF10);
-    host.join();
-    Session::stop();
-    Session::mouse(false);
-    terminal.detach();
-    return failures;
-}
-
-std::function<bool(Terminal&)> keys(std::vector<Vesk::Event> events) {
-    return [events](Terminal& t) {
-        for (Vesk::Event event : events) {
-            if (!t.press(event)) {
-                return false;
+            int count = 0;
+            for (Vesk::Event event; (event = Session::getEvent()) != Vesk::KeyF10;) {
+                if (event == Sync[0]) {
+                    delete form.status.text("step " + std::to_string(++count));
+                } else {
+                    form.page.raiseEvent(event);
+                }
+                form.page.paint();
             }
-        }
-        return true;
-    };
+        },
+        synced);
 }
 
 // The first step only looks at the first paint.
-const std::function<bool(Terminal&)> nothing = [](Terminal&) { return true; };
+const TerminalCheck nothing = [](Terminal&) { return true; };
 
-std::function<bool(Terminal&)> typed(std::string text) {
-    return [text](Terminal& t) { return t.type(text); };
-}
-
-std::function<bool(Terminal&)> click(int row, int column) {
-    return [row, column](Terminal& t) { return t.click(row, column); };
-}
-
-std::function<bool(Terminal&)> wheelDown(int row, int column) {
+TerminalCheck wheelDown(int row, int column) {
     return [row, column](Terminal& t) { return t.wheel(row, column, false); };
 }
 
-bool cursorAt(Terminal& t, int row, int column) {
-    const Testing::Cursor cursor = t.cursor();
-    return cursor.visible && cursor.row == row && cursor.column == column;
-}
-
 // The text box's row shows `text` from column 2 with the caret on `caret`.
-std::function<bool(Terminal&)> field(std::string text, int caret) {
+TerminalCheck field(std::string text, int caret) {
     return
         [text, caret](Terminal& t) { return t.row(2) == "  " + text && cursorAt(t, 2, 2 + caret); };
 }

@@ -1,0 +1,66 @@
+#include "KitSteps.h"
+
+#include <thread>
+
+#include "forms/Session.h"
+
+namespace VeskTest {
+
+using Vesk::Forms::Session;
+
+std::string driveInProcess(Terminal& terminal, const std::function<void()>& host,
+                           const std::vector<KitStep>& steps) {
+    if (!terminal.attach()) {
+        return "not attached";
+    }
+    Session::mouse(true);
+    if (!Session::start(Session::None)) {
+        Session::mouse(false);
+        terminal.detach();
+        return "not started";
+    }
+    std::thread loop(host);
+    std::string failures;
+    for (const KitStep& step : steps) {
+        if (!step.act(terminal) || !terminal.waitUntil(step.shown)) {
+            const Vesk::Forms::Testing::Cursor cursor = terminal.cursor();
+            failures += step.what + " not seen; the cursor at " + std::to_string(cursor.row) +
+                        "," + std::to_string(cursor.column) + ", the screen:\n" +
+                        terminal.text() + "\n";
+        }
+    }
+    terminal.press(Vesk::KeyF10);
+    loop.join();
+    Session::stop();
+    Session::mouse(false);
+    if (!terminal.detach()) {
+        failures += "not detached\n";
+    }
+    return failures;
+}
+
+TerminalCheck keys(std::vector<Vesk::Event> events) {
+    return [events](Terminal& t) {
+        for (Vesk::Event event : events) {
+            if (!t.press(event)) {
+                return false;
+            }
+        }
+        return true;
+    };
+}
+
+TerminalCheck typed(std::string text) {
+    return [text](Terminal& t) { return t.type(text); };
+}
+
+TerminalCheck click(int row, int column) {
+    return [row, column](Terminal& t) { return t.click(row, column); };
+}
+
+bool cursorAt(Terminal& terminal, int row, int column) {
+    const Vesk::Forms::Testing::Cursor cursor = terminal.cursor();
+    return cursor.visible && cursor.row == row && cursor.column == column;
+}
+
+}  // namespace VeskTest

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "forms/testing/Terminal.h"
+#include "vesk/Event.h"
+
+namespace VeskTest {
+
+using Vesk::Forms::Testing::Terminal;
+using TerminalCheck = std::function<bool(Terminal&)>;
+
+// One step of a test: what it is, what the test sends, and what the terminal
+// must show afterwards.
+struct KitStep {
+    std::string what;
+    TerminalCheck act;
+    TerminalCheck shown;
+};
+
+// Attaches `terminal`, starts a session with the mouse on, runs `host` (a host
+// loop that ends on F10) on a thread of its own, takes each step (its act,
+// then waiting until it is shown), presses F10, stops the session and
+// detaches. Returns the steps not seen, each with the cursor and the screen at
+// that time; "" when all were. It asserts nothing, because the standard
+// output is the pseudo-terminal while it runs.
+std::string driveInProcess(Terminal& terminal, const std::function<void()>& host,
+                           const std::vector<KitStep>& steps);
+
+// Acts that steps share.
+TerminalCheck keys(std::vector<Vesk::Event> events);
+TerminalCheck typed(std::string text);
+TerminalCheck click(int row, int column);
+bool cursorAt(Terminal& terminal, int row, int column);
+
+}  // namespace VeskTest
