@@ -43,26 +43,15 @@ void say(const std::string& text, Color color) {
     delete message->text(padded);  // text() hands back a copy to delete
 }
 
-// Sends the focus to the field at fault. page() is the page a control is
-// in; activeControl() gives the field the focus but leaves it on the control
-// before too, so that one is told first.
-void focusOn(TextBox* field) {
-    Page* page = static_cast<Page*>(field->page());
-    if (Control* before = page->activeControl()) {
-        before->focus(false);
-    }
-    page->activeControl(field);
-}
-
 // Runs for Enter in either field and for the button. A handler gets the
 // event and the control it was raised on; non-zero means "handled".
 int signIn(int, void*) {
     if (userName->text().empty()) {
         say("Please enter a user name.", BrightRed);
-        focusOn(userName);
+        userName->takeFocus();  // the focus goes to the field at fault
     } else if (characters(password->text()) < MinimumPassword) {
         say("The password needs at least 8 characters.", BrightRed);
-        focusOn(password);
+        password->takeFocus();
     } else {
         say("Welcome, " + userName->text() + "!" +
                 (remember->checked() ? " You will stay signed in." : ""),

@@ -64,6 +64,14 @@ public:
     /// Sets or clears the focus flag and returns the new value. Refused
     /// (false, unchanged) on a control that cannot take the focus.
     bool focus(bool value);
+    /// Moves the focus here the way Tab, the arrow keys and a click do: the
+    /// control becomes the active control of its page, the control active
+    /// before loses the focus, and each tab set that shows the page becomes
+    /// the active control of the page around it. False, nothing changed,
+    /// when the control cannot take the focus or its page does not list it.
+    /// (Page::activeControl alone leaves the focus flag of the control
+    /// before as it was.)
+    bool takeFocus();
 
     /// The colour the control is painted on.
     Color background();

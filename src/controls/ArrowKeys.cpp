@@ -1,4 +1,3 @@
-#include "controls/Activation.h"
 #include "forms/Control.h"
 #include "forms/Page.h"
 #include "forms/Session.h"
@@ -62,22 +61,22 @@ int moveFocus(void* subject, const char* direction) {
         return 0;
     }
     control->focus(false);
-    return detail::takeFocus(*neighbour) ? 1 : 0;
+    return neighbour->takeFocus() ? 1 : 0;
 }
 
 }  // namespace
 
-bool detail::takeFocus(Control& control) {
-    Control* home = control.page();
-    if (home == nullptr || !control.canFocus() || !listed(*static_cast<Page*>(home), &control)) {
+bool Control::takeFocus() {
+    Control* home = page();
+    if (home == nullptr || !canFocus() || !listed(*static_cast<Page*>(home), this)) {
         return false;
     }
     Page* page = static_cast<Page*>(home);
     Control* previous = page->activeControl();
-    if (previous != nullptr && previous != &control) {
+    if (previous != nullptr && previous != this) {
         previous->focus(false);
     }
-    page->activeControl(&control);
+    page->activeControl(this);
     activateOuterSets(page);
     return true;
 }

@@ -4,7 +4,6 @@
 #include <memory>
 #include <stdexcept>
 
-#include "controls/Activation.h"
 #include "controls/Lists.h"
 #include "forms/Session.h"
 #include "forms/Tabs.h"
@@ -178,7 +177,7 @@ int Page::routeMouse(int event) {
     }
     int result = 0;
     if (left && press) {
-        if (!detail::takeFocus(*target)) {
+        if (!target->takeFocus()) {
             return 0;
         }
         pressed = target;

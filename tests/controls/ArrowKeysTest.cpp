@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "controls/Probes.h"
@@ -67,4 +68,45 @@ TEST_F(ArrowKeys, MoveTheFocusToTheMappedNeighbourOnlyWhenItsPageListsIt) {
     EXPECT_FALSE(b.focus());
     EXPECT_EQ(&elsewhere, other.activeControl());
     EXPECT_TRUE(elsewhere.focus());
+}
+
+// takeFocus goes the arrows' road from code: the control before in the same
+// page loses the focus and the tab set showing the page becomes active around
+// it. Each page keeps its own focused control: the one inside the tab set
+// keeps its flag when a control of the outer page takes the focus.
+TEST_F(ArrowKeys, TakeFocusMovesTheFocusAsTheArrowsDo) {
+    ASSERT_TRUE(Session::start(Session::None));
+    Page root, shown;
+    Tabs tabs;
+    Probe outer, inner, other, unfocusable(false), stray;
+    attach(root, {&outer, &tabs});
+    tabs.attachTab(&shown);
+    attach(shown, {&inner, &other, &unfocusable});
+    root.activeControl(&outer);
+
+    const struct {
+        Control* target;
+        bool taken;
+        Control* rootActive;
+        Control* shownActive;
+        List focused;  // the probes with the focus flag
+    } steps[] = {
+        {&inner, true, &tabs, &inner, {&inner}},
+        {&unfocusable, false, &tabs, &inner, {&inner}},
+        {&stray, false, &tabs, &inner, {&inner}},
+        {&other, true, &tabs, &other, {&other}},
+        {&outer, true, &outer, &other, {&outer, &other}},
+        {&inner, true, &tabs, &inner, {&inner}},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(&step - steps);
+        EXPECT_EQ(step.taken, step.target->takeFocus());
+        EXPECT_EQ(step.rootActive, root.activeControl());
+        EXPECT_EQ(step.shownActive, shown.activeControl());
+        for (Probe* probe : {&outer, &inner, &other, &unfocusable, &stray}) {
+            const bool expected = std::find(step.focused.begin(), step.focused.end(), probe) !=
+                                  step.focused.end();
+            EXPECT_EQ(expected, probe->focus());
+        }
+    }
 }
