@@ -86,7 +86,7 @@ int Button::painter(int, void* control) {
     detail::mapOwn(*button, *location, height, width);
 
     {
-        detail::ColorScope colors(button->color(), button->background(), button->focus());
+        detail::ColorScope colors(button->color(), button->background(), detail::showsFocus(*button));
         // The line "%*s%*s" (width / 2 + length / 2, caption, width / 2 -
         // length / 2, "") in cells: blanks, the caption right-aligned in the
         // first field, and blanks (as many as the magnitude of a negative

@@ -98,7 +98,7 @@ int CheckBox::painter(int, void* control) {
     detail::mapOwn(*box, *location, box->height(), width);
 
     {
-        detail::ColorScope colors(box->color(), box->background(), box->focus());
+        detail::ColorScope colors(box->color(), box->background(), detail::showsFocus(*box));
         const detail::Area area = detail::clipOwn(*box, *position, *location, 1, width);
         // Unlike a label's, the row is cut to a clipping parent too.
         const detail::Span cells = area.rows.empty() ? detail::Span{0, 0} : area.columns;

@@ -2,6 +2,8 @@
 
 #include "forms/Page.h"
 #include "forms/Session.h"
+#include "forms/Tabs.h"
+#include "geometry/Tags.h"
 #include "terminal/Screen.h"
 
 namespace Vesk {
@@ -22,8 +24,28 @@ void mapOwn(Control& control, const Point& location, long long height, long long
     Session::fillMap(&from, &to, &control);
 }
 
-void placeCursor(Control& control, long long row, long long column) {
+bool showsFocus(Control& control) {
     if (!control.focus()) {
+        return false;
+    }
+    for (Control* page = control.page(); page != nullptr;) {
+        Region* up = page->parent();
+        if (up == nullptr || !tagged(*up, Tag::Tabs)) {
+            return true;
+        }
+        Tabs* set = static_cast<Tabs*>(static_cast<Control*>(up));
+        Control* outer = set->page();
+        if (set->activeTab() != page || outer == nullptr ||
+            static_cast<Page*>(outer)->activeControl() != set) {
+            return false;
+        }
+        page = outer;
+    }
+    return true;
+}
+
+void placeCursor(Control& control, long long row, long long column) {
+    if (!showsFocus(control)) {
         return;
     }
     Control* root = control.root();
@@ -47,7 +69,7 @@ void drawFrame(Control& control, const Point& position, const Point& location) {
     Point corner(clampCoordinate(place.row - 1LL), clampCoordinate(place.column - 1LL));
     (parent != nullptr ? parent : &screen)
         ->drawRectangle(&corner, control.width(), control.height(), control.borderColor(),
-                        control.background(), control.border(), control.focus());
+                        control.background(), control.border(), showsFocus(control));
 }
 
 }  // namespace detail

@@ -20,15 +20,22 @@ Area clipOwn(Control& control, const Point& position, const Point& location, lon
 // its location.
 void mapOwn(Control& control, const Point& location, long long height, long long width);
 
+// Whether the control is painted as focused: it has the focus, and keys reach
+// its page, that is every tab set on the way up shows that page and is the
+// active control of the page around it. Each page keeps its own focused
+// control, so one inside a tab set that has lost the focus keeps its flag
+// while another control shows the focus.
+bool showsFocus(Control& control);
+
 // Puts the page's cursor on the screen cell (`row`, `column`) when the
-// control has the focus and the top of its tree is a page.
+// control shows the focus and the top of its tree is a page.
 void placeCursor(Control& control, long long row, long long column);
 
 // Blanks the cells `cells` of a row whose cell 0 is at screen column `column`.
 void putBlanks(long long row, long long column, Span cells);
 
 // The box one cell around a framed control (a button, a bordered text box)
-// in its border style and colours, lit when it has the focus. Without a
+// in its border style and colours, lit when it shows the focus. Without a
 // parent it is drawn as a Visible parent would draw it: at the same screen
 // cells, unclipped.
 void drawFrame(Control& control, const Point& position, const Point& location);

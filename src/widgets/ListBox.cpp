@@ -251,13 +251,14 @@ int ListBox::painter(int, void* control) {
     const detail::Area area = detail::clipOwn(*list, *position, *location, height, width);
     const bool unicode = detail::Screen::unicode();
     const long long shownLast = std::min(area.columns.last, textWidth);
+    const bool lit = detail::showsFocus(*list);
     for (long long i = area.rows.first; i < area.rows.last; ++i) {
         const long long row = area.row + i;
         const long long index = from + i;
         const bool chosen = index == list->current;
-        detail::ColorScope colors(
-            list->color(), chosen && !list->focus() ? list->borderColor() : list->background(),
-            chosen && list->focus());
+        detail::ColorScope colors(list->color(),
+                                  chosen && !lit ? list->borderColor() : list->background(),
+                                  chosen && lit);
         long long taken = 0;
         if (index < count) {
             const std::string& text = list->items[static_cast<std::size_t>(index)];

@@ -84,6 +84,11 @@ protected:
 TEST_F(Mouse, AClickOnAButtonInATabPageFocusesItAndClicksItAsEnterDoes) {
     Point gammaCell(9, 4);
     ASSERT_EQ(&gamma, Session::at(&gammaCell));
+    // Gamma is its page's focused control, but the tab set is not active:
+    // only Alpha shows the focus.
+    EXPECT_TRUE(gamma.focus());
+    EXPECT_TRUE(cell(2, 3).reverse);
+    EXPECT_FALSE(cell(9, 4).reverse);
     EXPECT_EQ(1, press(9, 4));
     EXPECT_EQ(&tabs, root->activeControl());
     EXPECT_EQ(&gamma, one.activeControl());
@@ -98,6 +103,11 @@ TEST_F(Mouse, AClickOnAButtonInATabPageFocusesItAndClicksItAsEnterDoes) {
     EXPECT_EQ((std::vector<void*>{&gamma, &gamma}), clicks);
     const auto lines = VeskTest::logMessages(readFile("VeskForms.log"));
     EXPECT_EQ(2, std::count(lines.begin(), lines.end(), "\tClick, text: \"Gamma\""));
+
+    // A press back on Alpha: one button shows the focus again.
+    EXPECT_EQ(1, press(2, 3));
+    EXPECT_TRUE(cell(2, 3).reverse);
+    EXPECT_FALSE(cell(9, 4).reverse);
 }
 
 TEST_F(Mouse, APressOnOneButtonReleasedOnAnotherClicksNeither) {
