@@ -96,6 +96,13 @@ public:
     /// The topmost ancestor; null when that ancestor is a bare region.
     Control* root();
 
+    /// The host's pointer carried by the control (null at first), so that a
+    /// handler, which receives only the control, reaches the program's state.
+    void* data();
+    /// Stores the host's pointer and returns it. The control never reads,
+    /// frees or copies what it points to.
+    void* data(void* value);
+
 protected:
     /// How a class whose objects hold controls in lists (children, the pages
     /// of a tab set, a page's control list) describes those lists to the
@@ -153,6 +160,7 @@ private:
     Color foregroundColor = White;
     Color borderColour = BrightBlack;
     BorderStyle borderStyle = NoBorder;
+    void* hostData = nullptr;
 
     // The holders whose lists name this control, one entry per list entry;
     // the destructor takes this control out of all of them.

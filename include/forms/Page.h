@@ -66,6 +66,18 @@ public:
     /// took the event; 0 when none did, also for a Tab that moved the focus.
     int raiseEvent(int event);
 
+    /// Whether Tab and back-tab walk into the pages that tab sets show
+    /// (false at first). Off, Tab on a page whose active control is a tab
+    /// set moves the focus inside the shown page and also moves this page's
+    /// focus on from the set. On, Tab and back-tab walk the controls of the
+    /// shown page of each tab set in their turn, at any depth, and leave the
+    /// set after its last control (before its first); a set whose shown page
+    /// has no control that can take the focus is a stop of its own. Read on
+    /// the root page of the tree.
+    bool tabIntoPages();
+    /// Stores the setting and returns it.
+    bool tabIntoPages(bool value);
+
     /// True when the file can be opened for reading; reads nothing.
     bool import(std::string path);
 
@@ -88,6 +100,7 @@ private:
     std::vector<Control*> controls;
     std::string caption;
     int active = -1;  // index into controls, -1 when unset
+    bool intoPages = false;
     // The control the last left press went to, until the next left release:
     // a button clicks only when both land on it.
     Control* pressed = nullptr;

@@ -176,6 +176,14 @@ Control* Control::root() {
     return marked(*top) ? static_cast<Control*>(top) : nullptr;
 }
 
+void* Control::data() {
+    return hostData;
+}
+
+void* Control::data(void* value) {
+    return hostData = value;
+}
+
 bool Control::closesLoop(Control* holder, Control* candidate) {
     for (Region* link = holder; link != nullptr; link = link->parent()) {
         if (link == candidate) {

@@ -104,6 +104,14 @@ void* Page::window() {
     return screen;
 }
 
+bool Page::tabIntoPages() {
+    return intoPages;
+}
+
+bool Page::tabIntoPages(bool value) {
+    return intoPages = value;
+}
+
 int Page::controlCount() {
     return static_cast<int>(controls.size());
 }
