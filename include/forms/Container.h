@@ -53,7 +53,8 @@ public:
     int raiseEvent(int event);
 
 protected:
-    /// The UpdateView handler: paints each child in attach order; 1.
+    /// The UpdateView handler: draws nothing of the container's own (each
+    /// paint then paints the children in attach order); 1.
     static int painter(int event, void* control);
     /// The table of a container's children (see Control::Holding); classes
     /// built on Container that hold more lists build theirs from these.

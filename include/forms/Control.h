@@ -20,6 +20,10 @@
 namespace Vesk {
 namespace Forms {
 
+namespace detail {
+struct Tree;
+}
+
 /// Receives the event code and the control the event was raised on; a
 /// non-zero result means handled.
 using Handler = int (*)(int event, void* control);
@@ -96,6 +100,13 @@ public:
     /// The topmost ancestor; null when that ancestor is a bare region.
     Control* root();
 
+    /// The row of the last mouse event routed to the control, counted from
+    /// the control's top-left cell as it was last painted (the screen map
+    /// keeps that cell, so no walk up the tree is needed).
+    int pointerRow();
+    /// The column of that event, counted likewise.
+    int pointerColumn();
+
     /// The host's pointer carried by the control (null at first), so that a
     /// handler, which receives only the control, reaches the program's state.
     void* data();
@@ -104,6 +115,30 @@ public:
     void* data(void* value);
 
 protected:
+    /// Where a holder paints a held control, as its table's `place` entry
+    /// fills it in. Each paint walks the tree once and derives every
+    /// control's frame (its screen cell, what clips it, its layer and
+    /// whether keys reach it) from its holder's through these.
+    struct Placement {
+        /// The held control's top-left cell counted from the holder's;
+        /// defaults to the control's position.
+        long long row;
+        /// See row.
+        long long column;
+        /// Whether the held control is cut to the holder's rectangle; by
+        /// default when the holder clips (Hidden).
+        bool clip;
+        /// Whether every control below the held one is cut to the holder's
+        /// rectangle too (a scrolling holder); false by default.
+        bool clipAll;
+        /// How many layers above the holder's the held control is painted
+        /// (0 to 64): a higher layer is painted after everything below it and
+        /// owns its cells in the screen map. 0 by default.
+        int layer;
+        /// Whether the held control is painted at all; true by default.
+        bool shown;
+    };
+
     /// How a class whose objects hold controls in lists (children, the pages
     /// of a tab set, a page's control list) describes those lists to the
     /// base class, which knows no holder class. A holder points `holding` at
@@ -124,6 +159,13 @@ protected:
         /// everything below it (a page's control list); null when there is
         /// no such list.
         void (*enter)(Control& holder, Control& control);
+        /// Describes where a held control is painted (see Placement); null
+        /// keeps the defaults for every held control.
+        void (*place)(Control& holder, Control& child, Placement& placement) = nullptr;
+        /// The held control that keys go on to from the holder (a page's
+        /// active control, a tab set's shown page), or null; null when the
+        /// holder passes keys to none.
+        Control* (*active)(Control& holder) = nullptr;
     };
 
     /// The handler for the code (a character's falls back to the
@@ -155,12 +197,22 @@ protected:
     static bool closesLoop(Control* holder, Control* candidate);
 
 private:
+    friend struct detail::Tree;
     std::map<int, Handler> handlers;
     Color backgroundColor = Black;
     Color foregroundColor = White;
     Color borderColour = BrightBlack;
     BorderStyle borderStyle = NoBorder;
     void* hostData = nullptr;
+    // The frame of the paint under way, set while the control's painter runs.
+    const void* paintFrame = nullptr;
+    // The paint walk that holds this control for a higher layer, or null.
+    void* deferredIn = nullptr;
+    // The last mouse event routed here through the screen map, and its cell
+    // counted from the control's top-left cell.
+    int pointerEvent = 0;
+    int pointerCellRow = 0;
+    int pointerCellColumn = 0;
 
     // The holders whose lists name this control, one entry per list entry;
     // the destructor takes this control out of all of them.

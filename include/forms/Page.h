@@ -88,7 +88,9 @@ public:
     Control* control(int index);
 
 private:
+    friend struct detail::Tree;
     VESK_FORMS_LOCAL static int painter(int event, void* control);
+    VESK_FORMS_LOCAL static Control* activeEntry(Control& holder);
     // The page's table (see Control::Holding): its children as a
     // container's, and its control list.
     VESK_FORMS_LOCAL static void forgetEntries(Control& holder, Control* control);
@@ -96,6 +98,7 @@ private:
     VESK_FORMS_LOCAL void navigateForward();
     VESK_FORMS_LOCAL void navigateBackward();
     VESK_FORMS_LOCAL int routeMouse(int event);
+    VESK_FORMS_LOCAL bool showsInside(Control* target);
 
     std::vector<Control*> controls;
     std::string caption;
@@ -109,6 +112,9 @@ private:
     // The size last taken from the standard screen.
     int screenColumns = 0;
     int screenLines = 0;
+    // The paint that last painted the page as the top of its tree (see
+    // the paint walk), 0 before the first.
+    unsigned paintNumber = 0;
 };
 
 }  // namespace Forms

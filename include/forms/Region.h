@@ -14,6 +14,10 @@
 namespace Vesk {
 namespace Forms {
 
+namespace detail {
+struct Tree;
+}
+
 /// A rectangle of cells positioned relative to its parent's top-left cell.
 /// Regions refer to their parent without owning it; when a region is
 /// destroyed, every region whose parent link names it becomes a root.
@@ -85,6 +89,7 @@ protected:
     static bool marked(const Region& region) { return region.controlMark; }
 
 private:
+    friend struct detail::Tree;
     Region* parentLink = nullptr;
     Point place;
     int columns = 0;

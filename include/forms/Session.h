@@ -22,6 +22,7 @@ class Control;
 class Point;
 namespace detail {
 struct SessionInternals;
+class ScreenMap;
 }
 
 /// The one process-wide session: the curses screen, the keyboard worker, the
@@ -127,7 +128,7 @@ private:
     static Logging loglevel;
     static int width;
     static int height;
-    VESK_FORMS_LOCAL static Control** map;
+    VESK_FORMS_LOCAL static detail::ScreenMap* map;
     VESK_FORMS_LOCAL static Vesk::Threading::Atomic::Queue<Vesk::Event> inbox;
 };
 

@@ -62,6 +62,8 @@ private:
     VESK_FORMS_LOCAL static int heldCount(Control& holder);
     VESK_FORMS_LOCAL static Control* heldAt(Control& holder, int index);
     VESK_FORMS_LOCAL static void forgetPage(Control& holder, Control* page);
+    VESK_FORMS_LOCAL static void placePage(Control& holder, Control& page, Placement& placement);
+    VESK_FORMS_LOCAL static Control* shownEntry(Control& holder);
 
     std::vector<Page*> pages;
     int active = -1;  // index into pages, -1 when none is shown

@@ -1,7 +1,7 @@
+#include "controls/Frame.h"
 #include "forms/Control.h"
 #include "forms/Page.h"
 #include "forms/Session.h"
-#include "forms/Tabs.h"
 #include "geometry/Tags.h"
 
 namespace Vesk {
@@ -18,30 +18,29 @@ bool listed(Page& page, Control* control) {
     return false;
 }
 
-// When `page` is shown by a tab set, keys reach it only while that tab set is
-// the active control of the page around it: make it so, all the way up, so
-// that the keys follow the focus the arrow key has just moved.
-void activateOuterSets(Page* page) {
-    for (;;) {
+// When `page` is shown by a holder that shows pages (a tab set), keys reach
+// it only while that holder is the active control of the page around it:
+// make it so, all the way up, so that the keys follow the focus just moved.
+void activateOuterHolders(Page* page) {
+    for (int depth = 0; depth < 4096; ++depth) {
         Region* up = page->parent();
-        if (up == nullptr || !detail::tagged(*up, detail::Tag::Tabs)) {
+        if (up == nullptr || !detail::Tree::showsPages(*static_cast<Control*>(up))) {
             return;
         }
-        Tabs* set = static_cast<Tabs*>(static_cast<Control*>(up));
-        if (set->activeTab() != page) {
-            return;
-        }
-        Control* outer = set->page();
-        if (outer == nullptr || !listed(*static_cast<Page*>(outer), set)) {
+        Control* holder = static_cast<Control*>(up);
+        Control* outer = holder->page();
+        // Only a holder that shows this very page passes keys to it.
+        if (detail::Tree::passesTo(*holder) != page || outer == nullptr ||
+            !listed(*static_cast<Page*>(outer), holder)) {
             return;
         }
         page = static_cast<Page*>(outer);
         Control* previous = page->activeControl();
-        if (previous != set) {
+        if (previous != holder) {
             if (previous != nullptr) {
                 previous->focus(false);
             }
-            page->activeControl(set);
+            page->activeControl(holder);
         }
     }
 }
@@ -77,7 +76,7 @@ bool Control::takeFocus() {
         previous->focus(false);
     }
     page->activeControl(this);
-    activateOuterSets(page);
+    activateOuterHolders(page);
     return true;
 }
 

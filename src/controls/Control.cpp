@@ -4,6 +4,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "controls/Frame.h"
 #include "controls/Lists.h"
 #include "forms/Session.h"
 #include "geometry/Tags.h"
@@ -25,6 +26,13 @@ Control::Control() {
 
 Control::~Control() {
     detail::SessionInternals::forgetControl(this);
+    if (deferredIn != nullptr) {
+        for (detail::Deferred& entry : static_cast<detail::PaintWalk*>(deferredIn)->later) {
+            if (entry.control == this) {
+                entry.control = nullptr;
+            }
+        }
+    }
     while (!holders.empty()) {
         leave(holders.back());
     }
@@ -99,10 +107,6 @@ int Control::raiseEvent(int event) {
         Session::log(*line, Session::Verbose);
     }
     return found(event, this);
-}
-
-bool Control::paint() {
-    return raiseEvent(Vesk::UpdateView) != 0;
 }
 
 bool Control::canFocus() {

@@ -4,10 +4,11 @@
 #include <memory>
 #include <stdexcept>
 
+#include "controls/Frame.h"
 #include "controls/Lists.h"
 #include "forms/Session.h"
-#include "forms/Tabs.h"
 #include "geometry/Tags.h"
+#include "session/SessionInternals.h"
 #include "terminal/Screen.h"
 #include "vesk/ConsoleTitle.h"
 #include "vesk/Event.h"
@@ -17,7 +18,7 @@ namespace Vesk {
 namespace Forms {
 
 Page::Page(void* window) : screen(window) {
-    static constexpr Holding table{heldCount, heldAt, forgetEntries, enterEntry};
+    static constexpr Holding table{heldCount, heldAt, forgetEntries, enterEntry, nullptr, activeEntry};
     stamp(detail::Tag::Page, sizeof(Page));
     holding = &table;
     parent(nullptr);
@@ -61,6 +62,10 @@ void Page::forgetEntries(Control& holder, Control* control) {
     if (page.pressed == control) {
         page.pressed = nullptr;
     }
+}
+
+Control* Page::activeEntry(Control& holder) {
+    return static_cast<Page&>(holder).activeControl();
 }
 
 Control* Page::activeControl(Control* control) {
@@ -123,23 +128,44 @@ Control* Page::control(int index) {
     return controls[index];
 }
 
+// Keys follow the chain of active controls down from this page: a holder
+// on it that shows pages (a tab set) is offered a key before what it shows,
+// so it keeps Page Down, Page Up and Tab; every other key reaches the end of
+// the chain, at any depth.
 int Page::raiseEvent(int event) {
     if (Vesk::IsMouse(event)) {
         return routeMouse(event);
     }
-    Control* current = activeControl();
+    const bool tab = event == Vesk::KeyTab || event == Vesk::KeyBackTab;
+    if (tab && intoPages && parent() == nullptr) {
+        Control* target = detail::Tree::keysTarget(*this);
+        if (target != this && !detail::Tree::showsPages(*target) &&
+            !detail::tagged(*target, detail::Tag::Page) && target->handles(event) &&
+            target->Control::raiseEvent(event) != 0) {
+            return 1;
+        }
+        detail::Tree::tabThrough(*this, event == Vesk::KeyTab);
+        return 0;
+    }
+    std::vector<Control*> chain;
+    detail::Tree::keysChain(*this, chain);
+    Control* current = nullptr;
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        if (detail::tagged(*chain[i], detail::Tag::Page)) {
+            continue;
+        }
+        current = chain[i];
+        if (current->handles(event)) {
+            break;
+        }
+    }
     if (current != nullptr && current->handles(event)) {
-        if (event != Vesk::KeyTab && event != Vesk::KeyBackTab) {
+        if (!tab) {
             return current->Control::raiseEvent(event);
         }
         if (current->Control::raiseEvent(event) != 0) {
             return 1;
         }
-    } else if (current != nullptr && Tabs::is(*current)) {
-        // Keys the tab set leaves alone belong to the page it shows.
-        Page* shown = static_cast<Tabs*>(current)->activeTab();
-        Control* target = shown == nullptr ? nullptr : shown->activeControl();
-        return target == nullptr ? 0 : target->Control::raiseEvent(event);
     }
     if (event == Vesk::KeyTab) {
         navigateForward();
@@ -149,16 +175,36 @@ int Page::raiseEvent(int event) {
     return 0;
 }
 
-// The control under the pointer belongs here when its page is this one or
-// is shown, through tab sets, inside this one. While the mouse is off a
-// report that arrives anyway (the terminal was asked by someone else) is
-// not the user's click on this form: ignored.
+// Whether `target` is shown inside this page: its page is this one, or one
+// that holders showing pages show, all the way up to this one. Only for
+// cells the map cannot tell (a host's fill, or this page inside another).
+bool Page::showsInside(Control* target) {
+    Region* home = target->page();
+    while (home != nullptr && home != this) {
+        Region* up = home->parent();
+        home = up != nullptr && marked(*up) &&
+                       detail::Tree::showsPages(*static_cast<Control*>(up))
+                   ? up->parent()
+                   : nullptr;
+        while (home != nullptr && !detail::tagged(*home, detail::Tag::Page)) {
+            home = home->parent();
+        }
+    }
+    return home != nullptr;
+}
+
+// One lookup in the screen map finds the control under the pointer, the
+// top of the tree it was painted in and its own top-left cell. While the
+// mouse is off a report that arrives anyway (the terminal was asked by
+// someone else) is not the user's click on this form: ignored.
 int Page::routeMouse(int event) {
     if (!Session::mouse()) {
         return 0;
     }
-    Point cell(Vesk::MouseRow(event), Vesk::MouseColumn(event));
-    Control* target = Session::at(&cell);
+    detail::ScreenMap* map = detail::SessionInternals::map();
+    const detail::MapEntry* entry =
+        map == nullptr ? nullptr : map->at(Vesk::MouseRow(event), Vesk::MouseColumn(event));
+    Control* target = entry == nullptr ? nullptr : entry->control;
     const bool left = Vesk::MouseButtonOf(event) == Vesk::MouseButton::Left;
     const bool press = Vesk::MousePressed(event);
     Control* before = pressed;
@@ -168,19 +214,15 @@ int Page::routeMouse(int event) {
     if (target == nullptr || !target->canFocus()) {
         return 0;
     }
+    detail::Tree::aim(*target, event, Vesk::MouseRow(event) - static_cast<long long>(entry->row),
+                      Vesk::MouseColumn(event) - static_cast<long long>(entry->column));
     if (left && !press) {
         // Only to the control the left press went to, which was found here.
         return before == target && target->Control::raiseEvent(event) != 0 ? 1 : 0;
     }
-    Region* home = target->page();
-    while (home != nullptr && home != this) {
-        Region* up = home->parent();
-        home = up != nullptr && detail::tagged(*up, detail::Tag::Tabs) ? up->parent() : nullptr;
-        while (home != nullptr && !detail::tagged(*home, detail::Tag::Page)) {
-            home = home->parent();
-        }
-    }
-    if (home == nullptr) {
+    const bool ours = entry->top == this ||
+                      ((entry->top == nullptr || parent() != nullptr) && showsInside(target));
+    if (!ours) {
         return 0;
     }
     int result = 0;
@@ -257,22 +299,16 @@ void Page::navigateBackward() {
     active = reached;
 }
 
-// A page shown inside another page's paint leaves the cursor and the
-// refresh to the outermost one (PaintScope), so each paint updates the
-// terminal once and the cursor does not jump.
+// The page draws nothing of its own: the paint walk paints its children
+// after it. A page left at the screen's size follows the screen when it
+// changes.
 int Page::painter(int, void* control) {
     Page* page = static_cast<Page*>(static_cast<Control*>(control));
-    detail::PaintScope paint;
-    // A page left at the screen's size follows the screen when it changes.
     if (page->screen == nullptr && detail::Screen::active() && page->parent() == nullptr &&
         page->width() == page->screenColumns && page->height() == page->screenLines) {
         page->screenColumns = page->width(detail::Screen::columns());
         page->screenLines = page->height(detail::Screen::lines());
     }
-    for (std::size_t i = 0; i < page->children.size(); ++i) {
-        page->children[i]->paint();
-    }
-    paint.finish(page->cursorCell.row, page->cursorCell.column);
     return 1;
 }
 

@@ -7,12 +7,14 @@
 #include <stdexcept>
 #include <string>
 
+#include "controls/Frame.h"
 #include "controls/Lists.h"
 #include "forms/Page.h"
 #include "forms/Session.h"
 #include "geometry/Clip.h"
 #include "geometry/Tags.h"
 #include "geometry/TextCells.h"
+#include "geometry/TextOutput.h"
 #include "terminal/Screen.h"
 #include "vesk/Event.h"
 
@@ -26,39 +28,37 @@ Tabs* self(void* control) {
 }
 
 // Pages share the area below the header: blank what an earlier page left
-// there and take it out of the screen map, so that neither its pictures nor
-// its controls (for the arrow keys) outlive the switch. Every cell of the set
-// below its header that is on the screen, wherever the set starts.
-void clearBelowHeader(Tabs& set) {
-    const detail::Area below = detail::clip(set, 1, 0, set.height() - 1LL, set.width());
+// there, every cell of the set below its header that shows.
+void clearBelowHeader(Tabs& set, const detail::Frame& frame) {
+    const detail::Area below = frame.area(1, 0, set.height() - 1LL, set.width());
     if (below.empty()) {
         return;
     }
-    const long long first = below.column + below.columns.first;
-    const long long count = below.columns.last - below.columns.first;
-    {
-        detail::ColorScope colors(set.color(), set.background(), false);
-        for (long long i = below.rows.first; i < below.rows.last; ++i) {
-            detail::Screen::repeat(below.row + i, first, count, detail::Cell::Blank);
-        }
+    detail::ColorScope colors(set.color(), set.background(), false);
+    for (long long i = below.rows.first; i < below.rows.last; ++i) {
+        detail::Screen::repeat(below.row + i, below.column + below.columns.first,
+                               below.columns.last - below.columns.first, detail::Cell::Blank);
     }
-    Point from(detail::clampCoordinate(below.row + below.rows.first),
-               detail::clampCoordinate(first));
-    Point to(detail::clampCoordinate(below.row + below.rows.last - 1),
-             detail::clampCoordinate(first + count - 1));
-    Session::fillMap(&from, &to, nullptr);
+}
+
+// The cells of a run from `start` (a screen column) that the frame shows on
+// screen row `row`, counted from `start`.
+detail::Span shownFrom(const detail::Frame& frame, long long row, long long start) {
+    if (row < frame.clip.top || row >= frame.clip.bottom) {
+        return {0, 0};
+    }
+    return {frame.clip.left - start, frame.clip.right - start};
 }
 
 // The blanks after the titles: printf's "%*s" of (set width - column) and
 // "", that many blanks, or as many as the magnitude of a negative count,
-// drawn in character wrap from the header's `column` on. Only the cells on
-// the screen are visited.
-void fillHeader(Tabs& set, const Point& origin, long long column) {
+// drawn in character wrap from the header's `column` on. Only the cells
+// that show are visited.
+void fillHeader(Tabs& set, const detail::Frame& frame, long long column) {
     const long long width = set.width();
     const long long rest = width - column;
     const long long blanks = rest < 0 ? -rest : rest;
-    const detail::Area filler = detail::clip(nullptr, origin.row, origin.column, 0, column,
-                                             (blanks + width - 1) / width, width);
+    const detail::Area filler = frame.area(0, column, (blanks + width - 1) / width, width);
     detail::ColorScope colors(Black, BrightBlack, false);
     for (long long i = filler.rows.first; i < filler.rows.last; ++i) {
         const long long last = std::min(filler.columns.last, blanks - i * width);
@@ -69,10 +69,22 @@ void fillHeader(Tabs& set, const Point& origin, long long column) {
     }
 }
 
+// One title in character wrap: rows of the set's width from its start
+// column, each cut to what the frame shows.
+void drawTitle(Tabs& set, const detail::Frame& frame, long long column, const std::string& label,
+               bool shown) {
+    detail::ColorScope colors(Black, shown ? BrightWhite : BrightBlack, false);
+    detail::TextWalk walk(label, detail::Screen::unicode());
+    const long long start = frame.column + column;
+    for (long long row = frame.row; !walk.done() && row < frame.clip.bottom; ++row) {
+        detail::putRow(walk, row, start, set.width(), shownFrom(frame, row, start), true);
+    }
+}
+
 }  // namespace
 
 Tabs::Tabs() {
-    static constexpr Holding table{heldCount, heldAt, forgetPage, nullptr};
+    static constexpr Holding table{heldCount, heldAt, forgetPage, nullptr, placePage, shownEntry};
     stamp(detail::Tag::Tabs, sizeof(Tabs));
     holding = &table;
     focused = false;
@@ -179,25 +191,36 @@ bool Tabs::is(Control& control) {
     return detail::tagged(control, detail::Tag::Tabs);
 }
 
-// The header line of titles, the shown one lit, blanks to the set's width,
-// then the shown page below it. Character wrap needs a positive width.
-// Titles are measured in cells; a NUL ends one.
+// The shown page goes below the header row, at the set's width and its
+// height less that row; the others are not painted.
+void Tabs::placePage(Control& holder, Control& page, Placement& placement) {
+    Tabs& set = static_cast<Tabs&>(holder);
+    placement.row = 1;
+    placement.column = 0;
+    placement.shown = &page == set.activeTab();
+}
+
+Control* Tabs::shownEntry(Control& holder) {
+    return static_cast<Tabs&>(holder).activeTab();
+}
+
+// The header line of titles, the shown one lit, blanks to the set's width;
+// the paint walk paints the shown page below it. Character wrap needs a
+// positive width. Titles are measured in cells; a NUL ends one.
 int Tabs::painter(int, void* control) {
     Tabs* set = self(control);
     if (set->pages.empty() || set->width() <= 0) {
         return 0;
     }
+    const detail::Frame frame = detail::Tree::frameOf(*set);
     Page* shown = set->activeTab();
-    std::unique_ptr<Point> origin(set->location());
-    // What starts at or past the screen's right edge never shows: a title
-    // that wraps goes on below at the column where it starts.
-    const long long edge = detail::Screen::columns() - static_cast<long long>(origin->column);
+    // What starts at or past the right edge of what shows never shows: a
+    // title that wraps goes on below at the column where it starts.
+    const long long edge = frame.clip.right - frame.column;
     const bool unicode = detail::Screen::unicode();
-    // The header row goes to the set, so a click on a title finds it.
-    Point from(*origin);
-    Point to(origin->row,
-             detail::clampCoordinate(origin->column + static_cast<long long>(set->width()) - 1));
-    Session::fillMap(&from, &to, set);
+    // The header row goes to the set, so a click on a title finds it; the
+    // arrow keys pass over it to the controls of the pages.
+    detail::Tree::claim(*set, frame, 1, set->width(), true);
     long long column = 0;
     for (std::size_t i = 0; i < set->pages.size() && column < edge; ++i) {
         Page* page = set->pages[i];
@@ -206,16 +229,13 @@ int Tabs::painter(int, void* control) {
         std::string label;
         label.reserve(length + 2);
         label.append(1, ' ').append(title, 0, length).append(1, ' ');
-        Point at(0, detail::clampCoordinate(column));
-        set->drawText(&at, label, CharacterWrap, Black, page == shown ? BrightWhite : BrightBlack,
-                      false);
+        drawTitle(*set, frame, column, label, page == shown);
         column += detail::textCells(title.data(), length, unicode) + 2;
     }
     if (column < edge) {
-        fillHeader(*set, *origin, column);
+        fillHeader(*set, frame, column);
     }
-    clearBelowHeader(*set);
-    shown->paint();
+    clearBelowHeader(*set, frame);
     return 1;
 }
 
@@ -223,12 +243,13 @@ int Tabs::painter(int, void* control) {
 // header paints them: a blank, the title in cells, a blank.
 int Tabs::pointer(int event, void* control) {
     Tabs* set = self(control);
-    std::unique_ptr<Point> origin(set->location());
+    long long row = 0;
+    long long cell = 0;
+    detail::Tree::pointerCell(*set, event, row, cell);
     if (Vesk::MouseButtonOf(event) != Vesk::MouseButton::Left || !Vesk::MousePressed(event) ||
-        Vesk::MouseRow(event) != origin->row) {
+        row != 0) {
         return 0;
     }
-    const long long cell = static_cast<long long>(Vesk::MouseColumn(event)) - origin->column;
     const bool unicode = detail::Screen::unicode();
     long long column = 0;
     for (Page* page : set->pages) {

@@ -16,6 +16,15 @@ std::int32_t clampCoordinate(long long value) {
         value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
+Rect Rect::operator&(const Rect& other) const {
+    return {std::max(top, other.top), std::max(left, other.left), std::min(bottom, other.bottom),
+            std::min(right, other.right)};
+}
+
+Rect screenRect() {
+    return {0, 0, Screen::lines(), Screen::columns()};
+}
+
 Area clip(Region* region, long long originRow, long long originColumn, long long row,
           long long column, long long height, long long width) {
     Area area{originRow + row, originColumn + column, {0, height}, {0, width}};

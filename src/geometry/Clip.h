@@ -31,6 +31,23 @@ struct Area {
     bool empty() const { return rows.empty() || columns.empty(); }
 };
 
+// Screen cells [top, bottom) x [left, right); empty when either side is.
+struct Rect {
+    long long top;
+    long long left;
+    long long bottom;
+    long long right;
+
+    bool empty() const { return top >= bottom || left >= right; }
+    bool contains(long long row, long long column) const {
+        return row >= top && row < bottom && column >= left && column < right;
+    }
+    Rect operator&(const Rect& other) const;
+};
+
+// The cells of the screen, as Screen has them now.
+Rect screenRect();
+
 // The rectangle of `height` x `width` cells at (`row`, `column`)
 // relative to `region`'s top-left cell, whose screen cell is
 // (`originRow`, `originColumn`): its cells inside `region` when that

@@ -1,132 +1,152 @@
-#include <cstring>
-#include <memory>
-#include <stdexcept>
+#include "session/ScreenMap.h"
 
-#include "forms/Control.h"
-#include "forms/Point.h"
-#include "forms/Session.h"
-#include "forms/Tabs.h"
+#include <algorithm>
 
 namespace Vesk {
 namespace Forms {
+namespace detail {
+
+ScreenMap::ScreenMap(int columns, int lines)
+    : width(std::max(0, columns)), height(std::max(0, lines)) {
+    grids.resize(1);
+    grids[0].resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+}
+
+std::vector<MapEntry>& ScreenMap::layer(int index) {
+    if (static_cast<std::size_t>(index) >= grids.size()) {
+        grids.resize(static_cast<std::size_t>(index) + 1);
+    }
+    std::vector<MapEntry>& grid = grids[static_cast<std::size_t>(index)];
+    if (grid.empty()) {
+        grid.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    }
+    return grid;
+}
 
 namespace {
 
-enum Direction : int { Left = 1, Right = 2, Up = 16, Down = 32 };
-
-// Upper-nibble codes move along the column.
-constexpr int VerticalMask = 0xF0;
-
-int directionCode(const char* name) {
-    static const struct {
-        const char* name;
-        int code;
-    } table[] = {{"left", Left}, {"right", Right}, {"up", Up}, {"down", Down}};
-    for (const auto& entry : table) {
-        if (std::strcmp(name, entry.name) == 0) {
-            return entry.code;
-        }
-    }
-    return 0;
-}
-
-void step(Point& cursor, int code) {
-    switch (code) {
-        case Left:
-            --cursor.column;
-            break;
-        case Right:
-            ++cursor.column;
-            break;
-        case Up:
-            --cursor.row;
-            break;
-        case Down:
-            ++cursor.row;
-            break;
-        default:
-            throw new std::runtime_error("Unknown direction on loop?");
-    }
+// The rectangle cut to a screen of `width` x `height`; false when empty.
+bool cut(long long& top, long long& left, long long& bottom, long long& right, int width,
+         int height) {
+    top = std::max(top, 0LL);
+    left = std::max(left, 0LL);
+    bottom = std::min(bottom, static_cast<long long>(height));
+    right = std::min(right, static_cast<long long>(width));
+    return top < bottom && left < right;
 }
 
 }  // namespace
 
-void Session::fillMap(Point* from, Point* to, Control* control) {
-    if (map == nullptr || from == nullptr || to == nullptr) {
+void ScreenMap::drop(Control* control, const Claim& claim) {
+    if (static_cast<std::size_t>(claim.layer) >= grids.size()) {
         return;
     }
-    if (from->row >= height || from->column >= width) {
+    std::vector<MapEntry>& grid = grids[static_cast<std::size_t>(claim.layer)];
+    for (long long row = claim.top; row < claim.bottom; ++row) {
+        MapEntry* line = grid.data() + row * width;
+        for (long long column = claim.left; column < claim.right; ++column) {
+            if (line[column].control == control) {
+                line[column] = MapEntry();
+            }
+        }
+    }
+}
+
+void ScreenMap::claim(int index, long long top, long long left, long long bottom, long long right,
+                      const MapEntry& entry) {
+    if (index < 0 || index >= Layers || entry.control == nullptr) {
         return;
     }
-    if (to->row >= height) {
-        to->row = height - 1;
+    auto old = claims.find(entry.control);
+    if (old != claims.end()) {
+        drop(entry.control, old->second);
+        claims.erase(old);
     }
-    if (to->column >= width) {
-        to->column = width - 1;
-    }
-    // Cells above or left of the screen are skipped without being visited.
-    if (from->row < 0) {
-        from->row = 0;
-    }
-    if (from->column < 0) {
-        from->column = 0;
-    }
-    for (int row = from->row; row <= to->row; ++row) {
-        Control** line = map + static_cast<std::size_t>(row) * static_cast<std::size_t>(width);
-        for (int column = from->column; column <= to->column; ++column) {
-            line[column] = control;
-        }
-    }
-}
-
-Control* Session::at(Point* point) {
-    if (map == nullptr || point == nullptr) {
-        return nullptr;
-    }
-    if (point->row < 0 || point->row >= height || point->column < 0 || point->column >= width) {
-        return nullptr;
-    }
-    return map[static_cast<std::size_t>(point->row) * static_cast<std::size_t>(width) +
-               static_cast<std::size_t>(point->column)];
-}
-
-Control* Session::arrowNav(Control* control, const char* direction) {
-    if (direction == nullptr || control == nullptr || map == nullptr) {
-        return nullptr;
-    }
-    int code = directionCode(direction);
-    if (code == 0) {
-        return nullptr;
-    }
-    std::unique_ptr<Point> cursor(control->location());
-    bool vertical = (code & VerticalMask) != 0;
-    for (;;) {
-        int moving = vertical ? cursor->row : cursor->column;
-        int limit = vertical ? height : width;
-        if (moving < 0 || moving >= limit) {
-            return nullptr;
-        }
-        Control* found = at(cursor.get());
-        // A tab set's header is in the map for the mouse; the arrows pass
-        // over it to the controls of the pages.
-        if (found != nullptr && found != control && !Tabs::is(*found)) {
-            return found;
-        }
-        step(*cursor, code);
-    }
-}
-
-void Session::forgetControl(Control* control) {
-    if (map == nullptr || control == nullptr) {
+    if (!cut(top, left, bottom, right, width, height)) {
         return;
     }
-    Control** end = map + static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    for (Control** cell = map; cell != end; ++cell) {
-        if (*cell == control) {
-            *cell = nullptr;
+    std::vector<MapEntry>& grid = layer(index);
+    for (long long row = top; row < bottom; ++row) {
+        std::fill(grid.begin() + row * width + left, grid.begin() + row * width + right, entry);
+    }
+    claims[entry.control] = Claim{index, top, left, bottom, right, entry.top, entry.row, entry.column};
+}
+
+void ScreenMap::fill(long long top, long long left, long long bottom, long long right,
+                     Control* control) {
+    if (!cut(top, left, bottom, right, width, height)) {
+        return;
+    }
+    MapEntry entry;
+    entry.control = control;
+    entry.row = static_cast<int>(top);
+    entry.column = static_cast<int>(left);
+    for (long long row = top; row < bottom; ++row) {
+        std::fill(grids[0].begin() + row * width + left, grids[0].begin() + row * width + right,
+                  entry);
+    }
+}
+
+void ScreenMap::release(Control* top) {
+    for (auto claim = claims.begin(); claim != claims.end();) {
+        if (claim->second.tree == top) {
+            drop(claim->first, claim->second);
+            claim = claims.erase(claim);
+        } else {
+            ++claim;
         }
     }
 }
 
+const MapEntry* ScreenMap::at(long long row, long long column) const {
+    if (row < 0 || column < 0 || row >= height || column >= width) {
+        return nullptr;
+    }
+    const std::size_t cell = static_cast<std::size_t>(row * width + column);
+    for (std::size_t index = grids.size(); index-- > 0;) {
+        if (!grids[index].empty() && grids[index][cell].control != nullptr) {
+            return &grids[index][cell];
+        }
+    }
+    return nullptr;
+}
+
+void ScreenMap::forget(Control* control) {
+    release(control);
+    claims.erase(control);
+    for (std::vector<MapEntry>& grid : grids) {
+        for (MapEntry& entry : grid) {
+            if (entry.control == control || entry.top == control) {
+                entry = MapEntry();
+            }
+        }
+    }
+}
+
+bool ScreenMap::origin(Control* control, long long& row, long long& column,
+                       Control*& tree) const {
+    auto claim = claims.find(control);
+    if (claim == claims.end()) {
+        return false;
+    }
+    row = claim->second.row;
+    column = claim->second.column;
+    tree = claim->second.tree;
+    return true;
+}
+
+int ScreenMap::emptyCells() const {
+    int count = 0;
+    for (std::size_t cell = 0; cell < grids[0].size(); ++cell) {
+        bool empty = true;
+        for (const std::vector<MapEntry>& grid : grids) {
+            empty = empty && (grid.empty() || grid[cell].control == nullptr);
+        }
+        count += empty ? 1 : 0;
+    }
+    return count;
+}
+
+}  // namespace detail
 }  // namespace Forms
 }  // namespace Vesk

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "session/LogFile.h"
+#include "session/ScreenMap.h"
 #include "terminal/Terminal.h"
 #include "vesk/Format.h"
 #include "vesk/Keyboard.h"
@@ -20,7 +21,7 @@ void* Session::logfile = nullptr;
 Session::Logging Session::loglevel = Session::None;
 int Session::width = 0;
 int Session::height = 0;
-Control** Session::map = nullptr;
+detail::ScreenMap* Session::map = nullptr;
 Vesk::Threading::Atomic::Queue<Vesk::Event> Session::inbox;
 
 int Session::collectInbox(int, void*) {
@@ -98,7 +99,7 @@ void Session::end(Step reached) {
         log("(curses) Screen uninitialized", Verbose);
     }
 
-    delete[] map;
+    delete map;
     map = nullptr;
 
     // The reader is woken and joined rather than left blocked, so no reader
@@ -129,9 +130,8 @@ void Session::takeScreenSize() {
     const int lines = Terminal::height();
     // Allocated before anything is replaced, so a failure leaves the old map
     // and size, which still match each other.
-    Control** fresh =
-        new Control*[static_cast<std::size_t>(columns) * static_cast<std::size_t>(lines)]();
-    delete[] map;
+    auto* fresh = new detail::ScreenMap(columns, lines);
+    delete map;
     map = fresh;
     width = columns;
     height = lines;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/Session.h"
+#include "session/ScreenMap.h"
 
 namespace Vesk {
 namespace Forms {
@@ -12,7 +13,7 @@ struct SessionInternals {
     static std::thread* worker() { return Session::worker; }
     static Vesk::Threading::Timer* collector() { return Session::collector; }
     static void* logfile() { return Session::logfile; }
-    static Control** map() { return Session::map; }
+    static ScreenMap* map() { return Session::map; }
     // Clears the map cells of a control that is being destroyed.
     static void forgetControl(Control* control) { Session::forgetControl(control); }
 };

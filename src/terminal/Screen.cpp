@@ -3,6 +3,7 @@
 #include <curses.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "terminal/Locale.h"
 
@@ -14,6 +15,37 @@ namespace {
 
 // Pages being painted on the host's thread; see PaintScope.
 int paintDepth = 0;
+
+// The paint that last wrote each cell of the standard screen, row by row
+// (see Screen::blankStale), sized as the screen was when last written.
+struct PaintMarks {
+    unsigned current = 0;  // the outermost paint under way, counted from 1
+    int lines = 0;
+    int columns = 0;
+    std::vector<unsigned> cells;
+};
+PaintMarks marks;
+
+// Records that cells [first, last) of a row were written now.
+void mark(long long row, long long first, long long last) {
+    const int lines = getmaxy(stdscr);
+    const int columns = getmaxx(stdscr);
+    if (marks.lines != lines || marks.columns != columns) {
+        marks.lines = lines;
+        marks.columns = columns;
+        marks.cells.assign(static_cast<std::size_t>(lines) * static_cast<std::size_t>(columns), 0);
+    }
+    if (row < 0 || row >= lines) {
+        return;
+    }
+    first = std::max(first, 0LL);
+    last = std::min(last, static_cast<long long>(columns));
+    if (first < last) {
+        const unsigned stamp = paintDepth > 0 ? marks.current : 0;
+        std::fill(marks.cells.begin() + row * columns + first,
+                  marks.cells.begin() + row * columns + last, stamp);
+    }
+}
 
 // Pair 16 x foreground + background + 1, counted unsigned: the arguments are
 // not validated, and curses keeps only the low eight bits of the pair (256
@@ -181,6 +213,7 @@ void Screen::ascii(long long row, long long column, const char* text, long long 
     if (run.first < run.last) {
         mvaddnstr(static_cast<int>(row), static_cast<int>(column + run.first), text + run.first,
                   static_cast<int>(run.last - run.first));
+        mark(row, column + run.first, column + run.last);
     }
 }
 
@@ -190,6 +223,7 @@ void Screen::glyph(long long row, long long column, const wchar_t* text, int cou
     if (run.first == 0 && run.last == cells && count > 0) {
         const cchar_t cell = wideCell(text, count);
         mvadd_wch(static_cast<int>(row), static_cast<int>(column), &cell);
+        mark(row, column, column + cells);
     }
 }
 
@@ -208,12 +242,14 @@ void Screen::repeat(long long row, long long column, long long count, Cell cell)
     } else {
         mvhline(y, x, lineCell(cell), n);
     }
+    mark(row, x, x + n);
     moveAfterRun(row, column + run.last);
 }
 
 void Screen::character(long long row, long long column, unsigned long value) {
     if (onScreen(row, column, 1).last == 1 && column >= 0) {
         mvaddch(static_cast<int>(row), static_cast<int>(column), oneCell(value));
+        mark(row, column, column + 1);
     }
 }
 
@@ -239,7 +275,52 @@ void Screen::boxRow(long long row, long long column, long long width, long long 
 }
 
 PaintScope::PaintScope() {
-    ++paintDepth;
+    if (paintDepth++ == 0) {
+        // Never 0, which stands for writes outside a paint.
+        marks.current = marks.current == ~0u ? 1 : marks.current + 1;
+    }
+}
+
+unsigned PaintScope::number() const {
+    return marks.current;
+}
+
+void Screen::blankStale(unsigned previous, long long top, long long left, long long bottom,
+                        long long right, Color foreground, Color background) {
+    if (stdscr == nullptr || previous == 0 || marks.lines != getmaxy(stdscr) ||
+        marks.columns != getmaxx(stdscr)) {
+        return;
+    }
+    top = std::max(top, 0LL);
+    left = std::max(left, 0LL);
+    bottom = std::min(bottom, static_cast<long long>(marks.lines));
+    right = std::min(right, static_cast<long long>(marks.columns));
+    bool switched = false;
+    for (long long row = top; row < bottom; ++row) {
+        const unsigned* line = marks.cells.data() + row * marks.columns;
+        for (long long column = left; column < right;) {
+            if (line[column] != previous) {
+                ++column;
+                continue;
+            }
+            long long end = column;
+            while (end < right && line[end] == previous) {
+                ++end;
+            }
+            if (!switched) {
+                colors(foreground, background, false);
+                switched = true;
+            }
+            repeat(row, column, end - column, Cell::Blank);
+            // Blank now, and nobody's picture: not blanked again.
+            std::fill(marks.cells.begin() + row * marks.columns + column,
+                      marks.cells.begin() + row * marks.columns + end, 0u);
+            column = end;
+        }
+    }
+    if (switched) {
+        uncolors(foreground, background, false);
+    }
 }
 
 PaintScope::~PaintScope() {

@@ -75,6 +75,14 @@ public:
     // cell width - 1 and `fill` between them, as one run.
     static void boxRow(long long row, long long column, long long width, long long first,
                        long long last, Cell left, Cell fill, Cell right);
+
+    // Each cell remembers the outermost paint that last wrote it (a number
+    // from PaintScope; writes outside a paint leave 0). Blanks, in the
+    // colours given, the cells of [top, bottom) x [left, right) that paint
+    // `previous` wrote and no paint since: a control that was taken away,
+    // moved or shrunk leaves no picture behind.
+    static void blankStale(unsigned previous, long long top, long long left, long long bottom,
+                           long long right, Color foreground, Color background);
 };
 
 // Switches the colours on for its lifetime, so that they are switched off
@@ -108,6 +116,8 @@ public:
     // When outermost and a session runs: the cursor to the cell, then
     // one refresh.
     void finish(int row, int column);
+    // The number of the outermost paint under way (see Screen::blankStale).
+    unsigned number() const;
 };
 
 }  // namespace detail

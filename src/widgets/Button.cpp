@@ -70,23 +70,21 @@ int Button::pointer(int event, void* control) {
     return trigger(event, control);
 }
 
-// Box, screen map, the caption centred on the first row (cut to a clipping
-// parent's columns and to the screen), and the page's cursor on the caption
-// when focused.
+// Box, screen map, the caption centred on the first row (cut to what the
+// frame shows), and the page's cursor on the caption when keys reach it.
 int Button::painter(int, void* control) {
     Button* button = static_cast<Button*>(static_cast<Control*>(control));
-    std::unique_ptr<Point> location(button->location());
-    std::unique_ptr<Point> position(button->position());
+    const detail::Frame frame = detail::Tree::frameOf(*button);
     const long long width = button->width();
     const long long height = button->height();
     const long long length = detail::textCells(button->caption, detail::Screen::unicode());
 
-    detail::drawFrame(*button, *position, *location);
+    detail::drawFrame(*button, frame);
 
-    detail::mapOwn(*button, *location, height, width);
+    detail::Tree::claim(*button, frame, height, width);
 
     {
-        detail::ColorScope colors(button->color(), button->background(), detail::showsFocus(*button));
+        detail::ColorScope colors(button->color(), button->background(), frame.keys);
         // The line "%*s%*s" (width / 2 + length / 2, caption, width / 2 -
         // length / 2, "") in cells: blanks, the caption right-aligned in the
         // first field, and blanks (as many as the magnitude of a negative
@@ -95,9 +93,8 @@ int Button::painter(int, void* control) {
         const long long trailing = width / 2 - length / 2;
         const long long before = std::max(0LL, leading - length);
         const long long line = before + length + (trailing < 0 ? -trailing : trailing);
-        const detail::Area area =
-            detail::clipOwn(*button, *position, *location, 1, std::min(width, line));
-        const detail::Span cells = area.columns;
+        const detail::Area area = frame.area(0, 0, 1, std::min(width, line));
+        const detail::Span cells = detail::firstRow(area);
         detail::putBlanks(area.row, area.column, {cells.first, std::min(cells.last, before)});
         detail::putText(area.row, area.column + before, button->caption.data(),
                         button->caption.size(), {cells.first - before, cells.last - before});
@@ -105,7 +102,7 @@ int Button::painter(int, void* control) {
                           {std::max(cells.first, before + length), cells.last});
     }
 
-    detail::placeCursor(*button, location->row, location->column + width / 2 - length / 2);
+    detail::Tree::cursor(frame, 0, width / 2 - length / 2);
     return 1;
 }
 

@@ -86,22 +86,19 @@ int CheckBox::pointer(int event, void* control) {
 }
 
 // Screen map, then the first row: the mark, the caption cut to the width
-// in cells and blanks to the end of the width, all highlighted when
-// focused, cut to a clipping parent and the screen. A focused box puts the
-// page's cursor on the mark.
+// in cells and blanks to the end of the width, all highlighted when keys
+// reach it, cut to what the frame shows. Then the page's cursor on the mark.
 int CheckBox::painter(int, void* control) {
     CheckBox* box = static_cast<CheckBox*>(static_cast<Control*>(control));
-    std::unique_ptr<Point> location(box->location());
-    std::unique_ptr<Point> position(box->position());
+    const detail::Frame frame = detail::Tree::frameOf(*box);
     const long long width = box->width();
 
-    detail::mapOwn(*box, *location, box->height(), width);
+    detail::Tree::claim(*box, frame, box->height(), width);
 
     {
-        detail::ColorScope colors(box->color(), box->background(), detail::showsFocus(*box));
-        const detail::Area area = detail::clipOwn(*box, *position, *location, 1, width);
-        // Unlike a label's, the row is cut to a clipping parent too.
-        const detail::Span cells = area.rows.empty() ? detail::Span{0, 0} : area.columns;
+        detail::ColorScope colors(box->color(), box->background(), frame.keys);
+        const detail::Area area = frame.area(0, 0, 1, width);
+        const detail::Span cells = detail::firstRow(area);
         const char* const mark = box->mark ? "[x] " : "[ ] ";
         detail::putText(area.row, area.column, mark, MarkCells, cells);
         const std::string& caption = box->caption;
@@ -112,7 +109,7 @@ int CheckBox::painter(int, void* control) {
         detail::putBlanks(area.row, area.column, {std::max(cells.first, shown), cells.last});
     }
 
-    detail::placeCursor(*box, location->row, location->column + 1LL);
+    detail::Tree::cursor(frame, 0, 1);
     return 1;
 }
 

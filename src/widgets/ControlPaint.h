@@ -1,44 +1,33 @@
 #pragma once
 
+#include "controls/Frame.h"
 #include "forms/Control.h"
-#include "forms/Point.h"
 #include "geometry/Clip.h"
 
 namespace Vesk {
 namespace Forms {
 namespace detail {
 
-// The painting steps the controls share. `position` is a control's place in
-// its parent, `location` its screen cell, both as the painter read them.
+// The painting steps the controls share; each reads the control's frame.
 
-// The cells of the control's own rectangle (`height` x `width` from its
-// position) that show: inside a clipping parent and on the screen.
-Area clipOwn(Control& control, const Point& position, const Point& location, long long height,
-             long long width);
-
-// Writes the control into the screen map over `height` x `width` cells from
-// its location.
-void mapOwn(Control& control, const Point& location, long long height, long long width);
-
-// Whether the control is painted as focused: it has the focus, and keys reach
-// its page, that is every tab set on the way up shows that page and is the
-// active control of the page around it. Each page keeps its own focused
-// control, so one inside a tab set that has lost the focus keeps its flag
-// while another control shows the focus.
-bool showsFocus(Control& control);
-
-// Puts the page's cursor on the screen cell (`row`, `column`) when the
-// control shows the focus and the top of its tree is a page.
-void placeCursor(Control& control, long long row, long long column);
+// The cells of the area's first row that show: its columns, or none when
+// the row itself is cut away.
+inline Span firstRow(const Area& area) {
+    return area.rows.first == 0 && area.rows.last > 0 ? area.columns : Span{0, 0};
+}
 
 // Blanks the cells `cells` of a row whose cell 0 is at screen column `column`.
 void putBlanks(long long row, long long column, Span cells);
 
 // The box one cell around a framed control (a button, a bordered text box)
-// in its border style and colours, lit when it shows the focus. Without a
-// parent it is drawn as a Visible parent would draw it: at the same screen
-// cells, unclipped.
-void drawFrame(Control& control, const Point& position, const Point& location);
+// in its border style and colours, lit when keys reach the control, cut to
+// what its frame shows.
+void drawFrame(Control& control, const Frame& frame);
+
+// A box of `height` x `width` cells (its border included) at (`row`,
+// `column`) of the frame: a single line or blanks, cut to what shows.
+void drawBox(const Frame& frame, long long row, long long column, long long height,
+             long long width, BorderStyle style, Color foreground, Color background, bool lit);
 
 // Stores a host's handler in `slot`; a null one is refused.
 inline bool storeHandler(Handler& slot, Handler handler) {

@@ -44,18 +44,15 @@ std::string* Label::text(std::string value) {
     return copy;
 }
 
-// Writes one row: the text cut to the label's width and, when the parent
-// clips, to the parent's columns. The row itself is not cut to the parent.
-// A label without a parent is cut only to the screen.
+// Writes one row: the text cut to the label's width and to what its frame
+// shows. A label without a parent is cut only to the screen.
 int Label::painter(int, void* control) {
     Label* label = static_cast<Label*>(static_cast<Control*>(control));
-    std::unique_ptr<Point> location(label->location());
-    std::unique_ptr<Point> position(label->position());
-    const detail::Area area = detail::clipOwn(*label, *position, *location, 1, label->width());
+    const detail::Area area = detail::Tree::frameOf(*label).area(0, 0, 1, label->width());
 
     detail::ColorScope colors(label->color(), label->background(), false);
     detail::putText(area.row, area.column, label->content.data(), label->content.size(),
-                    area.columns);
+                    detail::firstRow(area));
     return 1;
 }
 

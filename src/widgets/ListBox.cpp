@@ -223,9 +223,10 @@ int ListBox::pointer(int event, void* control) {
     if (button != Vesk::MouseButton::Left || !Vesk::MousePressed(event)) {
         return 0;
     }
-    std::unique_ptr<Point> location(list->location());
-    const long long index =
-        list->shownFrom + static_cast<long long>(Vesk::MouseRow(event)) - location->row;
+    long long row = 0;
+    long long column = 0;
+    detail::Tree::pointerCell(*list, event, row, column);
+    const long long index = list->shownFrom + row;
     if (index < 0 || index >= list->count()) {
         return 0;
     }
@@ -237,8 +238,7 @@ int ListBox::pointer(int event, void* control) {
 int ListBox::painter(int, void* control) {
     ListBox* list = self(control);
     list->reveal();
-    std::unique_ptr<Point> location(list->location());
-    std::unique_ptr<Point> position(list->position());
+    const detail::Frame frame = detail::Tree::frameOf(*list);
     const long long width = std::max(0, list->width());
     const long long height = std::max(0, list->height());
     const long long count = list->count();
@@ -246,12 +246,12 @@ int ListBox::painter(int, void* control) {
     const bool indicator = count > height && height > 0 && width > 0;
     const long long textWidth = indicator ? width - 1 : width;
 
-    detail::mapOwn(*list, *location, height, width);
+    detail::Tree::claim(*list, frame, height, width);
 
-    const detail::Area area = detail::clipOwn(*list, *position, *location, height, width);
+    const detail::Area area = frame.area(0, 0, height, width);
     const bool unicode = detail::Screen::unicode();
     const long long shownLast = std::min(area.columns.last, textWidth);
-    const bool lit = detail::showsFocus(*list);
+    const bool lit = frame.keys;
     for (long long i = area.rows.first; i < area.rows.last; ++i) {
         const long long row = area.row + i;
         const long long index = from + i;
@@ -280,8 +280,7 @@ int ListBox::painter(int, void* control) {
         }
     }
 
-    detail::placeCursor(*list, location->row + std::max(0LL, list->current - from),
-                        location->column);
+    detail::Tree::cursor(frame, std::max(0LL, list->current - from), 0);
     return 1;
 }
 

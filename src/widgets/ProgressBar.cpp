@@ -115,16 +115,15 @@ std::string* ProgressBar::text(std::string s) {
 }
 
 // Every row alike: the filled cells in the border colour, the rest in the
-// background colour, both on Black, cut to a clipping parent; then the text
-// centred on the middle row, cut only to the screen.
+// background colour, both on Black; then the text centred on the middle
+// row; all cut to what the frame shows.
 int ProgressBar::painter(int, void* control) {
     ProgressBar* bar = static_cast<ProgressBar*>(static_cast<Control*>(control));
-    std::unique_ptr<Point> location(bar->location());
-    std::unique_ptr<Point> position(bar->position());
+    const detail::Frame frame = detail::Tree::frameOf(*bar);
     std::unique_ptr<std::string> text(bar->text());
     const long long width = bar->width();
     const long long height = bar->height();
-    const detail::Area area = detail::clipOwn(*bar, *position, *location, height, width);
+    const detail::Area area = frame.area(0, 0, height, width);
 
     const long long filled = filledCells(width, bar->current, bar->maximum);
     // Cells [from, to) of one row in the foreground colour: the full block
@@ -145,8 +144,8 @@ int ProgressBar::painter(int, void* control) {
 
     detail::ColorScope colors(bar->color(), Black, false);
     const long long length = detail::textCells(*text, detail::Screen::unicode());
-    detail::putText(area.row + height / 2, area.column + (width - length) / 2, text->data(),
-                    text->size(), detail::WholeRow);
+    const detail::Area line = frame.area(height / 2, (width - length) / 2, 1, length);
+    detail::putText(line.row, line.column, text->data(), text->size(), detail::firstRow(line));
     return 1;
 }
 

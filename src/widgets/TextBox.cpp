@@ -176,8 +176,9 @@ int TextBox::pointer(int event, void* control) {
     if (Vesk::MouseButtonOf(event) != Vesk::MouseButton::Left || !Vesk::MousePressed(event)) {
         return 0;
     }
-    std::unique_ptr<Point> location(box->location());
-    const long long column = static_cast<long long>(Vesk::MouseColumn(event)) - location->column;
+    long long row = 0;
+    long long column = 0;
+    detail::Tree::pointerCell(*box, event, row, column);
     std::size_t at = std::min(box->scroll, box->content.size());
     long long taken = 0;
     while (at < box->content.size()) {
@@ -262,23 +263,23 @@ long long TextBox::follow(long long room) {
     return cells(scroll, caret, last);
 }
 
-// Box, screen map, the field on the first row (cut to a clipping parent's
-// columns and to the screen), and the page's cursor on the caret when focused.
+// Box, screen map, the field on the first row (cut to what the frame
+// shows), and the page's cursor on the caret when keys reach it.
 int TextBox::painter(int, void* control) {
     TextBox* box = self(control);
-    std::unique_ptr<Point> location(box->location());
-    std::unique_ptr<Point> position(box->position());
+    const detail::Frame frame = detail::Tree::frameOf(*box);
     const long long width = std::max(0, box->width());
     const long long height = box->height();
 
     if (box->border() != NoBorder) {
-        detail::drawFrame(*box, *position, *location);
+        detail::drawFrame(*box, frame);
     }
 
-    detail::mapOwn(*box, *location, height, width);
+    detail::Tree::claim(*box, frame, height, width);
 
     const long long caretCell = box->follow(width);
-    const detail::Area area = detail::clipOwn(*box, *position, *location, 1, width);
+    const detail::Area area = frame.area(0, 0, 1, width);
+    const detail::Span cells = detail::firstRow(area);
     const bool hint = box->content.empty() && !box->hint.empty();
     {
         // In the normal rendition a typed character costs one byte.
@@ -298,12 +299,11 @@ int TextBox::painter(int, void* control) {
             start = 0;
         }
         detail::TextWalk walk(shown->data() + start, shown->size() - start, unicode());
-        const long long taken = detail::putRow(walk, area.row, area.column, width, area.columns);
-        detail::putBlanks(area.row, area.column,
-                          {std::max(area.columns.first, taken), area.columns.last});
+        const long long taken = detail::putRow(walk, area.row, area.column, width, cells);
+        detail::putBlanks(area.row, area.column, {std::max(cells.first, taken), cells.last});
     }
 
-    detail::placeCursor(*box, location->row, location->column + caretCell);
+    detail::Tree::cursor(frame, 0, caretCell);
     return 1;
 }
 

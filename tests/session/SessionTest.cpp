@@ -39,9 +39,8 @@ int tasksSettlingAt(int expected) {
     return count;
 }
 
-int emptyCells(int count) {
-    return static_cast<int>(
-        std::count(SessionAccess::map(), SessionAccess::map() + count, nullptr));
+int emptyCells() {
+    return SessionAccess::map()->emptyCells();
 }
 
 }  // namespace
@@ -57,7 +56,7 @@ TEST_F(SessionLifecycle, StartsAndStopsTwiceRefusesRepeatsAndGivesTheModesBack) 
         EXPECT_EQ(Size(80, 25), SessionAccess::screenSize());
         ASSERT_TRUE(SessionAccess::worker() && SessionAccess::collector() &&
                     SessionAccess::logfile() && SessionAccess::map());
-        EXPECT_EQ(80 * 25, emptyCells(80 * 25));
+        EXPECT_EQ(80 * 25, emptyCells());
         for (short pair = 1; pair <= 256; ++pair) {
             short fg = -1, bg = -1;
             ASSERT_EQ(OK, pair_content(pair, &fg, &bg));
@@ -76,7 +75,7 @@ TEST_F(SessionLifecycle, StartsAndStopsTwiceRefusesRepeatsAndGivesTheModesBack) 
 TEST_F(WideSession, ReadsTheSizeOfALargerTerminal) {
     ASSERT_TRUE(Session::start(Session::None));
     EXPECT_EQ(Size(132, 40), SessionAccess::screenSize());
-    EXPECT_EQ(132 * 40, emptyCells(132 * 40));
+    EXPECT_EQ(132 * 40, emptyCells());
 }
 
 TEST_F(SessionLifecycle, KeysAndEventsArriveInOrderAndEventsOutliveTheSession) {

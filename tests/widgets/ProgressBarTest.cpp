@@ -93,7 +93,7 @@ TEST_F(BarPaint, FilledCellsAreTheQuotientRoundedUpOnEveryRow) {
     }
 }
 
-TEST_F(BarPaint, CellsAreCutToAHiddenParentAndTheTextOnlyToTheScreen) {
+TEST_F(BarPaint, CellsAndTextAreCutToAHiddenParentAndTheScreen) {
     // clang-format off
     const struct { Parent parent; int row, column, height; std::string text; std::vector<Line> lines; } cases[] = {
         {NoParent, 2, 10, 3, "", {{2, 10, "FFFFFeeeee"}, {3, 10, "FFFFFeeeee"}, {4, 10, "FFFFFeeeee"}}},
@@ -101,7 +101,7 @@ TEST_F(BarPaint, CellsAreCutToAHiddenParentAndTheTextOnlyToTheScreen) {
         {HiddenParent, -1, 0, 3, "", {{2, 10, "FFFFFeeeee"}, {3, 10, "FFFFFeeeee"}}},
         {HiddenParent, 4, 15, 3, "", {{6, 25, "FFFFF"}}},
         {VisibleParent, 1, -3, 3, "", {{3, 7, "FFFFFeeeee"}, {4, 7, "FFFFFeeeee"}, {5, 7, "FFFFFeeeee"}}},
-        {HiddenParent, 1, -3, 3, "abcdefghij", {{3, 10, "FFeeeee"}, {4, 7, "abcdefghij"}, {5, 10, "FFeeeee"}}},
+        {HiddenParent, 1, -3, 3, "abcdefghij", {{3, 10, "FFeeeee"}, {4, 10, "defghij"}, {5, 10, "FFeeeee"}}},
         {NoParent, 2, 10, 2, "50%", {{2, 10, "FFFFFeeeee"}, {3, 10, "FFF50%eeee"}}},
         {NoParent, 20, 75, 1, "0123456789abcde", {{20, 73, "0123456"}}},
     };

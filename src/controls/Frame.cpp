@@ -1,0 +1,151 @@
+#include "controls/Frame.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "forms/Page.h"
+#include "geometry/Tags.h"
+
+namespace Vesk {
+namespace Forms {
+namespace detail {
+
+namespace {
+
+// Offsets a holder gives are cut to this magnitude, so that sums of any
+// depth stay far inside 64 bits.
+constexpr long long FarCell = 1LL << 40;
+
+long long bounded(long long value) {
+    return std::clamp(value, -FarCell, FarCell);
+}
+
+// Everything: the rectangle of a holder that clips nothing.
+constexpr Rect Unbounded{-(1LL << 62), -(1LL << 62), 1LL << 62, 1LL << 62};
+
+Rect rectangle(const Frame& frame, Region& region) {
+    return {frame.row, frame.column, frame.row + std::max(0, region.height()),
+            frame.column + std::max(0, region.width())};
+}
+
+}  // namespace
+
+Area Frame::area(long long row, long long column, long long height, long long width) const {
+    Area result{this->row + row, this->column + column, {0, height}, {0, width}};
+    result.rows = {std::max(0LL, clip.top - result.row), std::min(height, clip.bottom - result.row)};
+    result.columns = {std::max(0LL, clip.left - result.column),
+                      std::min(width, clip.right - result.column)};
+    return result;
+}
+
+Rect Frame::shown(long long row, long long column, long long height, long long width) const {
+    const long long top = this->row + row;
+    const long long left = this->column + column;
+    return Rect{top, left, top + std::max(0LL, height), left + std::max(0LL, width)} & clip;
+}
+
+Control::Placement Tree::placement(Control& holder, Control& child) {
+    Control::Placement placement{child.place.row, child.place.column,
+                                 holder.overflow() == Hidden, false, 0, true};
+    if (holder.holding != nullptr && holder.holding->place != nullptr) {
+        holder.holding->place(holder, child, placement);
+    }
+    return placement;
+}
+
+bool Tree::childFrame(Control& holder, const Frame& holderFrame, Control& child, Frame& frame) {
+    const Control::Placement placement = Tree::placement(holder, child);
+    if (!placement.shown || placement.layer < 0 || placement.layer > PaintWalk::MaxLayer ||
+        holderFrame.layer + placement.layer > PaintWalk::MaxLayer) {
+        return false;
+    }
+    const Rect own = rectangle(holderFrame, holder);
+    frame = holderFrame;
+    frame.row = holderFrame.row + bounded(placement.row);
+    frame.column = holderFrame.column + bounded(placement.column);
+    frame.inherited = placement.clipAll ? holderFrame.inherited & own : holderFrame.inherited;
+    frame.clip = placement.clip ? frame.inherited & own : frame.inherited;
+    frame.layer = holderFrame.layer + placement.layer;
+    frame.keys = false;
+    return true;
+}
+
+// Down from the top of the tree along the parent links, each step through
+// the holder's placement. A parent that is a bare region places its child
+// at its position and clips it when Hidden, as a container does.
+Frame Tree::frameOf(Control& control) {
+    if (control.paintFrame != nullptr) {
+        return *static_cast<const Frame*>(control.paintFrame);
+    }
+    std::vector<Region*> path;
+    for (Region* link = &control; link != nullptr; link = link->parent()) {
+        path.push_back(link);
+    }
+    Region* top = path.back();
+    Frame frame;
+    frame.row = top->place.row;
+    frame.column = top->place.column;
+    frame.clip = frame.inherited = screenRect();
+    frame.top = top->controlMark ? static_cast<Control*>(top) : nullptr;
+    for (std::size_t i = path.size() - 1; i > 0; --i) {
+        Region* holder = path[i];
+        Region* child = path[i - 1];
+        if (!holder->controlMark) {
+            const Rect own = rectangle(frame, *holder);
+            frame.row += child->place.row;
+            frame.column += child->place.column;
+            frame.clip = holder->overflow() == Hidden ? frame.inherited & own : frame.inherited;
+            continue;
+        }
+        Frame next;
+        if (!childFrame(*static_cast<Control*>(holder), frame, *static_cast<Control*>(child),
+                        next)) {
+            // Not shown by its holder: it is still placed, but shows nothing.
+            next = frame;
+            const Control::Placement placement =
+                Tree::placement(*static_cast<Control*>(holder), *static_cast<Control*>(child));
+            next.row = frame.row + bounded(placement.row);
+            next.column = frame.column + bounded(placement.column);
+            next.clip = next.inherited = Rect{0, 0, 0, 0};
+        }
+        frame = next;
+    }
+    frame.keys = frame.top != nullptr && keysTarget(*frame.top) == &control && control.focus();
+    return frame;
+}
+
+bool Tree::showsPages(Control& control) {
+    return control.holding != nullptr && control.holding->active != nullptr &&
+           !tagged(control, Tag::Page);
+}
+
+Control* Tree::passesTo(Control& holder) {
+    const Control::Holding* table = holder.holding;
+    return table == nullptr || table->active == nullptr ? nullptr : table->active(holder);
+}
+
+// Bounded: a chain longer than any tree can hold is a loop.
+void Tree::keysChain(Control& top, std::vector<Control*>& chain) {
+    chain.assign(1, &top);
+    for (Control* next = passesTo(top);
+         next != nullptr && next != chain.back() && chain.size() < 4096;
+         next = passesTo(*next)) {
+        chain.push_back(next);
+    }
+}
+
+Control* Tree::keysTarget(Control& top) {
+    Control* current = &top;
+    for (int steps = 0; steps < 4096; ++steps) {
+        Control* next = passesTo(*current);
+        if (next == nullptr || next == current) {
+            break;
+        }
+        current = next;
+    }
+    return current;
+}
+
+}  // namespace detail
+}  // namespace Forms
+}  // namespace Vesk

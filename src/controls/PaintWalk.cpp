@@ -1,0 +1,194 @@
+#include <algorithm>
+#include <optional>
+
+#include "controls/Frame.h"
+#include "forms/Page.h"
+#include "geometry/Tags.h"
+#include "session/SessionInternals.h"
+#include "terminal/Screen.h"
+#include "vesk/Event.h"
+
+namespace Vesk {
+namespace Forms {
+namespace detail {
+
+namespace {
+
+// Sets the control's frame for as long as its painter runs.
+class FrameInUse {
+public:
+    FrameInUse(const Frame& frame, const void*& slot) : slot(slot), before(slot) { slot = &frame; }
+    ~FrameInUse() { slot = before; }
+    FrameInUse(const FrameInUse&) = delete;
+    FrameInUse& operator=(const FrameInUse&) = delete;
+
+private:
+    const void*& slot;
+    const void* before;
+};
+
+}  // namespace
+
+// The first page met in a walk (the start, or a page below a tab set
+// painted by itself) puts its cursor in place and refreshes once at its end.
+int Tree::paintNode(Control& control, const Frame& frame) {
+    Frame own = frame;
+    own.keys = &control == frame.walk->target && control.focus();
+    Page* page = !frame.walk->scoped && tagged(control, Tag::Page) ? static_cast<Page*>(&control)
+                                                                  : nullptr;
+    std::optional<PaintScope> scope;
+    if (page != nullptr) {
+        scope.emplace();
+        frame.walk->scoped = true;
+    }
+    int painted = 0;
+    {
+        FrameInUse use(own, control.paintFrame);
+        painted = control.Control::raiseEvent(Vesk::UpdateView);
+    }
+    paintHeld(control, own);
+    if (page != nullptr && &control != frame.walk->start) {
+        scope->finish(page->cursorCell.row, page->cursorCell.column);
+    }
+    return painted;
+}
+
+// Walked by index against the current count: a painter may attach, detach
+// or destroy what the holder holds.
+void Tree::paintHeld(Control& holder, const Frame& frame) {
+    const Control::Holding* table = holder.holding;
+    if (table == nullptr) {
+        return;
+    }
+    for (int i = 0; i < table->count(holder); ++i) {
+        Control* child = table->held(holder, i);
+        Frame next;
+        if (child == nullptr || !childFrame(holder, frame, *child, next)) {
+            continue;
+        }
+        if (next.layer > frame.layer) {
+            if (child->deferredIn == nullptr) {
+                child->deferredIn = frame.walk;
+                frame.walk->later.push_back({child, next});
+            }
+            continue;
+        }
+        paintNode(*child, next);
+    }
+}
+
+// A root page's paint takes back its tree's cells in the map first (each
+// control claims its cells again as it paints), and at the end blanks what
+// its last paint drew that nothing drew now.
+bool Tree::paint(Control& start) {
+    Frame frame = frameOf(start);
+    PaintWalk walk;
+    walk.target = frame.top != nullptr ? keysTarget(*frame.top) : nullptr;
+    frame.walk = &walk;
+
+    walk.start = &start;
+    Page* page = tagged(start, Tag::Page) ? static_cast<Page*>(&start) : nullptr;
+    const bool rootPage = page != nullptr && start.parent() == nullptr;
+    std::optional<PaintScope> scope;
+    if (page != nullptr) {
+        scope.emplace();
+        walk.scoped = true;
+    }
+    ScreenMap* map = SessionInternals::map();
+    if (rootPage && map != nullptr) {
+        map->release(&start);
+    }
+
+    const int painted = paintNode(start, frame);
+    // Higher layers in turn; painting one may put off more, higher still.
+    for (int layer = frame.layer + 1; layer <= PaintWalk::MaxLayer && !walk.later.empty();
+         ++layer) {
+        for (std::size_t i = 0; i < walk.later.size(); ++i) {
+            if (walk.later[i].control != nullptr && walk.later[i].frame.layer == layer) {
+                Control* control = walk.later[i].control;
+                const Frame deferred = walk.later[i].frame;
+                walk.later[i].control = nullptr;
+                control->deferredIn = nullptr;
+                paintNode(*control, deferred);
+            }
+        }
+    }
+    for (Deferred& left : walk.later) {
+        if (left.control != nullptr) {
+            left.control->deferredIn = nullptr;
+        }
+    }
+
+    if (rootPage && scope) {
+        const Rect area = Rect{frame.row, frame.column, frame.row + std::max(0, page->height()),
+                               frame.column + std::max(0, page->width())} &
+                          screenRect();
+        Screen::blankStale(page->paintNumber, area.top, area.left, area.bottom, area.right,
+                           page->color(), page->background());
+        page->paintNumber = scope->number();
+    }
+    if (scope) {
+        scope->finish(page->cursorCell.row, page->cursorCell.column);
+    }
+    return painted != 0;
+}
+
+void Tree::cursor(const Frame& frame, long long row, long long column) {
+    if (!frame.keys || frame.top == nullptr || !tagged(*frame.top, Tag::Page)) {
+        return;
+    }
+    Page* page = static_cast<Page*>(frame.top);
+    page->cursorCell.row = clampCoordinate(frame.row + row);
+    page->cursorCell.column = clampCoordinate(frame.column + column);
+}
+
+void Tree::claim(Control& control, const Frame& frame, long long height, long long width,
+                 bool pointerOnly) {
+    ScreenMap* map = SessionInternals::map();
+    if (map == nullptr) {
+        return;
+    }
+    const Rect cells = frame.shown(0, 0, height, width);
+    MapEntry entry;
+    entry.control = &control;
+    entry.top = frame.top;
+    entry.row = clampCoordinate(frame.row);
+    entry.column = clampCoordinate(frame.column);
+    entry.pointerOnly = pointerOnly;
+    map->claim(frame.layer, cells.top, cells.left, cells.bottom, cells.right, entry);
+}
+
+void Tree::aim(Control& control, int event, long long row, long long column) {
+    control.pointerEvent = event;
+    control.pointerCellRow = clampCoordinate(row);
+    control.pointerCellColumn = clampCoordinate(column);
+}
+
+void Tree::pointerCell(Control& control, int event, long long& row, long long& column) {
+    if (control.pointerEvent == event && event != 0) {
+        row = control.pointerCellRow;
+        column = control.pointerCellColumn;
+        return;
+    }
+    // Raised on the control directly rather than routed by a page.
+    const Frame frame = frameOf(control);
+    row = Vesk::MouseRow(event) - frame.row;
+    column = Vesk::MouseColumn(event) - frame.column;
+}
+
+}  // namespace detail
+
+bool Control::paint() {
+    return detail::Tree::paint(*this);
+}
+
+int Control::pointerRow() {
+    return pointerCellRow;
+}
+
+int Control::pointerColumn() {
+    return pointerCellColumn;
+}
+
+}  // namespace Forms
+}  // namespace Vesk

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <unordered_map>
+#include <vector>
+
+namespace Vesk {
+namespace Forms {
+
+class Control;
+
+namespace detail {
+
+// What the screen map knows of a cell: the control painted there, the top
+// of its tree, and the screen cell of the control's own top-left, so that a
+// click reaches the control with its own coordinates in one lookup.
+struct MapEntry {
+    Control* control = nullptr;
+    Control* top = nullptr;  // null for cells a host filled by hand
+    int row = 0;
+    int column = 0;
+    bool pointerOnly = false;  // the mouse reaches it; the arrow keys pass over
+};
+
+// Which control owns each cell of the screen, by layer: a control painted on
+// a higher layer covers the cells below without changing them, so taking it
+// away leaves them as they were. A control's cells are exactly those of its
+// last claim: a new claim takes the old one back first.
+class ScreenMap {
+public:
+    static constexpr int Layers = 65;  // layer 0 and 64 above it
+
+    ScreenMap(int columns, int lines);
+
+    int columns() const { return width; }
+    int lines() const { return height; }
+
+    // Writes `entry` for its control over [top, bottom) x [left, right) of
+    // `layer`, cut to the screen, after taking back the control's last claim.
+    void claim(int layer, long long top, long long left, long long bottom, long long right,
+               const MapEntry& entry);
+    // A host's fill: `control` over the cells, layer 0, no claim kept (null
+    // clears them).
+    void fill(long long top, long long left, long long bottom, long long right, Control* control);
+    // Takes back the claims of every control painted in the tree under `top`.
+    void release(Control* top);
+    // The entry of the topmost layer that has one at the cell, or null.
+    const MapEntry* at(long long row, long long column) const;
+    // Takes a destroyed control out of every cell and claim.
+    void forget(Control* control);
+    // The screen cell of the control's top-left and the top of its tree, as
+    // its last claim had them; false when it has none.
+    bool origin(Control* control, long long& row, long long& column, Control*& tree) const;
+    // The cells with no control on any layer.
+    int emptyCells() const;
+
+private:
+    struct Claim {
+        int layer;
+        long long top, left, bottom, right;
+        Control* tree;
+        long long row, column;  // the control's top-left
+    };
+    std::vector<MapEntry>& layer(int index);
+    void drop(Control* control, const Claim& claim);
+
+    int width;
+    int height;
+    std::vector<std::vector<MapEntry>> grids;  // by layer, made on first use
+    std::unordered_map<Control*, Claim> claims;
+};
+
+}  // namespace detail
+}  // namespace Forms
+}  // namespace Vesk
