@@ -18,28 +18,42 @@ namespace {
 
 constexpr int Escape = 0x1B;
 
-StarRating* food = nullptr;
-StarRating* service = nullptr;
-Label* verdict = nullptr;
+// The ratings and the line that sums them up, owned by main(). Each rating
+// carries their address (Control::data) for its change handler.
+struct Meal {
+    StarRating food;
+    StarRating service;
+    Label verdict;
+};
 
-// The ratings' change handler.
-int showRatings(int, void*) {
-    std::string text = "Food " + std::to_string(food->rating()) + "/5, service " +
-                       std::to_string(service->rating()) + "/5";
+// A handler receives only the control; its data() leads back to the meal.
+Meal* mealOf(void* control) {
+    return static_cast<Meal*>(static_cast<Control*>(control)->data());
+}
+
+void showRatings(Meal& meal) {
+    std::string text = "Food " + std::to_string(meal.food.rating()) + "/5, service " +
+                       std::to_string(meal.service.rating()) + "/5";
     // Padded to the label's width: a shorter text than before would blank
     // the whole screen for the next paint.
-    text.resize(static_cast<std::size_t>(verdict->width()), ' ');
-    delete verdict->text(text);
+    text.resize(static_cast<std::size_t>(meal.verdict.width()), ' ');
+    delete meal.verdict.text(text);
+}
+
+// The ratings' change handler.
+int ratingChanged(int, void* control) {
+    showRatings(*mealOf(control));
     return 1;
 }
 
-void makeRow(Page& page, Label& caption, const char* text, StarRating& stars, int row) {
+void makeRow(Meal& meal, Page& page, Label& caption, const char* text, StarRating& stars, int row) {
     caption.position(row, 2);
     caption.width(10);
     delete caption.text(text);
     page.attachChild(&caption);
     stars.position(row, 12);
-    stars.change(showRatings);
+    stars.change(ratingChanged);
+    stars.data(&meal);
     page.attachChild(&stars);  // a control of our own attaches like any other
 }
 
@@ -57,6 +71,7 @@ int main() {
     {
         Page page;
         page.title("Rate your meal");
+        Meal meal;
 
         Label heading;
         heading.position(0, 2);
@@ -66,22 +81,17 @@ int main() {
         page.attachChild(&heading);
 
         Label foodCaption, serviceCaption;
-        StarRating foodStars, serviceStars;
-        makeRow(page, foodCaption, "Food", foodStars, 2);
-        makeRow(page, serviceCaption, "Service", serviceStars, 4);
-        food = &foodStars;
-        service = &serviceStars;
-        serviceStars.rating(3);
+        makeRow(meal, page, foodCaption, "Food", meal.food, 2);
+        makeRow(meal, page, serviceCaption, "Service", meal.service, 4);
+        meal.service.rating(3);
 
-        Label result;
-        result.position(6, 2);
-        result.width(40);
-        result.color(BrightCyan);
-        page.attachChild(&result);
-        verdict = &result;
-        showRatings(0, nullptr);
+        meal.verdict.position(6, 2);
+        meal.verdict.width(40);
+        meal.verdict.color(BrightCyan);
+        page.attachChild(&meal.verdict);
+        showRatings(meal);
 
-        page.activeControl(&foodStars);
+        page.activeControl(&meal.food);
 
         page.paint();
         for (;;) {

@@ -3,14 +3,14 @@
 // form is open, a page of input fields (name, password, a check box and a
 // list) with a Submit button, and a Quit button.
 //
-// Keys: Tab / Shift-Tab and the arrow keys move the focus, Page Down / Page Up
+// Keys: Tab / Shift-Tab walk the controls of the page shown and then Quit,
+// the arrow keys move the focus to the nearest control, Page Down / Page Up
 // switch the pages, Enter clicks the focused button, F10 or Esc quits (keys
-// that typing cannot produce, so a 'q' typed into a field stays there). The mouse
-// is on: a click presses a button, toggles the check box, places the caret,
-// picks a list item or a page by its title, and the wheel scrolls the list.
-// The session log
-// is written to VeskForms.log. The form is drawn again when the terminal
-// changes size.
+// that typing cannot produce, so a 'q' typed into a field stays there). The
+// mouse is on: a click presses a button, toggles the check box, places the
+// caret, picks a list item or a page by its title, and the wheel scrolls the
+// list. The session log is written to VeskForms.log. The form is drawn again
+// when the terminal changes size.
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -30,16 +30,6 @@ namespace {
 // Any code outside the key codes will do.
 constexpr int Tick = 0x00030001;
 
-bool quitRequested = false;
-int count = 0;
-bool paused = false;
-Label* status = nullptr;
-Label* counter = nullptr;
-TextBox* name = nullptr;
-TextBox* secret = nullptr;
-CheckBox* news = nullptr;
-ListBox* colours = nullptr;
-
 constexpr int Escape = 0x1B;
 
 // Texts are padded to the label's width: a shorter text would blank the
@@ -52,51 +42,6 @@ void show(Label* label, const std::string& text) {
     delete label->text(padded);
 }
 
-// Click handlers receive KeyLineFeed and the button that was clicked.
-Button* buttonOf(void* control) {
-    return static_cast<Button*>(static_cast<Control*>(control));
-}
-
-int sayHello(int, void* control) {
-    show(status, "Hello from the \"" + buttonOf(control)->text() + "\" button!");
-    return 1;
-}
-
-int countUp(int, void*) {
-    show(counter, "Clicks counted: " + std::to_string(++count));
-    show(status, "Counted one more click.");
-    return 1;
-}
-
-int reset(int, void*) {
-    count = 0;
-    show(counter, "Clicks counted: 0");
-    show(status, "Counter reset.");
-    return 1;
-}
-
-int pauseBars(int, void* control) {
-    paused = !paused;
-    buttonOf(control)->text(paused ? "Resume" : "Pause");
-    show(status, paused ? "Progress bars paused." : "Progress bars running.");
-    return 1;
-}
-
-// Shows what the form holds; the password only by its length.
-int submitForm(int, void*) {
-    const std::string entered = name->text().empty() ? "(no name)" : name->text();
-    show(status, "Submitted: " + entered + ", password of " +
-                     std::to_string(secret->text().size()) + " bytes, news " +
-                     (news->checked() ? "on" : "off") + ", colour " +
-                     colours->item(colours->selected()) + ".");
-    return 1;
-}
-
-int quit(int, void*) {
-    quitRequested = true;
-    return 1;
-}
-
 // The host owns every control. Classes of the library have no virtual
 // destructors, so each control is kept (and destroyed) as its own type;
 // a deque never moves what it holds.
@@ -107,32 +52,104 @@ struct Controls {
     std::deque<TextBox> fields;
 };
 
-TextBox* makeField(Controls& owned, Container& parent, int row, const char* hint) {
-    TextBox* field = &owned.fields.emplace_back();
+// The program's state, owned by main(): the controls, the ones the handlers
+// read or write, and the host loop's flags. Every control with a handler
+// carries its address (Control::data).
+struct Demo {
+    Controls owned;
+    Label* status = nullptr;
+    Label* counter = nullptr;
+    TextBox* name = nullptr;
+    TextBox* secret = nullptr;
+    CheckBox* news = nullptr;
+    ListBox* colours = nullptr;
+    int count = 0;
+    bool paused = false;
+    bool quitRequested = false;
+};
+
+// A handler receives only the control; its data() leads back to the demo.
+Demo* demoOf(void* control) {
+    return static_cast<Demo*>(static_cast<Control*>(control)->data());
+}
+
+// Click handlers receive KeyLineFeed and the button that was clicked.
+Button* buttonOf(void* control) {
+    return static_cast<Button*>(static_cast<Control*>(control));
+}
+
+int sayHello(int, void* control) {
+    show(demoOf(control)->status, "Hello from the \"" + buttonOf(control)->text() + "\" button!");
+    return 1;
+}
+
+int countUp(int, void* control) {
+    Demo* demo = demoOf(control);
+    show(demo->counter, "Clicks counted: " + std::to_string(++demo->count));
+    show(demo->status, "Counted one more click.");
+    return 1;
+}
+
+int reset(int, void* control) {
+    Demo* demo = demoOf(control);
+    demo->count = 0;
+    show(demo->counter, "Clicks counted: 0");
+    show(demo->status, "Counter reset.");
+    return 1;
+}
+
+int pauseBars(int, void* control) {
+    Demo* demo = demoOf(control);
+    demo->paused = !demo->paused;
+    buttonOf(control)->text(demo->paused ? "Resume" : "Pause");
+    show(demo->status, demo->paused ? "Progress bars paused." : "Progress bars running.");
+    return 1;
+}
+
+// Shows what the form holds; the password only by its length.
+int submitForm(int, void* control) {
+    Demo* demo = demoOf(control);
+    const std::string entered = demo->name->text().empty() ? "(no name)" : demo->name->text();
+    show(demo->status, "Submitted: " + entered + ", password of " +
+                           std::to_string(demo->secret->text().size()) + " bytes, news " +
+                           (demo->news->checked() ? "on" : "off") + ", colour " +
+                           demo->colours->item(demo->colours->selected()) + ".");
+    return 1;
+}
+
+int quit(int, void* control) {
+    demoOf(control)->quitRequested = true;
+    return 1;
+}
+
+TextBox* makeField(Demo& demo, Container& parent, int row, const char* hint) {
+    TextBox* field = &demo.owned.fields.emplace_back();
     field->position(row, 16);
     field->width(30);
     field->background(Blue);
     field->color(BrightWhite);
     field->placeholder(hint);
     field->submit(submitForm);
+    field->data(&demo);
     parent.attachChild(field);
     return field;
 }
 
-Button* makeButton(Controls& owned, Container& parent, const char* caption, int row, int column,
+Button* makeButton(Demo& demo, Container& parent, const char* caption, int row, int column,
                    int width, Handler onClick) {
-    Button* button = &owned.buttons.emplace_back();
+    Button* button = &demo.owned.buttons.emplace_back();
     button->text(caption);
     button->position(row, column);
     button->width(width);
     button->click(onClick);
+    button->data(&demo);
     parent.attachChild(button);
     return button;
 }
 
-Label* makeLabel(Controls& owned, Container& parent, const std::string& text, int row, int column,
+Label* makeLabel(Demo& demo, Container& parent, const std::string& text, int row, int column,
                  int width, Color color = White) {
-    Label* label = &owned.labels.emplace_back();
+    Label* label = &demo.owned.labels.emplace_back();
     label->position(row, column);
     label->width(width);
     label->color(color);
@@ -157,12 +174,15 @@ int main() {
         // The root page covers the whole screen. Build the tree from the page
         // down: attaching enters each control into the page's control list,
         // which is the order of Tab navigation.
-        Controls owned;
+        Demo demo;
         Page root;
         root.title("vesk-forms demo");
         root.overflow(Visible);
-        makeLabel(owned, root, "vesk-forms demo", 0, 2, 40, BrightWhite);
-        makeLabel(owned, root,
+        // Tab stays with the page being filled in: it walks the controls of
+        // the page the tab set shows before it moves on to Quit.
+        root.tabIntoPages(true);
+        makeLabel(demo, root, "vesk-forms demo", 0, 2, 40, BrightWhite);
+        makeLabel(demo, root,
                   "Tab, arrows: move  PgDn/PgUp: switch page  Enter: click  F10/Esc: quit", 1, 2,
                   76, BrightBlack);
 
@@ -187,18 +207,18 @@ int main() {
         tabs.attachTab(&about);
         tabs.attachTab(&form);
 
-        Button* hello = makeButton(owned, buttons, "Say hello", 2, 3, 14, sayHello);
-        makeButton(owned, buttons, "Count", 2, 22, 14, countUp);
-        makeButton(owned, buttons, "Reset", 2, 41, 14, reset);
-        makeButton(owned, buttons, "Hello again", 6, 3, 14, sayHello);
-        counter = makeLabel(owned, buttons, "Clicks counted: 0", 10, 3, 40, BrightYellow);
-        makeLabel(owned, buttons, "Enter clicks the focused button.", 12, 3, 60, BrightBlack);
+        Button* hello = makeButton(demo, buttons, "Say hello", 2, 3, 14, sayHello);
+        makeButton(demo, buttons, "Count", 2, 22, 14, countUp);
+        makeButton(demo, buttons, "Reset", 2, 41, 14, reset);
+        makeButton(demo, buttons, "Hello again", 6, 3, 14, sayHello);
+        demo.counter = makeLabel(demo, buttons, "Clicks counted: 0", 10, 3, 40, BrightYellow);
+        makeLabel(demo, buttons, "Enter clicks the focused button.", 12, 3, 60, BrightBlack);
 
         const char* styles[] = {"Value", "Fraction", "Percentage", "Custom text"};
         ProgressBar* bars[4];
         for (int i = 0; i < 4; ++i) {
-            makeLabel(owned, progress, styles[i], 1 + 3 * i, 3, 12);
-            bars[i] = &owned.bars.emplace_back();
+            makeLabel(demo, progress, styles[i], 1 + 3 * i, 3, 12);
+            bars[i] = &demo.owned.bars.emplace_back();
             bars[i]->position(1 + 3 * i, 16);
             bars[i]->width(50);
             bars[i]->height(1);
@@ -208,25 +228,25 @@ int main() {
             progress.attachChild(bars[i]);
         }
         delete bars[3]->text("working...");  // text() hands back a copy to delete
-        Button* pause = makeButton(owned, progress, "Pause", 13, 3, 12, pauseBars);
+        Button* pause = makeButton(demo, progress, "Pause", 13, 3, 12, pauseBars);
 
-        makeLabel(owned, about, "A small, dependable forms layer over curses.", 2, 3, 70);
-        makeLabel(owned, about, "Pages, tab sets, buttons, labels and progress bars,", 4, 3, 70);
-        makeLabel(owned, about, "painted with colour pairs and line-drawing borders.", 5, 3, 70);
-        makeLabel(owned, about, "Every session is logged to VeskForms.log.", 7, 3, 70, BrightBlack);
+        makeLabel(demo, about, "A small, dependable forms layer over curses.", 2, 3, 70);
+        makeLabel(demo, about, "Pages, tab sets, buttons, labels and progress bars,", 4, 3, 70);
+        makeLabel(demo, about, "painted with colour pairs and line-drawing borders.", 5, 3, 70);
+        makeLabel(demo, about, "Every session is logged to VeskForms.log.", 7, 3, 70, BrightBlack);
 
-        makeLabel(owned, form, "Name", 1, 3, 12);
-        name = makeField(owned, form, 1, "your name");
-        makeLabel(owned, form, "Password", 3, 3, 12);
-        secret = makeField(owned, form, 3, "at least 8 characters");
-        secret->password(true);
+        makeLabel(demo, form, "Name", 1, 3, 12);
+        demo.name = makeField(demo, form, 1, "your name");
+        makeLabel(demo, form, "Password", 3, 3, 12);
+        demo.secret = makeField(demo, form, 3, "at least 8 characters");
+        demo.secret->password(true);
         CheckBox subscribe;
         subscribe.text("Send me the news");
         subscribe.position(5, 16);
         subscribe.width(30);
         form.attachChild(&subscribe);
-        news = &subscribe;
-        makeLabel(owned, form, "Colour", 7, 3, 12);
+        demo.news = &subscribe;
+        makeLabel(demo, form, "Colour", 7, 3, 12);
         ListBox list;
         for (const char* colour : {"Red", "Green", "Blue", "Yellow", "Magenta", "Cyan", "White"}) {
             list.add(colour);
@@ -235,23 +255,23 @@ int main() {
         list.width(20);
         list.height(4);
         list.submit(submitForm);
+        list.data(&demo);
         form.attachChild(&list);
-        colours = &list;
-        makeButton(owned, form, "Submit", 13, 16, 14, submitForm);
-        makeLabel(owned, form, "Enter in a field or the list submits too.", 13, 33, 42,
-                  BrightBlack);
+        demo.colours = &list;
+        makeButton(demo, form, "Submit", 13, 16, 14, submitForm);
+        makeLabel(demo, form, "Enter in a field or the list submits too.", 13, 33, 42, BrightBlack);
 
         // The Quit button and the status line keep to the bottom of the screen.
         const int lines = Session::screenHeight();
-        Button* quitButton = makeButton(owned, root, "Quit", lines - 3, 33, 12, quit);
-        status = makeLabel(owned, root, "Ready.", lines - 1, 2, 76, BrightCyan);
+        Button* quitButton = makeButton(demo, root, "Quit", lines - 3, 33, 12, quit);
+        demo.status = makeLabel(demo, root, "Ready.", lines - 1, 2, 76, BrightCyan);
 
         // The tab set is the root's active control: keys it does not handle
         // itself go to the active control of the page it shows.
         root.activeControl(&tabs);
         buttons.activeControl(hello);
         progress.activeControl(pause);
-        form.activeControl(name);
+        form.activeControl(demo.name);
 
         // The host loop wakes for keys and for the ticker's events alike.
         std::atomic<bool> ticking{true};
@@ -263,7 +283,7 @@ int main() {
         });
 
         root.paint();
-        while (!quitRequested) {
+        while (!demo.quitRequested) {
             int event = Session::getEvent();
             if (event == Vesk::KeyF10 || event == Escape) {
                 break;
@@ -272,9 +292,9 @@ int main() {
                 // The screen comes back blank at its new size; the root page
                 // takes that size as it paints.
                 quitButton->position(Session::screenHeight() - 3, 33);
-                status->position(Session::screenHeight() - 1, 2);
+                demo.status->position(Session::screenHeight() - 1, 2);
             } else if (event == Tick) {
-                if (paused) {
+                if (demo.paused) {
                     continue;
                 }
                 for (ProgressBar* bar : bars) {

@@ -9,10 +9,18 @@ using namespace Vesk::Forms;
 
 namespace {
 
-Label* greeting = nullptr;
+// What the handler changes. main() owns it; the button carries its address.
+struct Form {
+    Label greeting;
+};
 
-int greet(int, void*) {
-    delete greeting->text("Hello, world!");  // text() hands back a copy to delete
+// A handler receives only the control; its data() leads back to the form.
+Form* formOf(void* control) {
+    return static_cast<Form*>(static_cast<Control*>(control)->data());
+}
+
+int greet(int, void* control) {
+    delete formOf(control)->greeting.text("Hello, world!");  // text() hands back a copy to delete
     return 1;
 }
 
@@ -28,18 +36,18 @@ int main() {
     }
     {
         Page page;  // the whole screen
-        Label label;
-        label.position(1, 2);
-        label.width(30);
-        delete label.text("Press Enter to be greeted.");
-        page.attachChild(&label);
-        greeting = &label;
+        Form form;
+        form.greeting.position(1, 2);
+        form.greeting.width(30);
+        delete form.greeting.text("Press Enter to be greeted.");
+        page.attachChild(&form.greeting);
 
         Button button;
         button.text("Greet me");
         button.position(3, 2);
         button.width(14);
         button.click(greet);
+        button.data(&form);  // for greet()
         page.attachChild(&button);
         page.activeControl(&button);
 

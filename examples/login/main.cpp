@@ -15,12 +15,6 @@ using namespace Vesk::Forms;
 
 namespace {
 
-// Handlers are plain functions, so they reach the form through these.
-TextBox* userName = nullptr;
-TextBox* password = nullptr;
-CheckBox* remember = nullptr;
-Label* message = nullptr;
-
 constexpr int Escape = 0x1B;
 constexpr int MinimumPassword = 8;
 
@@ -34,27 +28,44 @@ int characters(const std::string& text) {
     return count;
 }
 
+// The controls the handler reads and writes. main() owns the form, and each
+// control that runs signIn carries its address (Control::data).
+struct Form {
+    TextBox name;
+    TextBox password;
+    CheckBox remember;
+    Label message;
+};
+
+// Handlers are plain functions that receive only the control: its data()
+// leads back to the form.
+Form* formOf(void* control) {
+    return static_cast<Form*>(static_cast<Control*>(control)->data());
+}
+
 // A label given a shorter text than before blanks the whole screen for the
 // next paint; padded to the label's width, the text never is shorter.
-void say(const std::string& text, Color color) {
+void say(Label& message, const std::string& text, Color color) {
     std::string padded = text;
-    padded.resize(static_cast<std::size_t>(message->width()), ' ');
-    message->color(color);
-    delete message->text(padded);  // text() hands back a copy to delete
+    padded.resize(static_cast<std::size_t>(message.width()), ' ');
+    message.color(color);
+    delete message.text(padded);  // text() hands back a copy to delete
 }
 
 // Runs for Enter in either field and for the button. A handler gets the
 // event and the control it was raised on; non-zero means "handled".
-int signIn(int, void*) {
-    if (userName->text().empty()) {
-        say("Please enter a user name.", BrightRed);
-        userName->takeFocus();  // the focus goes to the field at fault
-    } else if (characters(password->text()) < MinimumPassword) {
-        say("The password needs at least 8 characters.", BrightRed);
-        password->takeFocus();
+int signIn(int, void* control) {
+    Form& form = *formOf(control);
+    if (form.name.text().empty()) {
+        say(form.message, "Please enter a user name.", BrightRed);
+        form.name.takeFocus();  // the focus goes to the field at fault
+    } else if (characters(form.password.text()) < MinimumPassword) {
+        say(form.message, "The password needs at least 8 characters.", BrightRed);
+        form.password.takeFocus();
     } else {
-        say("Welcome, " + userName->text() + "!" +
-                (remember->checked() ? " You will stay signed in." : ""),
+        say(form.message,
+            "Welcome, " + form.name.text() + "!" +
+                (form.remember.checked() ? " You will stay signed in." : ""),
             BrightGreen);
     }
     return 1;
@@ -72,10 +83,12 @@ int main() {
     }
     Session::mouse(true);
     {
-        // Every control lives on the stack here and is attached to the page,
-        // which does not own it; the page must be built before its children.
+        // Every control lives on the stack here, in the form or on its own,
+        // and is attached to the page, which does not own it; the page must
+        // be built before its children.
         Page page;
         page.title("Sign in");
+        Form form;
 
         Label heading;
         heading.position(1, 2);
@@ -90,15 +103,14 @@ int main() {
         delete nameCaption.text("User name");
         page.attachChild(&nameCaption);
 
-        TextBox name;
-        name.position(3, 13);
-        name.width(30);
-        name.background(Blue);
-        name.color(BrightWhite);
-        name.placeholder("your name");
-        name.submit(signIn);  // Enter in the field signs in
-        page.attachChild(&name);
-        userName = &name;
+        form.name.position(3, 13);
+        form.name.width(30);
+        form.name.background(Blue);
+        form.name.color(BrightWhite);
+        form.name.placeholder("your name");
+        form.name.submit(signIn);  // Enter in the field signs in
+        form.name.data(&form);     // signIn's way back to the form
+        page.attachChild(&form.name);
 
         Label secretCaption;
         secretCaption.position(5, 2);
@@ -106,23 +118,20 @@ int main() {
         delete secretCaption.text("Password");
         page.attachChild(&secretCaption);
 
-        TextBox secret;
-        secret.position(5, 13);
-        secret.width(30);
-        secret.background(Blue);
-        secret.color(BrightWhite);
-        secret.placeholder("at least 8 characters");
-        secret.password(true);  // each character shows as '*'
-        secret.submit(signIn);
-        page.attachChild(&secret);
-        password = &secret;
+        form.password.position(5, 13);
+        form.password.width(30);
+        form.password.background(Blue);
+        form.password.color(BrightWhite);
+        form.password.placeholder("at least 8 characters");
+        form.password.password(true);  // each character shows as '*'
+        form.password.submit(signIn);
+        form.password.data(&form);
+        page.attachChild(&form.password);
 
-        CheckBox keep;
-        keep.text("Remember me");
-        keep.position(7, 13);
-        keep.width(20);
-        page.attachChild(&keep);
-        remember = &keep;
+        form.remember.text("Remember me");
+        form.remember.position(7, 13);
+        form.remember.width(20);
+        page.attachChild(&form.remember);
 
         // A button draws its border one cell around its row.
         Button button;
@@ -130,16 +139,15 @@ int main() {
         button.position(10, 14);
         button.width(12);
         button.click(signIn);
+        button.data(&form);
         page.attachChild(&button);
 
-        Label result;
-        result.position(13, 2);
-        result.width(76);
-        page.attachChild(&result);
-        message = &result;
-        say("Esc or F10 quits.", BrightBlack);
+        form.message.position(13, 2);
+        form.message.width(76);
+        page.attachChild(&form.message);
+        say(form.message, "Esc or F10 quits.", BrightBlack);
 
-        page.activeControl(&name);  // typing starts in the user name
+        page.activeControl(&form.name);  // typing starts in the user name
 
         // The host loop: wait for an event, hand it to the page, paint.
         page.paint();

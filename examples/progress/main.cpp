@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -29,21 +30,29 @@ constexpr int WorkDone = 0x00030002;
 constexpr int Files = 3;
 constexpr int StepsPerFile = 20;
 
-// The worker reads these; the host loop writes them. Atomics, because two
-// threads share them.
-std::atomic<bool> paused{false};
-std::atomic<bool> stopping{false};
+// The program's state, owned by main(). The worker reads the two flags and
+// the host loop writes them: atomics, because two threads share them. The
+// rest belongs to the host loop's thread alone.
+struct Copying {
+    std::atomic<bool> paused{false};
+    std::atomic<bool> stopping{false};
+    bool finished = false;
+    Label status;
+};
 
-Label* status = nullptr;
-bool finished = false;  // only the host loop's thread uses it
+// The button's click handler gets the button itself as `control`, and the
+// button's data() leads back to the state.
+Copying* copyingOf(void* control) {
+    return static_cast<Copying*>(static_cast<Control*>(control)->data());
+}
 
 // The worker never touches the screen: only the thread that started the
 // session may draw. It tells the host what happened through setEvent.
-void work(std::chrono::milliseconds perStep) {
-    for (int step = 0; step < Files * StepsPerFile && !stopping; ++step) {
+void work(Copying& copying, std::chrono::milliseconds perStep) {
+    for (int step = 0; step < Files * StepsPerFile && !copying.stopping; ++step) {
         do {
             std::this_thread::sleep_for(perStep);
-        } while (paused && !stopping);
+        } while (copying.paused && !copying.stopping);
         Session::setEvent(static_cast<Vesk::Event>(StepDone));
     }
     Session::setEvent(static_cast<Vesk::Event>(WorkDone));
@@ -51,21 +60,21 @@ void work(std::chrono::milliseconds perStep) {
 
 // Padded to the label's width: a shorter text than before would blank the
 // whole screen for the next paint.
-void show(const std::string& text) {
+void show(Label& status, const std::string& text) {
     std::string padded = text;
-    padded.resize(static_cast<std::size_t>(status->width()), ' ');
-    delete status->text(padded);
+    padded.resize(static_cast<std::size_t>(status.width()), ' ');
+    delete status.text(padded);
 }
 
-// The button's click handler gets the button itself as `control`.
 int pauseOrResume(int, void* control) {
-    if (finished) {
+    Copying& copying = *copyingOf(control);
+    if (copying.finished) {
         return 1;  // nothing left to pause
     }
     Button* button = static_cast<Button*>(static_cast<Control*>(control));
-    paused = !paused;
-    button->text(paused ? "Resume" : "Pause");
-    show(paused ? "Paused." : "Copying...");
+    copying.paused = !copying.paused;
+    button->text(copying.paused ? "Resume" : "Pause");
+    show(copying.status, copying.paused ? "Paused." : "Copying...");
     return 1;
 }
 
@@ -97,8 +106,9 @@ int main(int argc, char** argv) {
     {
         Page page;
         page.title("Copying files");
+        Copying copying;
 
-        Label fileCaption, allCaption, statusLabel;
+        Label fileCaption, allCaption;
         fileCaption.position(2, 2);
         fileCaption.width(11);
         delete fileCaption.text("This file");
@@ -118,17 +128,17 @@ int main(int argc, char** argv) {
         button.position(7, 14);
         button.width(12);
         button.click(pauseOrResume);
+        button.data(&copying);
         page.attachChild(&button);
         page.activeControl(&button);
 
-        statusLabel.position(10, 2);
-        statusLabel.width(60);
-        statusLabel.color(BrightCyan);
-        page.attachChild(&statusLabel);
-        status = &statusLabel;
-        show("Copying file 1 of 3...");
+        copying.status.position(10, 2);
+        copying.status.width(60);
+        copying.status.color(BrightCyan);
+        page.attachChild(&copying.status);
+        show(copying.status, "Copying file 1 of 3...");
 
-        std::thread worker(work, perStep);
+        std::thread worker(work, std::ref(copying), perStep);
 
         int steps = 0;
         page.paint();
@@ -145,11 +155,11 @@ int main(int argc, char** argv) {
                 const int file = (steps - 1) / StepsPerFile;  // 0, 1 or 2
                 fileBar.value(steps - file * StepsPerFile);
                 if (steps % StepsPerFile == 0 && file + 1 < Files) {
-                    show("Copying file " + std::to_string(file + 2) + " of 3...");
+                    show(copying.status, "Copying file " + std::to_string(file + 2) + " of 3...");
                 }
             } else if (event == WorkDone) {
-                finished = true;
-                show(steps == Files * StepsPerFile ? "Done." : "Stopped.");
+                copying.finished = true;
+                show(copying.status, steps == Files * StepsPerFile ? "Done." : "Stopped.");
             } else {
                 page.raiseEvent(event);
             }
@@ -158,7 +168,7 @@ int main(int argc, char** argv) {
 
         // Stop the worker before the session: it must not post events into
         // a session that is gone.
-        stopping = true;
+        copying.stopping = true;
         worker.join();
     }
     Session::stop();

@@ -1,9 +1,9 @@
 // Settings: a tab set of two pages, "General" with check boxes and
 // "Language" with a list, and a line below that shows the current settings.
 //
-// Keys: Page Down and Page Up switch the pages, Tab and the arrows move the
-// focus within a page, Space toggles a check box, Up and Down choose in the
-// list, Esc or F10 quits. The mouse is on: click a page's title, a check box
+// Keys: Page Down and Page Up switch the pages, Tab, Shift-Tab and the arrows
+// move the focus within the page shown, Space toggles a check box, Up and
+// Down choose in the list, Esc or F10 quits. The mouse is on: click a page's title, a check box
 // or a list item; the wheel scrolls the list.
 #include <cstdio>
 #include <memory>
@@ -18,37 +18,53 @@ namespace {
 
 constexpr int Escape = 0x1B;
 
-CheckBox* autosave = nullptr;
-CheckBox* sound = nullptr;
-CheckBox* hints = nullptr;
-ListBox* languages = nullptr;
-Label* summary = nullptr;
+// The controls whose state the summary line shows. main() owns them, and each
+// control with a handler carries their address (Control::data).
+struct Settings {
+    CheckBox autosave;
+    CheckBox sound;
+    CheckBox hints;
+    ListBox languages;
+    Label summary;
+};
 
-const char* onOff(CheckBox* box) {
-    return box->checked() ? "on" : "off";
+// A handler receives only the control; its data() leads back to the settings.
+Settings* settingsOf(void* control) {
+    return static_cast<Settings*>(static_cast<Control*>(control)->data());
 }
 
-// The toggle and change handlers of every control: they all just show the
-// settings again. The summary label is painted with the rest of the page.
-int showSettings(int, void*) {
-    std::string text = std::string("Language: ") + languages->item(languages->selected()) +
-                       ", autosave " + onOff(autosave) + ", sound " + onOff(sound) + ", hints " +
-                       onOff(hints);
+const char* onOff(CheckBox& box) {
+    return box.checked() ? "on" : "off";
+}
+
+// The summary label is painted with the rest of the page.
+void showSettings(Settings& settings) {
+    ListBox& languages = settings.languages;
+    std::string text = std::string("Language: ") + languages.item(languages.selected()) +
+                       ", autosave " + onOff(settings.autosave) + ", sound " +
+                       onOff(settings.sound) + ", hints " + onOff(settings.hints);
     // Padded to the label's width: a shorter text than before would blank
     // the whole screen for the next paint.
-    text.resize(static_cast<std::size_t>(summary->width()), ' ');
-    delete summary->text(text);
+    text.resize(static_cast<std::size_t>(settings.summary.width()), ' ');
+    delete settings.summary.text(text);
+}
+
+// The toggle and change handler of every control: it just shows the
+// settings again.
+int settingsChanged(int, void* control) {
+    showSettings(*settingsOf(control));
     return 1;
 }
 
-CheckBox* makeCheckBox(Page& page, CheckBox& box, const char* caption, int row, bool checked) {
+void makeCheckBox(Settings& settings, Page& page, CheckBox& box, const char* caption, int row,
+                  bool checked) {
     box.text(caption);
     box.position(row, 2);
     box.width(30);
     box.checked(checked);
-    box.toggle(showSettings);
+    box.toggle(settingsChanged);
+    box.data(&settings);
     page.attachChild(&box);
-    return &box;
 }
 
 }  // namespace
@@ -65,6 +81,10 @@ int main() {
     {
         Page root;
         root.title("Settings");
+        // Tab stays with the page being filled in: it walks the controls of
+        // the page the tab set shows rather than leaving the set at once.
+        root.tabIntoPages(true);
+        Settings settings;
 
         Label help;
         help.position(0, 2);
@@ -88,13 +108,12 @@ int main() {
         language.title("Language");
         tabs.attachTab(&language);
 
-        CheckBox autosaveBox, soundBox, hintsBox;
-        autosave = makeCheckBox(general, autosaveBox, "Save automatically", 1, true);
-        sound = makeCheckBox(general, soundBox, "Play sounds", 2, false);
-        hints = makeCheckBox(general, hintsBox, "Show hints", 3, true);
+        makeCheckBox(settings, general, settings.autosave, "Save automatically", 1, true);
+        makeCheckBox(settings, general, settings.sound, "Play sounds", 2, false);
+        makeCheckBox(settings, general, settings.hints, "Show hints", 3, true);
 
         // Items are UTF-8; wide characters take two cells each.
-        ListBox list;
+        ListBox& list = settings.languages;
         for (const char* name : {"English", "Français", "Deutsch", "Español", "Русский", "日本語",
                                  "中文", "Ελληνικά"}) {
             list.add(name);
@@ -102,22 +121,20 @@ int main() {
         list.position(1, 2);
         list.width(20);
         list.height(5);
-        list.change(showSettings);  // runs when a key or a click moves the selection
+        list.change(settingsChanged);  // runs when a key or a click moves the selection
+        list.data(&settings);
         language.attachChild(&list);
-        languages = &list;
 
-        Label summaryLabel;
-        summaryLabel.position(14, 2);
-        summaryLabel.width(76);
-        summaryLabel.color(BrightCyan);
-        root.attachChild(&summaryLabel);
-        summary = &summaryLabel;
-        showSettings(0, nullptr);
+        settings.summary.position(14, 2);
+        settings.summary.width(76);
+        settings.summary.color(BrightCyan);
+        root.attachChild(&settings.summary);
+        showSettings(settings);
 
         // Keys go to the root's active control, the tab set, which passes
         // what it does not handle itself to the active control of its page.
         root.activeControl(&tabs);
-        general.activeControl(&autosaveBox);
+        general.activeControl(&settings.autosave);
         language.activeControl(&list);
 
         root.paint();

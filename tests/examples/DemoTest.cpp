@@ -141,6 +141,39 @@ TEST_F(Demo, TakesTheFormsInputAndSubmitsIt) {
     EXPECT_EQ(0, terminal.wait());
 }
 
+// Each button's handler reaches the state the program keeps for it: the
+// count, the lines it writes, the pause and quit flags the host loop reads.
+TEST_F(Demo, ButtonsChangeTheStateTheHostLoopReads) {
+    ASSERT_TRUE(contains(waitFor("Say hello"), "Say hello"));
+    const struct {
+        int pagesDown;
+        const char* click;
+        const char* status;
+        const char* alsoShown;
+    } steps[] = {
+        {0, "Count", "Counted one more click.", "Clicks counted: 1"},
+        {0, "Reset", "Counter reset.", "Clicks counted: 0"},
+        {1, "Pause", "Progress bars paused.", "Resume"},
+        {0, "Resume", "Progress bars running.", "Pause"},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.click);
+        for (int i = 0; i < step.pagesDown; ++i) {
+            keys({Vesk::KeyNextPage});
+        }
+        terminal.waitFor(step.click);
+        const auto [row, column] = find(step.click);
+        ASSERT_GE(row, 0) << terminal.text();
+        ASSERT_TRUE(terminal.click(row, column));
+        const std::string shown = waitFor(step.status);
+        EXPECT_TRUE(contains(shown, step.status) && contains(shown, step.alsoShown)) << shown;
+    }
+    const auto [row, column] = find("Quit");
+    ASSERT_GE(row, 0) << terminal.text();
+    ASSERT_TRUE(terminal.click(row, column));
+    EXPECT_EQ(0, terminal.wait());
+}
+
 TEST_F(Demo, DrawsTheFormAgainAtTheNewSize) {
     ASSERT_TRUE(contains(waitFor("Say hello"), "Say hello"));
     ASSERT_TRUE(terminal.resize(30, 100));
