@@ -1,12 +1,9 @@
 #include "StarRating.h"
 
 #include <algorithm>
-#include <memory>
 #include <string>
 
-#include "forms/Page.h"
-#include "forms/Point.h"
-#include "forms/Session.h"
+#include "forms/Canvas.h"
 #include "vesk/Event.h"
 
 using namespace Vesk::Forms;
@@ -91,41 +88,32 @@ int StarRating::all(int event, void* control) {
 }
 
 // The page sends a mouse event to the control the screen map shows under
-// the pointer (see the painter); a left press also gives it the focus.
+// the pointer (see claim() in the painter), with the cell it hit counted
+// from our top-left cell; a left press also gives it the focus.
 int StarRating::pointer(int event, void* control) {
     if (Vesk::MouseButtonOf(event) != Vesk::MouseButton::Left || !Vesk::MousePressed(event)) {
         return 0;
     }
-    std::unique_ptr<Point> at(self(control)->location());  // our screen cell
-    return self(control)->rateTo(Vesk::MouseColumn(event) - at->column + 1, event);
+    return self(control)->rateTo(self(control)->pointerColumn() + 1, event);
 }
 
-// Three steps, as in the library's own controls: claim the cells in the
-// screen map, draw, and put the page's cursor on us when we have the focus.
+// A Canvas knows where this paint puts us, what cuts us (a clipping parent,
+// the screen edge) and whether keys reach us; rows and columns count from
+// our own top-left cell. Three steps, as in the library's own controls:
+// claim our cells in the screen map, draw, and put the page's cursor on us.
 int StarRating::painter(int, void* control) {
     StarRating* stars = self(control);
-    // location() is the absolute screen cell; a new Point to delete.
-    std::unique_ptr<Point> at(stars->location());
+    Canvas canvas(*stars);
+    canvas.claim();
 
-    Point from(*at);
-    Point to(at->row, at->column + Stars - 1);
-    Session::fillMap(&from, &to, stars);
+    // Drawn in reverse video while keys reach us (the last argument).
+    const bool focused = canvas.keysReach();
+    const int taken = canvas.text(0, 0, repeat(LitStar, stars->lit), stars->color(),
+                                  stars->background(), focused);
+    canvas.text(0, taken, repeat(UnlitStar, Stars - stars->lit), White, stars->background(),
+                focused);
 
-    // drawText counts from the control's own top-left cell. A focused
-    // control is drawn in reverse video (the last argument).
-    const bool focused = stars->focus();
-    Point first(0, 0);
-    stars->drawText(&first, repeat(LitStar, stars->lit), NoWrap, stars->color(),
-                    stars->background(), focused);
-    Point rest(0, stars->lit);
-    stars->drawText(&rest, repeat(UnlitStar, Stars - stars->lit), NoWrap, White,
-                    stars->background(), focused);
-
-    // The cursor goes to the page at the top of the tree.
-    Control* top = stars->root();
-    if (focused && top != nullptr && top->page() == top) {
-        Point cursor(at->row, at->column + std::max(stars->lit - 1, 0));
-        delete static_cast<Page*>(top)->cursor(cursor);  // cursor() hands back a copy
-    }
+    // Only placed when keys reach us.
+    canvas.cursor(0, std::max(stars->lit - 1, 0));
     return 1;
 }

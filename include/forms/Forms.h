@@ -4,6 +4,7 @@
 /// Includes every header of the forms library.
 
 #include "forms/Button.h"
+#include "forms/Canvas.h"
 #include "forms/CheckBox.h"
 #include "forms/Container.h"
 #include "forms/Control.h"
