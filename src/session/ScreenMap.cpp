@@ -55,6 +55,8 @@ void Session::fillMap(Point* from, Point* to, Control* control) {
     if (map == nullptr || from == nullptr || to == nullptr) {
         return;
     }
+    const int width = screenWidth();
+    const int height = screenHeight();
     if (from->row >= height || from->column >= width) {
         return;
     }
@@ -83,6 +85,8 @@ Control* Session::at(Point* point) {
     if (map == nullptr || point == nullptr) {
         return nullptr;
     }
+    const int width = screenWidth();
+    const int height = screenHeight();
     if (point->row < 0 || point->row >= height || point->column < 0 || point->column >= width) {
         return nullptr;
     }
@@ -102,7 +106,7 @@ Control* Session::arrowNav(Control* control, const char* direction) {
     bool vertical = (code & VerticalMask) != 0;
     for (;;) {
         int moving = vertical ? cursor->row : cursor->column;
-        int limit = vertical ? height : width;
+        int limit = vertical ? screenHeight() : screenWidth();
         if (moving < 0 || moving >= limit) {
             return nullptr;
         }
@@ -120,7 +124,8 @@ void Session::forgetControl(Control* control) {
     if (map == nullptr || control == nullptr) {
         return;
     }
-    Control** end = map + static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    Control** end =
+        map + static_cast<std::size_t>(screenWidth()) * static_cast<std::size_t>(screenHeight());
     for (Control** cell = map; cell != end; ++cell) {
         if (*cell == control) {
             *cell = nullptr;

@@ -18,8 +18,6 @@ std::thread* Session::worker = nullptr;
 Vesk::Threading::Timer* Session::collector = nullptr;
 void* Session::logfile = nullptr;
 Session::Logging Session::loglevel = Session::None;
-int Session::width = 0;
-int Session::height = 0;
 Control** Session::map = nullptr;
 Vesk::Threading::Atomic::Queue<Vesk::Event> Session::inbox;
 
@@ -84,6 +82,14 @@ bool Session::mouse() {
     return detail::Terminal::mouse();
 }
 
+int Session::screenWidth() {
+    return Terminal::width();
+}
+
+int Session::screenHeight() {
+    return Terminal::height();
+}
+
 bool Session::stop() {
     if (worker == nullptr) {
         return false;
@@ -125,19 +131,19 @@ void Session::end(Step reached) {
 }
 
 void Session::takeScreenSize() {
-    const int columns = Terminal::width();
-    const int lines = Terminal::height();
-    // Allocated before anything is replaced, so a failure leaves the old map
-    // and size, which still match each other.
+    const int columns = screenWidth();
+    const int lines = screenHeight();
+    // curses has the new size already, which the old map no longer matches:
+    // the old map goes first, so a failure leaves no map (no cell holds a
+    // control) rather than one of another size.
+    delete[] map;
+    map = nullptr;
     Control** fresh =
         new Control*[static_cast<std::size_t>(columns) * static_cast<std::size_t>(lines)]();
-    delete[] map;
     map = fresh;
-    width = columns;
-    height = lines;
 
     std::unique_ptr<std::string> dimensions(
-        Vesk::String::Format("Screen dimensions: %d x %d %s", width, height, "characters"));
+        Vesk::String::Format("Screen dimensions: %d x %d %s", columns, lines, "characters"));
     log(*dimensions, Verbose);
 }
 

@@ -5,15 +5,14 @@
 #include <algorithm>
 
 #include "terminal/Locale.h"
+#include "terminal/Terminal.h"
+#include "terminal/TerminalState.h"
 
 namespace Vesk {
 namespace Forms {
 namespace detail {
 
 namespace {
-
-// Pages being painted on the host's thread; see PaintScope.
-int paintDepth = 0;
 
 // Pair 16 x foreground + background + 1, counted unsigned: the arguments are
 // not validated, and curses keeps only the low eight bits of the pair (256
@@ -120,11 +119,11 @@ void* Screen::window() {
 }
 
 int Screen::lines() {
-    return stdscr == nullptr ? 0 : getmaxy(stdscr);
+    return stdscr == nullptr ? 0 : Terminal::height();
 }
 
 int Screen::columns() {
-    return stdscr == nullptr ? 0 : getmaxx(stdscr);
+    return stdscr == nullptr ? 0 : Terminal::width();
 }
 
 bool Screen::unicode() {
@@ -239,15 +238,15 @@ void Screen::boxRow(long long row, long long column, long long width, long long 
 }
 
 PaintScope::PaintScope() {
-    ++paintDepth;
+    ++terminalState.paintDepth;
 }
 
 PaintScope::~PaintScope() {
-    --paintDepth;
+    --terminalState.paintDepth;
 }
 
 void PaintScope::finish(int row, int column) {
-    if (paintDepth == 1 && stdscr != nullptr) {
+    if (terminalState.paintDepth == 1 && stdscr != nullptr) {
         Screen::move(row, column);
         Screen::refresh();
     }
