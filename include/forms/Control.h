@@ -10,13 +10,6 @@
 #include "forms/Export.h"
 #include "forms/Region.h"
 
-// curses defines border() as a macro for wborder(stdscr, ...) unless
-// NCURSES_NOMACROS is set (the library's build sets it); it would swallow the
-// member of the same name. Call wborder(stdscr, ...) instead.
-#ifdef border
-#undef border
-#endif
-
 namespace Vesk {
 namespace Forms {
 
@@ -90,10 +83,16 @@ public:
     Color borderColor();
     /// Stores the border colour and returns it.
     Color borderColor(Color value);
+    // Kept as (border), not the BorderStyle(border) of clang-format.
+    // clang-format off
     /// The border drawn around the control, for the controls that draw one.
-    BorderStyle border();
-    /// Stores the border style and returns it.
-    BorderStyle border(BorderStyle value);
+    /// Where `<curses.h>` is included, its `border` macro would take the call:
+    /// write the name in parentheses, `(button.border)()`.
+    BorderStyle (border)();
+    /// Stores the border style and returns it; `(button.border)(SingleLine)`
+    /// where `<curses.h>` is included.
+    BorderStyle (border)(BorderStyle value);
+    // clang-format on
 
     /// The nearest page up the parent chain (this control when it is one), or null.
     Control* page();

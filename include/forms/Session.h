@@ -99,9 +99,9 @@ public:
     static Control* arrowNav(Control* control, const char* direction);
 
     /// Screen width in columns, read at the last start or KeyResize.
-    static int screenWidth() { return width; }
+    static int screenWidth();
     /// Screen height in rows, read at the last start or KeyResize.
-    static int screenHeight() { return height; }
+    static int screenHeight();
     /// The level given to the last start.
     static Logging logLevel() { return loglevel; }
     /// Whether a session runs (between start and stop).
@@ -114,8 +114,7 @@ private:
     // Clears the map cells of a control that is being destroyed.
     VESK_FORMS_LOCAL static void forgetControl(Control* control);
     VESK_FORMS_LOCAL static void workerLoop();
-    // Reads the terminal's size into width and height, gives the map that
-    // size (empty) and logs the dimensions.
+    // Gives the map the terminal's size (empty) and logs the dimensions.
     VESK_FORMS_LOCAL static void takeScreenSize();
     // The steps of start, in order; `end` undoes the first `reached` of them.
     enum Step : int { Nothing, LogOpen, WorkerRuns, CollectorRuns, TerminalOpen };
@@ -126,8 +125,6 @@ private:
     VESK_FORMS_LOCAL static Vesk::Threading::Timer* collector;
     VESK_FORMS_LOCAL static void* logfile;
     static Logging loglevel;
-    static int width;
-    static int height;
     VESK_FORMS_LOCAL static detail::ScreenMap* map;
     VESK_FORMS_LOCAL static Vesk::Threading::Atomic::Queue<Vesk::Event> inbox;
 };

@@ -19,8 +19,6 @@ std::thread* Session::worker = nullptr;
 Vesk::Threading::Timer* Session::collector = nullptr;
 void* Session::logfile = nullptr;
 Session::Logging Session::loglevel = Session::None;
-int Session::width = 0;
-int Session::height = 0;
 detail::ScreenMap* Session::map = nullptr;
 Vesk::Threading::Atomic::Queue<Vesk::Event> Session::inbox;
 
@@ -85,6 +83,14 @@ bool Session::mouse() {
     return detail::Terminal::mouse();
 }
 
+int Session::screenWidth() {
+    return Terminal::width();
+}
+
+int Session::screenHeight() {
+    return Terminal::height();
+}
+
 bool Session::stop() {
     if (worker == nullptr) {
         return false;
@@ -126,18 +132,16 @@ void Session::end(Step reached) {
 }
 
 void Session::takeScreenSize() {
-    const int columns = Terminal::width();
-    const int lines = Terminal::height();
-    // Allocated before anything is replaced, so a failure leaves the old map
-    // and size, which still match each other.
+    const int columns = screenWidth();
+    const int lines = screenHeight();
+    // The map carries its own size: a failure here leaves the old one, whose
+    // cells still match it.
     auto* fresh = new detail::ScreenMap(columns, lines);
     delete map;
     map = fresh;
-    width = columns;
-    height = lines;
 
     std::unique_ptr<std::string> dimensions(
-        Vesk::String::Format("Screen dimensions: %d x %d %s", width, height, "characters"));
+        Vesk::String::Format("Screen dimensions: %d x %d %s", columns, lines, "characters"));
     log(*dimensions, Verbose);
 }
 

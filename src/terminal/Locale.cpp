@@ -4,8 +4,9 @@
 
 #include <clocale>
 #include <cstring>
-#include <string>
-#include <utility>
+#include <initializer_list>
+
+#include "terminal/TerminalState.h"
 
 namespace Vesk {
 namespace Forms {
@@ -13,40 +14,41 @@ namespace detail {
 
 namespace {
 
-// setlocale returns a static buffer that the next call overwrites, so the
-// name is copied.
-std::string previous;
-bool adopted = false;
-bool unicode = false;
-
-bool isDefault(const char* name) {
-    return name != nullptr && (std::strcmp(name, "C") == 0 || std::strcmp(name, "POSIX") == 0);
+// The literal of the default locale ("C" or "POSIX") that `name` names, else
+// null. setlocale returns a static buffer that the next call overwrites, so
+// the name is kept as the literal.
+const char* defaultName(const char* name) {
+    if (name != nullptr) {
+        for (const char* known : {"C", "POSIX"}) {
+            if (std::strcmp(name, known) == 0) {
+                return known;
+            }
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace
 
 void adoptCharacterType() {
-    const char* current = std::setlocale(LC_CTYPE, nullptr);
-    if (!adopted && isDefault(current)) {
-        std::string name = current;
-        if (std::setlocale(LC_CTYPE, "") != nullptr) {
-            previous = std::move(name);
-            adopted = true;
-        }
+    const char* current = defaultName(std::setlocale(LC_CTYPE, nullptr));
+    if (terminalState.adoptedFrom == nullptr && current != nullptr &&
+        std::setlocale(LC_CTYPE, "") != nullptr) {
+        terminalState.adoptedFrom = current;
     }
-    unicode = std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
+    terminalState.unicode = std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
 }
 
 void restoreCharacterType() {
-    if (adopted) {
-        std::setlocale(LC_CTYPE, previous.c_str());
-        adopted = false;
+    if (terminalState.adoptedFrom != nullptr) {
+        std::setlocale(LC_CTYPE, terminalState.adoptedFrom);
+        terminalState.adoptedFrom = nullptr;
     }
-    unicode = false;
+    terminalState.unicode = false;
 }
 
 bool unicodeScreen() {
-    return unicode;
+    return terminalState.unicode;
 }
 
 }  // namespace detail

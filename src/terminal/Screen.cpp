@@ -3,9 +3,10 @@
 #include <curses.h>
 
 #include <algorithm>
-#include <vector>
 
 #include "terminal/Locale.h"
+#include "terminal/Terminal.h"
+#include "terminal/TerminalState.h"
 
 namespace Vesk {
 namespace Forms {
@@ -13,38 +14,28 @@ namespace detail {
 
 namespace {
 
-// Pages being painted on the host's thread; see PaintScope.
-int paintDepth = 0;
-
-// The paint that last wrote each cell of the standard screen, row by row
-// (see Screen::blankStale), sized as the screen was when last written.
-struct PaintMarks {
-    unsigned current = 0;  // the outermost paint under way, counted from 1
-    int lines = 0;
-    int columns = 0;
-    std::vector<unsigned> cells;
-};
-PaintMarks marks;
-
-// Records that cells [first, last) of a row were written now.
+// Records that cells [first, last) of a row were written now (see
+// Screen::blankStale): the number of the outermost paint under way, 0
+// outside paints. The marks are sized as the screen is when written.
 void mark(long long row, long long first, long long last) {
+    TerminalState::PaintMarks& marks = terminalState.marks;
     const int lines = getmaxy(stdscr);
     const int columns = getmaxx(stdscr);
-    if (marks.lines != lines || marks.columns != columns) {
-        marks.lines = lines;
-        marks.columns = columns;
-        marks.cells.assign(static_cast<std::size_t>(lines) * static_cast<std::size_t>(columns), 0);
+    if (marks.height != lines || marks.width != columns || marks.cells == nullptr) {
+        unsigned* fresh = new unsigned[static_cast<std::size_t>(lines) *
+                                       static_cast<std::size_t>(columns)]();
+        delete[] marks.cells;
+        marks.cells = fresh;
+        marks.height = lines;
+        marks.width = columns;
     }
     if (row < 0 || row >= lines) {
         return;
     }
     first = std::max(first, 0LL);
     last = std::min(last, static_cast<long long>(columns));
-    if (first < last) {
-        const unsigned stamp = paintDepth > 0 ? marks.current : 0;
-        std::fill(marks.cells.begin() + row * columns + first,
-                  marks.cells.begin() + row * columns + last, stamp);
-    }
+    const unsigned stamp = terminalState.paintDepth > 0 ? marks.current : 0;
+    std::fill(marks.cells + row * columns + first, marks.cells + row * columns + last, stamp);
 }
 
 // Pair 16 x foreground + background + 1, counted unsigned: the arguments are
@@ -152,11 +143,11 @@ void* Screen::window() {
 }
 
 int Screen::lines() {
-    return stdscr == nullptr ? 0 : getmaxy(stdscr);
+    return stdscr == nullptr ? 0 : Terminal::height();
 }
 
 int Screen::columns() {
-    return stdscr == nullptr ? 0 : getmaxx(stdscr);
+    return stdscr == nullptr ? 0 : Terminal::width();
 }
 
 bool Screen::unicode() {
@@ -275,29 +266,31 @@ void Screen::boxRow(long long row, long long column, long long width, long long 
 }
 
 PaintScope::PaintScope() {
-    if (paintDepth++ == 0) {
+    if (terminalState.paintDepth++ == 0) {
         // Never 0, which stands for writes outside a paint.
-        marks.current = marks.current == ~0u ? 1 : marks.current + 1;
+        unsigned& current = terminalState.marks.current;
+        current = current == ~0u ? 1 : current + 1;
     }
 }
 
 unsigned PaintScope::number() const {
-    return marks.current;
+    return terminalState.marks.current;
 }
 
 void Screen::blankStale(unsigned previous, long long top, long long left, long long bottom,
                         long long right, Color foreground, Color background) {
-    if (stdscr == nullptr || previous == 0 || marks.lines != getmaxy(stdscr) ||
-        marks.columns != getmaxx(stdscr)) {
+    TerminalState::PaintMarks& marks = terminalState.marks;
+    if (stdscr == nullptr || previous == 0 || marks.cells == nullptr ||
+        marks.height != getmaxy(stdscr) || marks.width != getmaxx(stdscr)) {
         return;
     }
     top = std::max(top, 0LL);
     left = std::max(left, 0LL);
-    bottom = std::min(bottom, static_cast<long long>(marks.lines));
-    right = std::min(right, static_cast<long long>(marks.columns));
+    bottom = std::min(bottom, static_cast<long long>(marks.height));
+    right = std::min(right, static_cast<long long>(marks.width));
     bool switched = false;
     for (long long row = top; row < bottom; ++row) {
-        const unsigned* line = marks.cells.data() + row * marks.columns;
+        const unsigned* line = marks.cells + row * marks.width;
         for (long long column = left; column < right;) {
             if (line[column] != previous) {
                 ++column;
@@ -313,8 +306,8 @@ void Screen::blankStale(unsigned previous, long long top, long long left, long l
             }
             repeat(row, column, end - column, Cell::Blank);
             // Blank now, and nobody's picture: not blanked again.
-            std::fill(marks.cells.begin() + row * marks.columns + column,
-                      marks.cells.begin() + row * marks.columns + end, 0u);
+            std::fill(marks.cells + row * marks.width + column,
+                      marks.cells + row * marks.width + end, 0u);
             column = end;
         }
     }
@@ -324,11 +317,11 @@ void Screen::blankStale(unsigned previous, long long top, long long left, long l
 }
 
 PaintScope::~PaintScope() {
-    --paintDepth;
+    --terminalState.paintDepth;
 }
 
 void PaintScope::finish(int row, int column) {
-    if (paintDepth == 1 && stdscr != nullptr) {
+    if (terminalState.paintDepth == 1 && stdscr != nullptr) {
         Screen::move(row, column);
         Screen::refresh();
     }

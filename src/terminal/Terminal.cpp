@@ -16,35 +16,22 @@
 #include "terminal/Locale.h"
 #include "terminal/SignalState.h"
 #include "terminal/Signals.h"
+#include "terminal/TerminalState.h"
 #include "terminal/Terminate.h"
 
 namespace Vesk {
 namespace Forms {
 namespace detail {
 
+// The terminal, the one instance (TerminalState.h).
+TerminalState terminalState;
+
 namespace {
 
 using Bytes = SignalState::Bytes;
 
-// One change in effect, with its undo on the host thread. `entry` is its
-// place in signalState.undo when a signal handler can undo it too, else -1.
-struct Record {
-    void (*close)(int entry);
-    int entry;
-};
-Record records[SignalState::maxSteps];
-int recordCount = 0;
-
-SCREEN* screen = nullptr;
-struct sigaction hostWindowAction;
-bool hasColors = false;
-
-// Set by the worker when it queues a KeyResize, cleared when the host takes
-// it: a burst of resizes while the host is busy leaves one event behind.
-std::atomic<bool> resizeQueued{false};
-
 void push(void (*close)(int)) {
-    records[recordCount++] = {close, -1};
+    terminalState.records[terminalState.recordCount++] = {close, -1};
 }
 
 // Records a change that a signal handler can also undo, with the bytes (and
@@ -52,7 +39,13 @@ void push(void (*close)(int)) {
 void push(void (*close)(int), const Bytes& give, const Bytes& take, bool modes) {
     const int entry = signalState.undoCount++;
     signalState.undo[entry] = {give, take, modes, false};
-    records[recordCount++] = {close, entry};
+    terminalState.records[terminalState.recordCount++] = {close, entry};
+}
+
+// curses' size of the standard screen, kept as the terminal's size.
+void takeSize() {
+    terminalState.height = getmaxy(stdscr);
+    terminalState.width = getmaxx(stdscr);
 }
 
 // Appends `text` without its padding ("$<5>"), which only tputs understands.
@@ -115,16 +108,16 @@ bool openLocale() {
 // Before newterm, which takes SIGWINCH for itself when it finds no handler.
 // Without the signal a resize still shows at the next stop and continue.
 bool openWindowSignal() {
-    if (installWindowHandler(hostWindowAction)) {
-        push([](int) { sigaction(SIGWINCH, &hostWindowAction, nullptr); });
+    if (installWindowHandler(terminalState.hostWindowAction)) {
+        push([](int) { sigaction(SIGWINCH, &terminalState.hostWindowAction, nullptr); });
     }
     return true;
 }
 
 void closeScreen(int) {
     endwin();
-    delscreen(screen);
-    screen = nullptr;
+    delscreen(terminalState.screen);
+    terminalState.screen = nullptr;
 }
 
 bool openScreen() {
@@ -133,8 +126,8 @@ bool openScreen() {
     saveHostState();
     // newterm rather than initscr, which ends the process when the terminal
     // is unusable.
-    screen = newterm(nullptr, stdout, stdin);
-    if (screen == nullptr) {
+    terminalState.screen = newterm(nullptr, stdout, stdin);
+    if (terminalState.screen == nullptr) {
         return false;
     }
     push(closeScreen, capabilities({"sgr0", "cnorm", "rmcup"}), capabilities({"smcup"}), false);
@@ -146,8 +139,8 @@ bool openScreen() {
 // The 256 pairs of 16 x foreground + background + 1, also without colours;
 // endwin puts the terminal's colours back.
 bool openColors() {
-    hasColors = has_colors();
-    if (hasColors) {
+    terminalState.hasColors = has_colors();
+    if (terminalState.hasColors) {
         start_color();
     }
     for (int f = 0; f < 16; ++f) {
@@ -217,21 +210,19 @@ bool openPaste() {
 // while the host switches, the terminal is given back without the mode.
 constexpr const char mouseEnable[] = "\x1b[?1000h\x1b[?1006h";
 constexpr const char mouseDisable[] = "\x1b[?1006l\x1b[?1000l";
-bool mouseWanted = false;
-int mouseEntry = -1;
 
 bool openMouse() {
     push(
         [](int) {
-            mouseEntry = -1;
+            terminalState.mouseEntry = -1;
             if (signalState.mouseOn.exchange(false)) {
                 writeAll(mouseDisable, sizeof mouseDisable - 1);
             }
         },
         raw(mouseDisable), raw(mouseEnable), false);
-    mouseEntry = signalState.undoCount - 1;
-    signalState.undo[mouseEntry].switchable = true;
-    if (mouseWanted) {
+    terminalState.mouseEntry = signalState.undoCount - 1;
+    signalState.undo[terminalState.mouseEntry].switchable = true;
+    if (terminalState.mouseWanted) {
         signalState.mouseOn.store(true);
         writeAll(mouseEnable, sizeof mouseEnable - 1);
     }
@@ -266,7 +257,7 @@ int environmentSize(const char* name, int size) {
 }  // namespace
 
 bool Terminal::open() {
-    if (recordCount > 0) {
+    if (terminalState.recordCount > 0) {
         return true;
     }
     installTerminateHandler();
@@ -276,25 +267,28 @@ bool Terminal::open() {
             return false;
         }
     }
+    takeSize();
     return true;
 }
 
 void Terminal::close() {
-    while (recordCount > 0) {
-        const Record record = records[--recordCount];
+    while (terminalState.recordCount > 0) {
+        const TerminalState::Record record = terminalState.records[--terminalState.recordCount];
         record.close(record.entry);
         // The guard, closed first, took the handlers out.
         if (record.entry >= 0) {
             signalState.undoCount = record.entry;
         }
     }
+    delete[] terminalState.marks.cells;
+    terminalState.marks.cells = nullptr;
 }
 
 // On: the flag first, so a signal meanwhile takes the mode again on resume.
 // Off: the flag first too, since a handler writes the off bytes anyway.
 void Terminal::mouse(bool on) {
-    mouseWanted = on;
-    if (mouseEntry < 0 || signalState.mouseOn.load() == on) {
+    terminalState.mouseWanted = on;
+    if (terminalState.mouseEntry < 0 || signalState.mouseOn.load() == on) {
         return;
     }
     signalState.mouseOn.store(on);
@@ -306,37 +300,38 @@ void Terminal::mouse(bool on) {
 }
 
 bool Terminal::mouse() {
-    return mouseWanted;
+    return terminalState.mouseWanted;
 }
 
 bool Terminal::colors() {
-    return hasColors;
+    return terminalState.hasColors;
 }
 
 int Terminal::width() {
-    return getmaxx(stdscr);
+    return terminalState.width;
 }
 
 int Terminal::height() {
-    return getmaxy(stdscr);
+    return terminalState.height;
 }
 
 void Terminal::resize() {
     // Cleared before the size is read, so a change from here on queues
     // another event instead of being lost.
-    resizeQueued.store(false);
+    terminalState.resizeQueued.store(false);
 
     // curses writes to standard output (see openScreen); its size is the one
     // that counts. Without one, the screen keeps its size and is still
     // redrawn.
-    int rows = getmaxy(stdscr);
-    int cells = getmaxx(stdscr);
+    int rows = terminalState.height;
+    int cells = terminalState.width;
     winsize size{};
     if (ioctl(fileno(stdout), TIOCGWINSZ, &size) == 0 && size.ws_row > 0 && size.ws_col > 0) {
         rows = size.ws_row;
         cells = size.ws_col;
     }
     resizeterm(environmentSize("LINES", rows), environmentSize("COLUMNS", cells));
+    takeSize();
     // What was drawn belongs to the old layout: the host paints again. The
     // next refresh repaints every cell, which also mends a screen that
     // something else has drawn over.
@@ -345,7 +340,7 @@ void Terminal::resize() {
 }
 
 bool Terminal::admitResize() {
-    return !resizeQueued.exchange(true);
+    return !terminalState.resizeQueued.exchange(true);
 }
 
 std::string Terminal::restoreSequence() {

@@ -6,13 +6,15 @@ namespace Vesk {
 namespace Forms {
 namespace detail {
 
-// The one owner of every change a session makes to the terminal. Opening
-// takes the steps in order (character type, window-size signal, the curses
-// screen with its colours, input modes, the window title, bracketed paste,
-// mouse reports (always recorded, switched while open), the handlers that give the terminal back on
-// a fatal signal or a stop); each step that succeeds records its undo, and closing runs them back
-// last first. The same records serve stop, a failed open, the fatal-signal path and suspend and
-// resume. Called from the host thread only, except admitResize.
+// The one owner of every change a session makes to the terminal, a facade
+// over the one terminal object (TerminalState.h). Opening takes the steps in
+// order (character type, window-size signal, the curses screen with its
+// colours, input modes, the window title, bracketed paste, mouse reports
+// (always recorded, switched while open), the handlers that give the terminal
+// back on a fatal signal or a stop); each step that succeeds records its undo,
+// and closing runs them back last first. The same records serve stop, a failed
+// open, the fatal-signal path and suspend and resume. Called from the host
+// thread only, except admitResize.
 class Terminal {
 public:
     Terminal() = delete;
@@ -30,7 +32,9 @@ public:
 
     // Whether the screen shows colours (and so had start_color).
     static bool colors();
-    // The screen's size in cells as curses has it.
+    // The screen's size in cells as curses has it, taken when the terminal
+    // opened and after each resize (curses changes it at no other time): the
+    // one source of the size. Kept after close; 0 before the first open.
     static int width();
     static int height();
 

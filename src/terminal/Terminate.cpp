@@ -7,15 +7,13 @@
 #include <string>
 
 #include "terminal/SignalState.h"
+#include "terminal/TerminalState.h"
 
 namespace Vesk {
 namespace Forms {
 namespace detail {
 
 namespace {
-
-std::terminate_handler hostHandler = nullptr;
-bool installed = false;
 
 void tell(const char* message) {
     const std::string line = std::string("vesk-forms: uncaught exception: ") + message + '\n';
@@ -38,8 +36,8 @@ void tell(const char* message) {
         } catch (...) {
         }
     }
-    if (hostHandler != nullptr) {
-        hostHandler();
+    if (terminalState.hostTerminate != nullptr) {
+        terminalState.hostTerminate();
     }
     std::abort();
 }
@@ -47,9 +45,9 @@ void tell(const char* message) {
 }  // namespace
 
 void installTerminateHandler() {
-    if (!installed) {
-        hostHandler = std::set_terminate(onTerminate);
-        installed = true;
+    if (!terminalState.terminateInstalled) {
+        terminalState.hostTerminate = std::set_terminate(onTerminate);
+        terminalState.terminateInstalled = true;
     }
 }
 
