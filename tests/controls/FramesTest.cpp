@@ -3,6 +3,7 @@
 // control of a host's own drawn only through the public Canvas.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -166,4 +167,136 @@ TEST_F(Frames, AHostControlIsCutMappedAndLitLikeTheLibrarysOwn) {
     EXPECT_EQ(&other, page.activeControl());
     EXPECT_FALSE(VeskTest::PseudoTerminal::cell(3, 11).raw & A_REVERSE);
     EXPECT_TRUE(VeskTest::PseudoTerminal::cell(10, 10).raw & A_REVERSE);
+}
+
+// A control's cells in the map are exactly those it painted last: what was
+// taken away, moved, shrunk, cut off or left on a hidden tab page neither
+// shows nor takes a click.
+TEST_F(Frames, NothingStaleStaysInTheMapOrOnTheScreen) {
+    Session::mouse(true);
+    struct Form {
+        Page page;
+        Container hidden;
+        Tabs tabs;
+        Page one, two;
+        Button button, below;
+        CheckBox box;
+    };
+    // clang-format off
+    const struct Case {
+        const char* what;
+        void (*change)(Form&);
+        int row, column;  // a cell the button (or the check box) does not own
+        char shown;       // '.' where nothing was ever drawn, ' ' where a picture went
+    } cases[] = {
+        {"detached", [](Form& f) { f.page.detachChild(&f.button); }, 5, 8, ' '},
+        {"moved", [](Form& f) { f.button.position(12, 40); }, 5, 8, ' '},
+        {"shrunk", [](Form& f) { f.button.width(2); }, 5, 12, ' '},
+        {"on the page the set no longer shows", [](Form& f) { f.tabs.activeTab(&f.two); }, 13, 3, ' '},
+        {"below its tab page", [](Form& f) { f.below.position(6, 2); }, 17, 3, '.'},
+        {"cut off by its container", [](Form&) {}, 20, 9, '.'},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        dots();
+        Form f;
+        f.page.attachChild(&f.button);
+        f.button.position(5, 5);
+        f.page.attachChild(&f.hidden);
+        f.hidden.position(20, 3);
+        f.hidden.width(5);
+        f.hidden.height(2);
+        f.hidden.attachChild(&f.box);
+        f.box.position(0, 2);  // its mark and caption run on past column 7
+        f.box.text("abcdef");
+        f.tabs.position(10, 0);
+        f.tabs.width(30);
+        f.tabs.height(5);  // pages of rows 11 to 14
+        f.page.attachChild(&f.tabs);
+        f.one.title("One");
+        f.two.title("Two");
+        f.tabs.attachTab(&f.one);
+        f.tabs.attachTab(&f.two);
+        f.one.attachChild(&f.below);
+        f.below.position(2, 2);  // rows 12 to 14
+        f.page.paint();
+        c.change(f);
+        f.page.paint();
+        EXPECT_EQ(nullptr, SessionAccess::at(c.row, c.column)) << c.what;
+        EXPECT_EQ(0, f.page.raiseEvent(Vesk::MouseEvent(Vesk::MouseButton::Left, true, 0, c.row,
+                                                        c.column)))
+            << c.what;
+        EXPECT_EQ(std::string(1, c.shown), glyphs(c.row, c.column, 1)) << c.what;
+    }
+    Session::mouse(false);
+}
+
+// Offsets far off the screen, layers stacked past the deepest, and a raised
+// control destroyed while it waits for its layer: nothing is written off the
+// screen or outside the holders, and nothing dangles (the sanitizers watch).
+TEST_F(Frames, BadPlacementsAreCutOrRefused) {
+    Page page;
+    VeskTest::ShiftingHolder far;
+    Label lost;
+    far.width(10);
+    far.height(2);
+    far.rows = 1LL << 62;
+    far.columns = -(1LL << 62);
+    page.attachChild(&far);
+    far.attachChild(&lost);
+    delete lost.text("lost");
+    lost.width(4);
+
+    // Each holder raises the next one layer: the label at the bottom would be
+    // on layer 66.
+    std::vector<std::unique_ptr<VeskTest::ShiftingHolder>> stack;
+    Container* around = &page;
+    for (int i = 0; i < 66; ++i) {
+        stack.push_back(std::make_unique<VeskTest::ShiftingHolder>());
+        VeskTest::ShiftingHolder& holder = *stack.back();
+        holder.position(i == 0 ? 5 : 0, 0);
+        holder.width(20);
+        holder.height(1);
+        around->attachChild(&holder);
+        if (around != &page) {
+            static_cast<VeskTest::ShiftingHolder*>(around)->raised = &holder;
+        }
+        around = &holder;
+    }
+    Label deepest;
+    delete deepest.text("deep");
+    deepest.width(4);
+    around->attachChild(&deepest);
+
+    // The first child's painter destroys the raised second one, which waits
+    // for its layer by then.
+    VeskTest::ShiftingHolder holder;
+    Control killer;
+    auto* victim = new Button();
+    holder.position(10, 0);
+    holder.width(20);
+    holder.height(3);
+    page.attachChild(&holder);
+    holder.attachChild(victim);
+    holder.attachChild(&killer);
+    holder.raised = victim;
+    killer.data(&victim);
+    killer.attachHandler(Vesk::UpdateView, +[](int, void* control) {
+        auto** doomed = static_cast<Button**>(static_cast<Control*>(control)->data());
+        delete *doomed;
+        *doomed = nullptr;
+        return 1;
+    });
+
+    EXPECT_TRUE(page.paint());
+    EXPECT_EQ(nullptr, victim);
+    EXPECT_EQ(1, holder.count());
+    expectOnly({}, "nothing shows");
+
+    // Within the deepest layer, the label shows.
+    stack[63]->detachChild(stack[64].get());
+    stack[63]->attachChild(&deepest);
+    stack[63]->raised = &deepest;
+    EXPECT_TRUE(page.paint());
+    expectOnly({{5, 0, "deep"}}, "on layer 64");
 }
