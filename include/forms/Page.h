@@ -55,8 +55,12 @@ public:
     /// The curses WINDOW the page was made with, or null for the whole screen.
     void* window();
 
-    /// Routes a key to the active control; Tab and back-tab that it leaves
-    /// unhandled move the focus along the control list. A mouse event goes to
+    /// Routes a key down the chain of active controls: the active control,
+    /// and when that is a tab set, the page it shows and its active control,
+    /// at any depth. A tab set on the chain takes the keys it handles (Page
+    /// Down, Page Up, Tab) before what it shows; any other key reaches the
+    /// control at the end. Tab and back-tab that it leaves unhandled move the
+    /// focus along the control list (see tabIntoPages). A mouse event goes to
     /// the control the screen map shows at its cell, if that control is in
     /// this page or in a page a tab set of it shows, and can take the focus:
     /// a left press first makes it the active control (as an arrow key

@@ -85,17 +85,22 @@ public:
     /// Switches off again what setColors with the same arguments switched on.
     static void unsetColors(Color foreground, Color background, bool highlight);
 
-    /// Writes `control` into the screen map over the rectangle from `from` to
-    /// `to` (absolute, inclusive), so that a mouse event and the arrow keys
-    /// find it there; a null control clears the cells. Clamps `from` and `to`
-    /// in place to the screen; the caller keeps both points.
+    /// Writes `control` into the bottom layer of the screen map over the
+    /// rectangle from `from` to `to` (absolute, inclusive), so that a mouse
+    /// event and the arrow keys find it there; a null control clears the
+    /// cells. Clamps `from` and `to` in place to the screen; the caller keeps
+    /// both points. Controls painted by the library, and a host's through
+    /// Canvas::claim, enter the map as they paint; this is for cells a host
+    /// manages by hand.
     static void fillMap(Point* from, Point* to, Control* control);
-    /// The control last painted over the cell (absolute), or null; null too
-    /// for a cell off the screen or without a session.
+    /// The control that owns the cell (absolute) on the topmost layer that
+    /// has one, as the last paint left it; null for a cell no control owns,
+    /// a cell off the screen, or without a session.
     static Control* at(Point* point);
-    /// The first other control met walking from the control's top-left cell
-    /// in `direction` ("left", "right", "up", "down"), or null. Tab set
-    /// headers (in the map for the mouse) are passed over.
+    /// The first other control of the same tree met walking from the
+    /// control's top-left cell (as last painted) in `direction` ("left",
+    /// "right", "up", "down"), or null. Cells only the mouse reaches (a tab
+    /// set's header) are passed over.
     static Control* arrowNav(Control* control, const char* direction);
 
     /// Screen width in columns, read at the last start or KeyResize.

@@ -15,8 +15,10 @@ class Page;
 
 /// A focusable set of pages showing one of them below a header line of
 /// titles. Page Down and Page Up cycle the pages, a left press on a title
-/// shows its page; Tab and back-tab move the
-/// focus within the shown page. Build it inside a page before attaching
+/// shows its page; Tab and back-tab move the focus within the shown page,
+/// and by default the page around the set moves its focus on from the set
+/// too (see Page::tabIntoPages). Sets nest: keys reach the innermost
+/// control. Build it inside a page before attaching
 /// pages: each page is entered into the control list of the set's root page.
 class VESK_FORMS_API Tabs : public Control {
 public:
