@@ -52,15 +52,17 @@ void ScreenMap::drop(Control* control, const Claim& claim) {
     }
 }
 
+// Records are kept when taken back, so that a paint claiming the same
+// controls again allocates nothing.
 void ScreenMap::claim(int index, long long top, long long left, long long bottom, long long right,
                       const MapEntry& entry) {
     if (index < 0 || index >= Layers || entry.control == nullptr) {
         return;
     }
-    auto old = claims.find(entry.control);
-    if (old != claims.end()) {
-        drop(entry.control, old->second);
-        claims.erase(old);
+    Claim& record = claims[entry.control];
+    if (record.live) {
+        drop(entry.control, record);
+        record.live = false;
     }
     if (!cut(top, left, bottom, right, width, height)) {
         return;
@@ -69,7 +71,7 @@ void ScreenMap::claim(int index, long long top, long long left, long long bottom
     for (long long row = top; row < bottom; ++row) {
         std::fill(grid.begin() + row * width + left, grid.begin() + row * width + right, entry);
     }
-    claims[entry.control] = Claim{index, top, left, bottom, right, entry.top, entry.row, entry.column};
+    record = Claim{index, top, left, bottom, right, entry.top, entry.row, entry.column, true};
 }
 
 void ScreenMap::fill(long long top, long long left, long long bottom, long long right,
@@ -88,12 +90,10 @@ void ScreenMap::fill(long long top, long long left, long long bottom, long long 
 }
 
 void ScreenMap::release(Control* top) {
-    for (auto claim = claims.begin(); claim != claims.end();) {
-        if (claim->second.tree == top) {
-            drop(claim->first, claim->second);
-            claim = claims.erase(claim);
-        } else {
-            ++claim;
+    for (auto& [control, claim] : claims) {
+        if (claim.live && claim.tree == top) {
+            drop(control, claim);
+            claim.live = false;
         }
     }
 }
@@ -126,7 +126,7 @@ void ScreenMap::forget(Control* control) {
 bool ScreenMap::origin(Control* control, long long& row, long long& column,
                        Control*& tree) const {
     auto claim = claims.find(control);
-    if (claim == claims.end()) {
+    if (claim == claims.end() || !claim->second.live) {
         return false;
     }
     row = claim->second.row;

@@ -59,6 +59,7 @@ private:
         long long top, left, bottom, right;
         Control* tree;
         long long row, column;  // the control's top-left
+        bool live;  // false once taken back: the record stays for the next claim
     };
     std::vector<MapEntry>& layer(int index);
     void drop(Control* control, const Claim& claim);
