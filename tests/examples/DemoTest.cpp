@@ -127,7 +127,8 @@ TEST_F(Demo, TakesTheFormsInputAndSubmitsIt) {
     keys({Vesk::KeyNextPage, Vesk::KeyNextPage, Vesk::KeyNextPage});
     ASSERT_TRUE(contains(waitFor("Send me the news"), "your name"));
     terminal.type("Ada q");
-    keys({Vesk::KeyDown});  // the arrows go from field to field, as between buttons
+    // Tab stays with the page being filled in: the password field, not Quit.
+    keys({Vesk::KeyTab});
     terminal.type("secret");
     // check, two items down, submit
     keys({Vesk::KeyDown, ' ', Vesk::KeyDown, Vesk::KeyDown, Vesk::KeyDown, Vesk::KeyEnter});
