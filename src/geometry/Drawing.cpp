@@ -55,21 +55,7 @@ bool Region::drawRectangle(Point* point, int width, int height, Color foreground
         return true;
     }
     detail::ColorScope colors(foreground, background, highlight);
-    for (long long i = box.rows.first; i < box.rows.last; ++i) {
-        if (border != SingleLine) {
-            Screen::repeat(box.row + i, box.column + box.columns.first,
-                           box.columns.last - box.columns.first, Cell::Blank);
-        } else if (i == 0) {
-            Screen::boxRow(box.row, box.column, across, box.columns.first, box.columns.last,
-                           Cell::UpperLeft, Cell::Horizontal, Cell::UpperRight);
-        } else if (i == down - 1) {
-            Screen::boxRow(box.row + i, box.column, across, box.columns.first, box.columns.last,
-                           Cell::LowerLeft, Cell::Horizontal, Cell::LowerRight);
-        } else {
-            Screen::boxRow(box.row + i, box.column, across, box.columns.first, box.columns.last,
-                           Cell::Vertical, Cell::Blank, Cell::Vertical);
-        }
-    }
+    detail::putBox(box, down, across, border);
     return true;
 }
 

@@ -67,6 +67,25 @@ long long putRow(TextWalk& walk, long long row, long long column, long long room
     return layRow(walk, room, stop, writer);
 }
 
+void putBox(const Area& box, long long height, long long width, BorderStyle style) {
+    for (long long i = box.rows.first; i < box.rows.last; ++i) {
+        const long long row = box.row + i;
+        if (style != SingleLine) {
+            Screen::repeat(row, box.column + box.columns.first,
+                           box.columns.last - box.columns.first, Cell::Blank);
+        } else if (i == 0) {
+            Screen::boxRow(row, box.column, width, box.columns.first, box.columns.last,
+                           Cell::UpperLeft, Cell::Horizontal, Cell::UpperRight);
+        } else if (i == height - 1) {
+            Screen::boxRow(row, box.column, width, box.columns.first, box.columns.last,
+                           Cell::LowerLeft, Cell::Horizontal, Cell::LowerRight);
+        } else {
+            Screen::boxRow(row, box.column, width, box.columns.first, box.columns.last,
+                           Cell::Vertical, Cell::Blank, Cell::Vertical);
+        }
+    }
+}
+
 void putText(long long row, long long column, const char* text, std::size_t length, Span shown) {
     TextWalk walk(text, length, Screen::unicode());
     putRow(walk, row, column, -1, shown);

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <limits>
 
+#include "forms/Enums.h"
 #include "geometry/Clip.h"
 #include "geometry/TextCells.h"
 
@@ -20,6 +21,10 @@ constexpr Span WholeRow = {0, std::numeric_limits<long long>::max()};
 // the cells the row takes, as far as laid out.
 long long putRow(TextWalk& walk, long long row, long long column, long long room, Span shown,
                  bool wholeRow = false);
+
+// The rows of a box `height` x `width` cells whose shown cells are `box`,
+// in the current colours: a single line for SingleLine, blanks otherwise.
+void putBox(const Area& box, long long height, long long width, BorderStyle style);
 
 // Writes a text whose cell 0 is at screen column `column`; only the
 // cells in `shown` show.

@@ -1,5 +1,6 @@
 #include "widgets/ControlPaint.h"
 
+#include "geometry/TextOutput.h"
 #include "terminal/Screen.h"
 
 namespace Vesk {
@@ -19,21 +20,7 @@ void drawBox(const Frame& frame, long long row, long long column, long long heig
         return;
     }
     ColorScope colors(foreground, background, lit);
-    for (long long i = box.rows.first; i < box.rows.last; ++i) {
-        if (style != SingleLine) {
-            Screen::repeat(box.row + i, box.column + box.columns.first,
-                           box.columns.last - box.columns.first, Cell::Blank);
-        } else if (i == 0) {
-            Screen::boxRow(box.row, box.column, width, box.columns.first, box.columns.last,
-                           Cell::UpperLeft, Cell::Horizontal, Cell::UpperRight);
-        } else if (i == height - 1) {
-            Screen::boxRow(box.row + i, box.column, width, box.columns.first, box.columns.last,
-                           Cell::LowerLeft, Cell::Horizontal, Cell::LowerRight);
-        } else {
-            Screen::boxRow(box.row + i, box.column, width, box.columns.first, box.columns.last,
-                           Cell::Vertical, Cell::Blank, Cell::Vertical);
-        }
-    }
+    putBox(box, height, width, style);
 }
 
 // The interior is the control's own size: a negative one has no shape.

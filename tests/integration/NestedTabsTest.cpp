@@ -82,15 +82,9 @@ struct Nested {
 // Runs the form and takes the steps, each seen once the host has handled
 // and painted everything before it (the Sync byte it counts).
 std::string drive(int depth, bool intoPages, const std::vector<KitStep>& steps) {
-    std::vector<KitStep> synced;
-    for (const KitStep& step : steps) {
-        const std::string mark = "s" + std::to_string(synced.size() + 1) + " ";
-        synced.push_back({step.what,
-                          [act = step.act](Terminal& t) { return act(t) && t.type(Sync); },
-                          [mark, shown = step.shown](Terminal& t) {
-                              return t.row(0).rfind(mark, 0) == 0 && shown(t);
-                          }});
-    }
+    const auto counted = [](Terminal& t, int step) {
+        return t.row(0).rfind("s" + std::to_string(step) + " ", 0) == 0;
+    };
     Terminal terminal(24, 64);
     return driveInProcess(
         terminal,
@@ -108,7 +102,7 @@ std::string drive(int depth, bool intoPages, const std::vector<KitStep>& steps) 
                 form.root.paint();
             }
         },
-        synced);
+        synced(steps, Sync, counted));
 }
 
 // The cells of a row from `column` on, as far as `text` reaches.

@@ -39,6 +39,20 @@ std::string driveInProcess(Terminal& terminal, const std::function<void()>& host
     return failures;
 }
 
+std::vector<KitStep> synced(const std::vector<KitStep>& steps, const std::string& sync,
+                            const std::function<bool(Terminal&, int)>& counted) {
+    std::vector<KitStep> result;
+    for (const KitStep& step : steps) {
+        const int number = static_cast<int>(result.size()) + 1;
+        result.push_back({step.what,
+                          [act = step.act, sync](Terminal& t) { return act(t) && t.type(sync); },
+                          [number, counted, shown = step.shown](Terminal& t) {
+                              return counted(t, number) && shown(t);
+                          }});
+    }
+    return result;
+}
+
 TerminalCheck keys(std::vector<Vesk::Event> events) {
     return [events](Terminal& t) {
         for (Vesk::Event event : events) {

@@ -29,6 +29,13 @@ struct KitStep {
 std::string driveInProcess(Terminal& terminal, const std::function<void()>& host,
                            const std::vector<KitStep>& steps);
 
+// The steps, each act followed by typing `sync`, which the host counts on the
+// screen; a step is seen only once `counted(terminal, n)` holds for its number
+// n (from 1), that is once everything before it was handled and painted, and
+// its own check holds.
+std::vector<KitStep> synced(const std::vector<KitStep>& steps, const std::string& sync,
+                            const std::function<bool(Terminal&, int)>& counted);
+
 // Acts that steps share.
 TerminalCheck keys(std::vector<Vesk::Event> events);
 TerminalCheck typed(std::string text);

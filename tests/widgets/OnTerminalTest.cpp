@@ -57,15 +57,9 @@ struct Form {
 // test sends Sync, which the host counts on the status row, so a step is seen
 // only once every event before it was handled and painted.
 std::string drive(const std::function<void(Form&)>& setup, const std::vector<KitStep>& steps) {
-    std::vector<KitStep> synced;
-    for (const KitStep& step : steps) {
-        const std::string mark = "step " + std::to_string(synced.size() + 1);
-        synced.push_back({step.what,
-                          [act = step.act](Terminal& t) { return act(t) && t.type(Sync); },
-                          [mark, shown = step.shown](Terminal& t) {
-                              return t.row(0) == mark && shown(t);
-                          }});
-    }
+    const auto counted = [](Terminal& t, int step) {
+        return t.row(0) == "step " + std::to_string(step);
+    };
     Terminal terminal(12, 40);
     return driveInProcess(
         terminal,
@@ -83,7 +77,7 @@ std::string drive(const std::function<void(Form&)>& setup, const std::vector<Kit
                 form.page.paint();
             }
         },
-        synced);
+        synced(steps, Sync, counted));
 }
 
 // The first step only looks at the first paint.
