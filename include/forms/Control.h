@@ -136,6 +136,17 @@ protected:
         int layer;
         /// Whether the held control is painted at all; true by default.
         bool shown;
+        /// Set by the paint for `place` to read: the screen cell of the
+        /// holder's top-left corner and the screen's size, so that a holder
+        /// can keep what it places on the screen (a drop-down list opening
+        /// above its field at the bottom edge).
+        long long holderRow;
+        /// See holderRow.
+        long long holderColumn;
+        /// See holderRow.
+        int screenHeight;
+        /// See holderRow.
+        int screenWidth;
     };
 
     /// How a class whose objects hold controls in lists (children, the pages

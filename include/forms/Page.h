@@ -59,7 +59,9 @@ public:
     /// and when that is a tab set, the page it shows and its active control,
     /// at any depth. A tab set on the chain takes the keys it handles (Page
     /// Down, Page Up, Tab) before what it shows; any other key reaches the
-    /// control at the end. Tab and back-tab that it leaves unhandled move the
+    /// control at the end, and when that leaves it unhandled (0), the
+    /// holders around it in turn up to its page. Tab and back-tab that it
+    /// leaves unhandled move the
     /// focus along the control list (see tabIntoPages). A mouse event goes to
     /// the control the screen map shows at its cell, if that control is in
     /// this page or in a page a tab set of it shows, and can take the focus:
@@ -103,6 +105,7 @@ private:
     VESK_FORMS_LOCAL void navigateBackward();
     VESK_FORMS_LOCAL int routeMouse(int event);
     VESK_FORMS_LOCAL bool showsInside(Control* target);
+    VESK_FORMS_LOCAL static int bubble(Control& from, int event);
 
     std::vector<Control*> controls;
     std::string caption;

@@ -44,9 +44,19 @@ Rect Frame::shown(long long row, long long column, long long height, long long w
     return Rect{top, left, top + std::max(0LL, height), left + std::max(0LL, width)} & clip;
 }
 
-Control::Placement Tree::placement(Control& holder, Control& child) {
-    Control::Placement placement{child.place.row, child.place.column,
-                                 holder.overflow() == Hidden, false, 0, true};
+Control::Placement Tree::placement(Control& holder, Control& child, long long row,
+                                   long long column) {
+    const Rect screen = screenRect();
+    Control::Placement placement{child.place.row,
+                                 child.place.column,
+                                 holder.overflow() == Hidden,
+                                 false,
+                                 0,
+                                 true,
+                                 row,
+                                 column,
+                                 static_cast<int>(screen.bottom),
+                                 static_cast<int>(screen.right)};
     if (holder.holding != nullptr && holder.holding->place != nullptr) {
         holder.holding->place(holder, child, placement);
     }
@@ -54,7 +64,8 @@ Control::Placement Tree::placement(Control& holder, Control& child) {
 }
 
 bool Tree::childFrame(Control& holder, const Frame& holderFrame, Control& child, Frame& frame) {
-    const Control::Placement placement = Tree::placement(holder, child);
+    const Control::Placement placement =
+        Tree::placement(holder, child, holderFrame.row, holderFrame.column);
     if (!placement.shown || placement.layer < 0 || placement.layer > PaintWalk::MaxLayer ||
         holderFrame.layer + placement.layer > PaintWalk::MaxLayer) {
         return false;
@@ -102,8 +113,9 @@ Frame Tree::frameOf(Control& control) {
                         next)) {
             // Not shown by its holder: it is still placed, but shows nothing.
             next = frame;
-            const Control::Placement placement =
-                Tree::placement(*static_cast<Control*>(holder), *static_cast<Control*>(child));
+            const Control::Placement placement = Tree::placement(
+                *static_cast<Control*>(holder), *static_cast<Control*>(child), frame.row,
+                frame.column);
             next.row = frame.row + bounded(placement.row);
             next.column = frame.column + bounded(placement.column);
             next.clip = next.inherited = Rect{0, 0, 0, 0};

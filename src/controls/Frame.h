@@ -59,8 +59,10 @@ struct Tree {
     // The frame of the control: the one of the paint under way when its
     // painter runs, else worked out from the top of its tree down.
     static Frame frameOf(Control& control);
-    // Where `holder` paints `child`, its table's defaults applied first.
-    static Control::Placement placement(Control& holder, Control& child);
+    // Where `holder`, whose top-left is at screen cell (`row`, `column`),
+    // paints `child`, its table's defaults applied first.
+    static Control::Placement placement(Control& holder, Control& child, long long row,
+                                        long long column);
     // The frame of `child` painted by `holder` with `holderFrame`; false
     // when it is not painted (hidden, or above the deepest layer).
     static bool childFrame(Control& holder, const Frame& holderFrame, Control& child,

@@ -160,17 +160,36 @@ int Page::raiseEvent(int event) {
         }
     }
     if (current != nullptr && current->handles(event)) {
-        if (!tab) {
-            return current->Control::raiseEvent(event);
+        const int result = current->Control::raiseEvent(event);
+        if (result != 0) {
+            return tab ? 1 : result;
         }
-        if (current->Control::raiseEvent(event) != 0) {
-            return 1;
-        }
+    }
+    if (current != nullptr && !tab) {
+        return bubble(*current, event);
     }
     if (event == Vesk::KeyTab) {
         navigateForward();
     } else if (event == Vesk::KeyBackTab) {
         navigateBackward();
+    }
+    return 0;
+}
+
+// A key the control at the end of the chain leaves unhandled goes up to the
+// holders around it, up to its page: a scrolling box takes Page Down when
+// the focused field does not use it.
+int Page::bubble(Control& from, int event) {
+    for (Region* up = from.parent(); up != nullptr && marked(*up) &&
+                                     !detail::tagged(*up, detail::Tag::Page);
+         up = up->parent()) {
+        Control* holder = static_cast<Control*>(up);
+        if (holder->handles(event)) {
+            const int result = holder->Control::raiseEvent(event);
+            if (result != 0) {
+                return result;
+            }
+        }
     }
     return 0;
 }

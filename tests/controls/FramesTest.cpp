@@ -160,6 +160,9 @@ TEST_F(Frames, AHostControlIsCutMappedAndLitLikeTheLibrarysOwn) {
     EXPECT_TRUE(VeskTest::PseudoTerminal::cell(3, 11).raw & A_REVERSE);
     EXPECT_EQ(3, getcury(stdscr));
     EXPECT_EQ(11, getcurx(stdscr));
+    // A key the control leaves goes up to the holders around it.
+    hidden.attachHandler('z', +[](int, void*) { return 7; });
+    EXPECT_EQ(7, page.raiseEvent('z'));
 
     // The arrow key reaches the other host control; the first is lit no more.
     EXPECT_EQ(1, page.raiseEvent(Vesk::KeyDown));
