@@ -141,8 +141,9 @@ public:
             case 4: activate(); break;
             case 5: {
                 if (!objects.empty()) {
+                    // A mouse event raised on a control directly, not routed.
                     const Live& target = objects[pick()];
-                    raise(target, key());
+                    raise(target, input.ConsumeIntegralInRange(0, 3) == 0 ? click() : key());
                 }
                 break;
             }
@@ -246,9 +247,9 @@ private:
     }
 
     int key() {
-        return input.ConsumeBool()
-                   ? Keys[input.ConsumeIntegralInRange<std::size_t>(0, sizeof Keys / sizeof Keys[0] - 1)]
-                   : input.ConsumeIntegral<std::int32_t>();
+        constexpr std::size_t last = sizeof Keys / sizeof Keys[0] - 1;
+        return input.ConsumeBool() ? Keys[input.ConsumeIntegralInRange<std::size_t>(0, last)]
+                                   : input.ConsumeIntegral<std::int32_t>();
     }
 
     // A press, a release or a wheel notch, mostly on the screen, sometimes
@@ -269,13 +270,14 @@ private:
         return Vesk::MouseEvent(button, pressed, modifiers, row, column);
     }
 
-    // A shifting holder's offset: mostly small, sometimes far or at the
-    // edges of 64 bits.
+    // A shifting holder's offset: mostly small, sometimes far or near the
+    // edges of 64 bits. The holder adds it to an int position as it is, so
+    // it stays that far inside them.
     long long offset() {
+        constexpr long long edge = std::numeric_limits<long long>::max() - (1LL << 32);
         switch (input.ConsumeIntegralInRange(0, 7)) {
-            case 0: return input.ConsumeIntegral<long long>();
-            case 1: return input.ConsumeBool() ? std::numeric_limits<long long>::min()
-                                               : std::numeric_limits<long long>::max();
+            case 0: return input.ConsumeIntegralInRange(-edge, edge);
+            case 1: return input.ConsumeBool() ? -edge : edge;
             case 2: return input.ConsumeIntegralInRange<long long>(-(1LL << 42), 1LL << 42);
             default: return input.ConsumeIntegralInRange(-30, 100);
         }
@@ -307,7 +309,8 @@ private:
     }
 
     void shift() {
-        auto* holder = static_cast<ShiftingHolder*>(pickKind([](Kind kind) { return kind == Shifter; }));
+        auto* holder =
+            static_cast<ShiftingHolder*>(pickKind([](Kind kind) { return kind == Shifter; }));
         if (holder == nullptr) {
             return;
         }
