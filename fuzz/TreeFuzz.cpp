@@ -1,5 +1,7 @@
 // Drives random sequences of tree operations (create, attach, detach,
-// destroy, activate, keys, paint, moves and texts) on a session running on a
+// destroy, activate, keys, paint, moves and texts; tab sets nested in the
+// pages of tab sets, holders that shift, clip and raise what they hold, and
+// mouse presses routed by a page) on a session running on a
 // pseudo-terminal, and checks after every step that each pointer the library
 // hands back names an object that is still alive. Memory faults are left to
 // AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -7,6 +9,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <limits>
 #include <cstdlib>
 #include <exception>
 #include <memory>
@@ -14,17 +17,28 @@
 #include <unordered_set>
 #include <vector>
 
+#include "ShiftingHolder.h"
 #include "Terminal.h"
 #include "forms/Forms.h"
 #include "vesk/Event.h"
 
 using namespace Vesk::Forms;
+using VeskTest::ShiftingHolder;
 
 namespace {
 
-enum Kind : std::uint8_t { PlainControl, PlainContainer, FormPage, TabSet, PushButton, TextLabel, Bar };
-constexpr int KindCount = 7;
-constexpr std::size_t MaxObjects = 24;
+enum Kind : std::uint8_t {
+    PlainControl,
+    PlainContainer,
+    FormPage,
+    TabSet,
+    PushButton,
+    TextLabel,
+    Bar,
+    Shifter
+};
+constexpr int KindCount = 8;
+constexpr std::size_t MaxObjects = 32;
 
 struct Live {
     Kind kind;
@@ -40,14 +54,16 @@ Control* asControl(const Live& live) {
         case PushButton: return static_cast<Button*>(live.object);
         case TextLabel: return static_cast<Label*>(live.object);
         case Bar: return static_cast<ProgressBar*>(live.object);
+        case Shifter: return static_cast<ShiftingHolder*>(live.object);
     }
     return nullptr;
 }
 
-// Containers and pages hold children.
+// Containers, pages and shifting holders hold children.
 Container* asContainer(const Live& live) {
     if (live.kind == PlainContainer) return static_cast<Container*>(live.object);
     if (live.kind == FormPage) return static_cast<Page*>(live.object);
+    if (live.kind == Shifter) return static_cast<ShiftingHolder*>(live.object);
     return nullptr;
 }
 
@@ -64,6 +80,7 @@ void* create(Kind kind) {
         }
         case TextLabel: return new Label();
         case Bar: return new ProgressBar();
+        case Shifter: return new ShiftingHolder();
     }
     return nullptr;
 }
@@ -78,12 +95,14 @@ void destroy(const Live& live) {
         case PushButton: delete static_cast<Button*>(live.object); break;
         case TextLabel: delete static_cast<Label*>(live.object); break;
         case Bar: delete static_cast<ProgressBar*>(live.object); break;
+        case Shifter: delete static_cast<ShiftingHolder*>(live.object); break;
     }
 }
 
 int raise(const Live& live, int event) {
     switch (live.kind) {
         case PlainContainer: return static_cast<Container*>(live.object)->raiseEvent(event);
+        case Shifter: return static_cast<ShiftingHolder*>(live.object)->raiseEvent(event);
         case FormPage: return static_cast<Page*>(live.object)->raiseEvent(event);
         default: return asControl(live)->raiseEvent(event);
     }
@@ -106,14 +125,8 @@ public:
     }
 
     void step() {
-        switch (input.ConsumeIntegralInRange(0, 11)) {
-            case 0: {
-                if (objects.size() < MaxObjects) {
-                    const Kind kind = static_cast<Kind>(input.ConsumeIntegralInRange(0, KindCount - 1));
-                    objects.push_back({kind, create(kind)});
-                }
-                break;
-            }
+        switch (input.ConsumeIntegralInRange(0, 16)) {
+            case 0: add(); break;
             case 1: attach(true); break;
             case 2: attach(false); break;
             case 3: {
@@ -128,11 +141,9 @@ public:
             case 4: activate(); break;
             case 5: {
                 if (!objects.empty()) {
+                    // A mouse event raised on a control directly, not routed.
                     const Live& target = objects[pick()];
-                    const int key = input.ConsumeBool() ? Keys[input.ConsumeIntegralInRange<std::size_t>(
-                                                              0, sizeof Keys / sizeof Keys[0] - 1)]
-                                                        : input.ConsumeIntegral<std::int32_t>();
-                    raise(target, key);
+                    raise(target, input.ConsumeIntegralInRange(0, 3) == 0 ? click() : key());
                 }
                 break;
             }
@@ -180,12 +191,188 @@ public:
                 }
                 break;
             }
+            case 12: shift(); break;
+            case 13: attachTab(); break;
+            case 14: showTab(); break;
+            case 15: nest(); break;
+            case 16: {
+                // Keys and mouse presses as the host hands them to a page.
+                if (Page* page = pickPage()) {
+                    page->raiseEvent(input.ConsumeBool() ? key() : click());
+                }
+                break;
+            }
         }
         check();
     }
 
 private:
     std::size_t pick() { return input.ConsumeIntegralInRange<std::size_t>(0, objects.size() - 1); }
+
+    // One of the objects whose kind `wanted` accepts, or null.
+    template <typename Wanted>
+    void* pickKind(Wanted wanted) {
+        std::vector<void*> matching;
+        for (const Live& each : objects) {
+            if (wanted(each.kind)) {
+                matching.push_back(each.object);
+            }
+        }
+        if (matching.empty()) {
+            return nullptr;
+        }
+        return matching[input.ConsumeIntegralInRange<std::size_t>(0, matching.size() - 1)];
+    }
+
+    Page* pickPage() {
+        return static_cast<Page*>(pickKind([](Kind kind) { return kind == FormPage; }));
+    }
+
+    Tabs* pickTabs() {
+        return static_cast<Tabs*>(pickKind([](Kind kind) { return kind == TabSet; }));
+    }
+
+    // A container, a page or a shifting holder, or null.
+    Container* pickHolder() {
+        std::vector<Container*> matching;
+        for (const Live& each : objects) {
+            if (Container* container = asContainer(each)) {
+                matching.push_back(container);
+            }
+        }
+        if (matching.empty()) {
+            return nullptr;
+        }
+        return matching[input.ConsumeIntegralInRange<std::size_t>(0, matching.size() - 1)];
+    }
+
+    int key() {
+        constexpr std::size_t last = sizeof Keys / sizeof Keys[0] - 1;
+        return input.ConsumeBool() ? Keys[input.ConsumeIntegralInRange<std::size_t>(0, last)]
+                                   : input.ConsumeIntegral<std::int32_t>();
+    }
+
+    // A press, a release or a wheel notch, mostly on the screen, sometimes
+    // past it (the event clamps to 0..4095).
+    int click() {
+        const auto button = static_cast<Vesk::MouseButton>(input.ConsumeIntegralInRange(0, 4));
+        const bool pressed = input.ConsumeIntegralInRange(0, 3) != 0;
+        const int modifiers = input.ConsumeIntegralInRange(0, 7);
+        int row = 0;
+        int column = 0;
+        if (input.ConsumeIntegralInRange(0, 15) == 0) {
+            row = input.ConsumeIntegral<std::int32_t>();
+            column = input.ConsumeIntegral<std::int32_t>();
+        } else {
+            row = input.ConsumeIntegralInRange(0, Session::screenHeight());
+            column = input.ConsumeIntegralInRange(0, Session::screenWidth());
+        }
+        return Vesk::MouseEvent(button, pressed, modifiers, row, column);
+    }
+
+    // A shifting holder's offset: mostly small, sometimes far or near the
+    // edges of 64 bits. The holder adds it to an int position as it is, so
+    // it stays that far inside them.
+    long long offset() {
+        constexpr long long edge = std::numeric_limits<long long>::max() - (1LL << 32);
+        switch (input.ConsumeIntegralInRange(0, 7)) {
+            case 0: return input.ConsumeIntegralInRange(-edge, edge);
+            case 1: return input.ConsumeBool() ? -edge : edge;
+            case 2: return input.ConsumeIntegralInRange<long long>(-(1LL << 42), 1LL << 42);
+            default: return input.ConsumeIntegralInRange(-30, 100);
+        }
+    }
+
+    // A new object of any kind, attached (when it can be) to a holder that
+    // takes it: a page goes into a tab set or a holder, anything else into a
+    // holder.
+    void add() {
+        if (objects.size() >= MaxObjects) {
+            return;
+        }
+        const Kind kind = static_cast<Kind>(input.ConsumeIntegralInRange(0, KindCount - 1));
+        objects.push_back({kind, create(kind)});
+        Control* added = asControl(objects.back());
+        if (!input.ConsumeBool()) {
+            return;
+        }
+        added->position(input.ConsumeIntegralInRange(-2, 30), input.ConsumeIntegralInRange(-2, 90));
+        added->width(input.ConsumeIntegralInRange(0, 90));
+        added->height(input.ConsumeIntegralInRange(0, 30));
+        if (kind == FormPage && input.ConsumeBool()) {
+            if (Tabs* tabs = pickTabs()) {
+                tabs->attachTab(static_cast<Page*>(objects.back().object));
+            }
+        } else if (Container* holder = pickHolder()) {
+            holder->attachChild(added);
+        }
+    }
+
+    void shift() {
+        auto* holder =
+            static_cast<ShiftingHolder*>(pickKind([](Kind kind) { return kind == Shifter; }));
+        if (holder == nullptr) {
+            return;
+        }
+        holder->rows = offset();
+        holder->columns = offset();
+        holder->layer = input.ConsumeIntegralInRange(0, 70);
+        // Mostly one of its children, sometimes any object or none.
+        if (holder->count() > 0 && input.ConsumeIntegralInRange(0, 3) != 0) {
+            holder->raised = holder->child(input.ConsumeIntegralInRange(0, holder->count() - 1));
+        } else if (!objects.empty() && input.ConsumeBool()) {
+            holder->raised = asControl(objects[pick()]);
+        } else {
+            holder->raised = nullptr;
+        }
+    }
+
+    void attachTab() {
+        Tabs* tabs = pickTabs();
+        Page* page = pickPage();
+        if (tabs != nullptr && page != nullptr) {
+            input.ConsumeIntegralInRange(0, 3) != 0 ? tabs->attachTab(page) : tabs->detachTab(page);
+        }
+    }
+
+    // One of the set's pages, or sometimes any page (refused by the set).
+    void showTab() {
+        Tabs* tabs = pickTabs();
+        if (tabs == nullptr) {
+            return;
+        }
+        Page* page = tabs->count() > 0 && input.ConsumeIntegralInRange(0, 7) != 0
+                         ? tabs->tab(input.ConsumeIntegralInRange(0, tabs->count() - 1))
+                         : pickPage();
+        if (page != nullptr) {
+            tabs->activeTab(page);
+        }
+    }
+
+    // A new tab set in a holder (often a page a set shows) and a new page in
+    // it, shown and often given the focus: pages in sets in pages in sets.
+    void nest() {
+        if (objects.size() + 2 > MaxObjects) {
+            return;
+        }
+        Container* holder = pickHolder();
+        if (holder == nullptr) {
+            return;
+        }
+        auto* tabs = new Tabs();
+        objects.push_back({TabSet, tabs});
+        tabs->position(input.ConsumeIntegralInRange(-2, 10), input.ConsumeIntegralInRange(-2, 20));
+        tabs->width(input.ConsumeIntegralInRange(0, 80));
+        tabs->height(input.ConsumeIntegralInRange(0, 25));
+        holder->attachChild(tabs);
+        auto* page = new Page();
+        objects.push_back({FormPage, page});
+        tabs->attachTab(page);
+        tabs->activeTab(page);
+        if (input.ConsumeBool()) {
+            tabs->takeFocus();
+        }
+    }
 
     // Mostly small, sometimes at the edges of int.
     int coordinate() {
@@ -323,6 +510,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
         std::fprintf(stderr, "tree fuzz: no session: %s\n", error->what());
         std::exit(1);
     }
+    // Pages route mouse events only while the reports are on.
+    Session::mouse(true);
     return 0;
 }
 
