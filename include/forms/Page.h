@@ -111,6 +111,10 @@ private:
     std::string caption;
     int active = -1;  // index into controls, -1 when unset
     bool intoPages = false;
+    // How many routings of an event are under way on this page (see
+    // raiseEvent); a loop in the tree stops at MaxRouting.
+    int routing = 0;
+    static constexpr int MaxRouting = 64;
     // The control the last left press went to, until the next left release:
     // a button clicks only when both land on it.
     Control* pressed = nullptr;

@@ -20,9 +20,6 @@ long long bounded(long long value) {
     return std::clamp(value, -FarCell, FarCell);
 }
 
-// Everything: the rectangle of a holder that clips nothing.
-constexpr Rect Unbounded{-(1LL << 62), -(1LL << 62), 1LL << 62, 1LL << 62};
-
 Rect rectangle(const Frame& frame, Region& region) {
     return {frame.row, frame.column, frame.row + std::max(0, region.height()),
             frame.column + std::max(0, region.width())};
@@ -136,22 +133,33 @@ Control* Tree::passesTo(Control& holder) {
     return table == nullptr || table->active == nullptr ? nullptr : table->active(holder);
 }
 
-// Bounded: a chain longer than any tree can hold is a loop.
+// A control met twice closes a loop (a page that holds, through its control
+// list, the tab set showing it): the chain ends before it comes round.
 void Tree::keysChain(Control& top, std::vector<Control*>& chain) {
     chain.assign(1, &top);
-    for (Control* next = passesTo(top);
-         next != nullptr && next != chain.back() && chain.size() < 4096;
-         next = passesTo(*next)) {
+    for (Control* next = passesTo(top); next != nullptr; next = passesTo(*next)) {
+        if (std::find(chain.begin(), chain.end(), next) != chain.end()) {
+            return;
+        }
         chain.push_back(next);
     }
 }
 
 Control* Tree::keysTarget(Control& top) {
+    // Most chains are a few links long: no allocation for those.
+    Control* seen[16] = {&top};
+    std::size_t count = 1;
+    std::vector<Control*> more;
     Control* current = &top;
-    for (int steps = 0; steps < 4096; ++steps) {
-        Control* next = passesTo(*current);
-        if (next == nullptr || next == current) {
+    for (Control* next = passesTo(top); next != nullptr; next = passesTo(*next)) {
+        if (std::find(seen, seen + count, next) != seen + count ||
+            std::find(more.begin(), more.end(), next) != more.end()) {
             break;
+        }
+        if (count < 16) {
+            seen[count++] = next;
+        } else {
+            more.push_back(next);
         }
         current = next;
     }

@@ -133,6 +133,17 @@ Control* Page::control(int index) {
 // so it keeps Page Down, Page Up and Tab; every other key reaches the end of
 // the chain, at any depth.
 int Page::raiseEvent(int event) {
+    // A key comes back to a page through the tab sets it passes, but never
+    // deeper than tab sets can nest; deeper is a loop in the tree (a page
+    // holding, through its control list, the set that shows it).
+    if (routing >= MaxRouting) {
+        return 0;
+    }
+    ++routing;
+    struct Leave {
+        int& depth;
+        ~Leave() { --depth; }
+    } leave{routing};
     if (Vesk::IsMouse(event)) {
         return routeMouse(event);
     }

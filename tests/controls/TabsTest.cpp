@@ -360,3 +360,26 @@ TEST(Tabs, DestructionInAnyOrderLeavesNoStalePointers) {
         }
     } while (std::next_permutation(std::begin(order), std::end(order)));
 }
+
+// A page that still lists, as its active control, a tab set that now shows
+// that very page: keys, Tab and paints end instead of going round for ever.
+TEST(TabsLoop, AKeyRoundALoopOfPageAndSetEnds) {
+    Page page;
+    Tabs set;
+    set.width(20);
+    set.height(5);
+    page.attachChild(&set);
+    page.activeControl(&set);
+    page.detachChild(&set);  // still in the page's control list
+    set.parent(nullptr);
+    ASSERT_TRUE(set.attachTab(&page));
+    // The set still takes Page Down; nothing takes the others.
+    const struct { int event, result; } keys[] = {
+        {'a', 0}, {Vesk::KeyTab, 0}, {Vesk::KeyNextPage, 1}, {Vesk::KeyDown, 0}};
+    for (const auto& key : keys) {
+        EXPECT_EQ(key.result, page.raiseEvent(key.event)) << key.event;
+    }
+    page.tabIntoPages(true);
+    EXPECT_EQ(0, page.raiseEvent(Vesk::KeyTab));
+    EXPECT_TRUE(set.paint());
+}
