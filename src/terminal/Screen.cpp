@@ -19,8 +19,8 @@ namespace {
 // outside paints. The marks are sized as the screen is when written.
 void mark(long long row, long long first, long long last) {
     TerminalState::PaintMarks& marks = terminalState.marks;
-    const int lines = getmaxy(stdscr);
-    const int columns = getmaxx(stdscr);
+    const int lines = terminalState.height;
+    const int columns = terminalState.width;
     if (marks.height != lines || marks.width != columns || marks.cells == nullptr) {
         unsigned* fresh = new unsigned[static_cast<std::size_t>(lines) *
                                        static_cast<std::size_t>(columns)]();
@@ -35,7 +35,20 @@ void mark(long long row, long long first, long long last) {
     first = std::max(first, 0LL);
     last = std::min(last, static_cast<long long>(columns));
     const unsigned stamp = terminalState.paintDepth > 0 ? marks.current : 0;
-    std::fill(marks.cells + row * columns + first, marks.cells + row * columns + last, stamp);
+    unsigned* line = marks.cells + row * columns;
+    for (long long column = first; column < last; ++column) {
+        line[column] = stamp;
+    }
+}
+
+// Whether any of `count` marks is `stamp`: a plain loop the compiler
+// vectorizes, since most rows of a repaint hold no stale cell.
+bool holds(const unsigned* cells, long long count, unsigned stamp) {
+    bool found = false;
+    for (long long i = 0; i < count; ++i) {
+        found |= cells[i] == stamp;
+    }
+    return found;
 }
 
 // Pair 16 x foreground + background + 1, counted unsigned: the arguments are
@@ -281,7 +294,7 @@ void Screen::blankStale(unsigned previous, long long top, long long left, long l
                         long long right, Color foreground, Color background) {
     TerminalState::PaintMarks& marks = terminalState.marks;
     if (stdscr == nullptr || previous == 0 || marks.cells == nullptr ||
-        marks.height != getmaxy(stdscr) || marks.width != getmaxx(stdscr)) {
+        marks.height != terminalState.height || marks.width != terminalState.width) {
         return;
     }
     top = std::max(top, 0LL);
@@ -291,6 +304,9 @@ void Screen::blankStale(unsigned previous, long long top, long long left, long l
     bool switched = false;
     for (long long row = top; row < bottom; ++row) {
         const unsigned* line = marks.cells + row * marks.width;
+        if (left >= right || !holds(line + left, right - left, previous)) {
+            continue;
+        }
         for (long long column = left; column < right;) {
             if (line[column] != previous) {
                 ++column;
