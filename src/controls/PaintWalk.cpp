@@ -119,6 +119,9 @@ bool Tree::paint(Control& start) {
         }
     }
 
+    if (rootPage && map != nullptr) {
+        map->settle(&start);
+    }
     if (rootPage && scope) {
         const Rect area = Rect{frame.row, frame.column, frame.row + std::max(0, page->height()),
                                frame.column + std::max(0, page->width())} &

@@ -64,7 +64,11 @@ long long putRow(TextWalk& walk, long long row, long long column, long long room
     // where this one ends.
     const long long stop =
         wholeRow ? std::numeric_limits<long long>::max() : std::max(0LL, writer.shown.last);
-    return layRow(walk, room, stop, writer);
+    const long long taken = layRow(walk, room, stop, writer);
+    // The row's cells were written as one span from its first shown cell.
+    Screen::written(row, column + writer.shown.first,
+                    column + std::min(writer.shown.last, taken));
+    return taken;
 }
 
 void putBox(const Area& box, long long height, long long width, BorderStyle style) {

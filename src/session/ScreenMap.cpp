@@ -53,25 +53,29 @@ void ScreenMap::drop(Control* control, const Claim& claim) {
 }
 
 // Records are kept when taken back, so that a paint claiming the same
-// controls again allocates nothing.
+// controls again allocates nothing; a claim of the same cells as before
+// writes them without taking the old ones back first.
 void ScreenMap::claim(int index, long long top, long long left, long long bottom, long long right,
                       const MapEntry& entry) {
     if (index < 0 || index >= Layers || entry.control == nullptr) {
         return;
     }
+    const bool shows = cut(top, left, bottom, right, width, height);
     Claim& record = claims[entry.control];
-    if (record.live) {
+    const bool same = record.live && shows && record.layer == index && record.top == top &&
+                      record.left == left && record.bottom == bottom && record.right == right;
+    if (record.live && !same) {
         drop(entry.control, record);
         record.live = false;
     }
-    if (!cut(top, left, bottom, right, width, height)) {
+    if (!shows) {
         return;
     }
     std::vector<MapEntry>& grid = layer(index);
     for (long long row = top; row < bottom; ++row) {
         std::fill(grid.begin() + row * width + left, grid.begin() + row * width + right, entry);
     }
-    record = Claim{index, top, left, bottom, right, entry.top, entry.row, entry.column, true};
+    record = Claim{index, top, left, bottom, right, entry.top, entry.row, entry.column, true, false};
 }
 
 void ScreenMap::fill(long long top, long long left, long long bottom, long long right,
@@ -91,9 +95,16 @@ void ScreenMap::fill(long long top, long long left, long long bottom, long long 
 
 void ScreenMap::release(Control* top) {
     for (auto& [control, claim] : claims) {
-        if (claim.live && claim.tree == top) {
+        claim.pending = claim.live && claim.tree == top;
+    }
+}
+
+void ScreenMap::settle(Control* top) {
+    for (auto& [control, claim] : claims) {
+        if (claim.pending && claim.tree == top) {
             drop(control, claim);
             claim.live = false;
+            claim.pending = false;
         }
     }
 }
@@ -113,6 +124,7 @@ const MapEntry* ScreenMap::at(long long row, long long column) const {
 
 void ScreenMap::forget(Control* control) {
     release(control);
+    settle(control);
     claims.erase(control);
     for (std::vector<MapEntry>& grid : grids) {
         for (MapEntry& entry : grid) {

@@ -41,8 +41,11 @@ public:
     // A host's fill: `control` over the cells, layer 0, no claim kept (null
     // clears them).
     void fill(long long top, long long left, long long bottom, long long right, Control* control);
-    // Takes back the claims of every control painted in the tree under `top`.
+    // A paint of the tree under `top` begins: its controls' claims are
+    // pending until they claim again. `settle` then takes back the ones
+    // that did not (a control taken away or no longer shown).
     void release(Control* top);
+    void settle(Control* top);
     // The entry of the topmost layer that has one at the cell, or null.
     const MapEntry* at(long long row, long long column) const;
     // Takes a destroyed control out of every cell and claim.
@@ -59,7 +62,8 @@ private:
         long long top, left, bottom, right;
         Control* tree;
         long long row, column;  // the control's top-left
-        bool live;  // false once taken back: the record stays for the next claim
+        bool live;     // false once taken back: the record stays for the next claim
+        bool pending;  // live, but not claimed again yet in the paint under way
     };
     std::vector<MapEntry>& layer(int index);
     void drop(Control* control, const Claim& claim);

@@ -14,20 +14,27 @@ namespace detail {
 
 namespace {
 
+// Gives the marks the screen's size, all unwritten.
+[[gnu::noinline]] void resizeMarks(int lines, int columns) {
+    TerminalState::PaintMarks& marks = terminalState.marks;
+    unsigned* fresh =
+        new unsigned[static_cast<std::size_t>(lines) * static_cast<std::size_t>(columns)]();
+    delete[] marks.cells;
+    marks.cells = fresh;
+    marks.height = lines;
+    marks.width = columns;
+}
+
 // Records that cells [first, last) of a row were written now (see
 // Screen::blankStale): the number of the outermost paint under way, 0
-// outside paints. The marks are sized as the screen is when written.
-void mark(long long row, long long first, long long last) {
+// outside paints. Called for every run a paint writes, so the common case
+// stays short.
+inline void mark(long long row, long long first, long long last) {
     TerminalState::PaintMarks& marks = terminalState.marks;
     const int lines = terminalState.height;
     const int columns = terminalState.width;
     if (marks.height != lines || marks.width != columns || marks.cells == nullptr) {
-        unsigned* fresh = new unsigned[static_cast<std::size_t>(lines) *
-                                       static_cast<std::size_t>(columns)]();
-        delete[] marks.cells;
-        marks.cells = fresh;
-        marks.height = lines;
-        marks.width = columns;
+        resizeMarks(lines, columns);
     }
     if (row < 0 || row >= lines) {
         return;
@@ -44,11 +51,11 @@ void mark(long long row, long long first, long long last) {
 // Whether any of `count` marks is `stamp`: a plain loop the compiler
 // vectorizes, since most rows of a repaint hold no stale cell.
 bool holds(const unsigned* cells, long long count, unsigned stamp) {
-    bool found = false;
+    unsigned matches = 0;
     for (long long i = 0; i < count; ++i) {
-        found |= cells[i] == stamp;
+        matches += cells[i] == stamp ? 1u : 0u;
     }
-    return found;
+    return matches != 0;
 }
 
 // Pair 16 x foreground + background + 1, counted unsigned: the arguments are
@@ -217,7 +224,6 @@ void Screen::ascii(long long row, long long column, const char* text, long long 
     if (run.first < run.last) {
         mvaddnstr(static_cast<int>(row), static_cast<int>(column + run.first), text + run.first,
                   static_cast<int>(run.last - run.first));
-        mark(row, column + run.first, column + run.last);
     }
 }
 
@@ -227,7 +233,6 @@ void Screen::glyph(long long row, long long column, const wchar_t* text, int cou
     if (run.first == 0 && run.last == cells && count > 0) {
         const cchar_t cell = wideCell(text, count);
         mvadd_wch(static_cast<int>(row), static_cast<int>(column), &cell);
-        mark(row, column, column + cells);
     }
 }
 
@@ -288,6 +293,12 @@ PaintScope::PaintScope() {
 
 unsigned PaintScope::number() const {
     return terminalState.marks.current;
+}
+
+void Screen::written(long long row, long long first, long long last) {
+    if (stdscr != nullptr && first < last) {
+        mark(row, first, last);
+    }
 }
 
 void Screen::blankStale(unsigned previous, long long top, long long left, long long bottom,

@@ -57,6 +57,8 @@ public:
     static bool normal(Color foreground, Color background, bool highlight);
 
     // `count` printable ASCII bytes, one cell each, in one curses call.
+    // Like glyph, it leaves the cells unmarked (see written): a row of text
+    // is marked once.
     static void ascii(long long row, long long column, const char* text, long long count);
     // One character and the combining marks that join it (`count` in
     // all, at most five), in its `cells` cells.
@@ -76,6 +78,9 @@ public:
     static void boxRow(long long row, long long column, long long width, long long first,
                        long long last, Cell left, Cell fill, Cell right);
 
+    // Marks cells [first, last) of a row as written now (see blankStale);
+    // repeat, character and boxRow mark their own cells.
+    static void written(long long row, long long first, long long last);
     // Each cell remembers the outermost paint that last wrote it (a number
     // from PaintScope; writes outside a paint leave 0). Blanks, in the
     // colours given, the cells of [top, bottom) x [left, right) that paint
