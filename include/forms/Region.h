@@ -38,8 +38,12 @@ public:
     /// Places the top-left cell at `row` and `column` (cells) from the
     /// parent's top-left cell, or from the screen's for a root.
     void position(int row, int column);
-    /// A new point holding the absolute screen cell of the top-left corner;
-    /// its tag reads "p" followed by one "L" per ancestor. The caller deletes it.
+    /// A new point holding the absolute screen cell of the top-left corner,
+    /// the sum of the positions up the parent links; its tag reads "p"
+    /// followed by one "L" per ancestor. The caller deletes it. A holder
+    /// that moves what it holds (a scrolling one) paints a control elsewhere:
+    /// painters use a Canvas, mouse handlers Control::pointerRow and
+    /// pointerColumn, which know where the control was painted.
     [[nodiscard]] Point* location();
 
     /// The width in columns.
