@@ -112,6 +112,9 @@ const MapEntry* ScreenMap::at(long long row, long long column) const {
 }
 
 void ScreenMap::forget(Control* control) {
+    if (openPopup == control) {
+        openPopup = nullptr;
+    }
     release(control);
     claims.erase(control);
     for (std::vector<MapEntry>& grid : grids) {
