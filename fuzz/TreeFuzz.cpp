@@ -22,8 +22,10 @@ using namespace Vesk::Forms;
 
 namespace {
 
-enum Kind : std::uint8_t { PlainControl, PlainContainer, FormPage, TabSet, PushButton, TextLabel, Bar };
-constexpr int KindCount = 7;
+enum Kind : std::uint8_t {
+    PlainControl, PlainContainer, FormPage, TabSet, PushButton, TextLabel, Bar, ModalDialog, DropDown, Radio
+};
+constexpr int KindCount = 10;
 constexpr std::size_t MaxObjects = 24;
 
 struct Live {
@@ -40,6 +42,9 @@ Control* asControl(const Live& live) {
         case PushButton: return static_cast<Button*>(live.object);
         case TextLabel: return static_cast<Label*>(live.object);
         case Bar: return static_cast<ProgressBar*>(live.object);
+        case ModalDialog: return static_cast<Dialog*>(live.object);
+        case DropDown: return static_cast<Choice*>(live.object);
+        case Radio: return static_cast<RadioGroup*>(live.object);
     }
     return nullptr;
 }
@@ -48,6 +53,7 @@ Control* asControl(const Live& live) {
 Container* asContainer(const Live& live) {
     if (live.kind == PlainContainer) return static_cast<Container*>(live.object);
     if (live.kind == FormPage) return static_cast<Page*>(live.object);
+    if (live.kind == ModalDialog) return static_cast<Dialog*>(live.object);
     return nullptr;
 }
 
@@ -64,6 +70,20 @@ void* create(Kind kind) {
         }
         case TextLabel: return new Label();
         case Bar: return new ProgressBar();
+        case ModalDialog: return new Dialog();
+        case DropDown: {
+            auto* choice = new Choice();
+            for (const char* item : {"Äpfel", "世界", "e\u0301té", "😀 ok", "beta"}) {
+                choice->add(item);
+            }
+            return choice;
+        }
+        case Radio: {
+            auto* group = new RadioGroup();
+            group->add("Почта");
+            group->add("快递");
+            return group;
+        }
     }
     return nullptr;
 }
@@ -78,6 +98,9 @@ void destroy(const Live& live) {
         case PushButton: delete static_cast<Button*>(live.object); break;
         case TextLabel: delete static_cast<Label*>(live.object); break;
         case Bar: delete static_cast<ProgressBar*>(live.object); break;
+        case ModalDialog: delete static_cast<Dialog*>(live.object); break;
+        case DropDown: delete static_cast<Choice*>(live.object); break;
+        case Radio: delete static_cast<RadioGroup*>(live.object); break;
     }
 }
 
@@ -85,6 +108,7 @@ int raise(const Live& live, int event) {
     switch (live.kind) {
         case PlainContainer: return static_cast<Container*>(live.object)->raiseEvent(event);
         case FormPage: return static_cast<Page*>(live.object)->raiseEvent(event);
+        case ModalDialog: return static_cast<Dialog*>(live.object)->raiseEvent(event);
         default: return asControl(live)->raiseEvent(event);
     }
 }
@@ -92,7 +116,8 @@ int raise(const Live& live, int event) {
 const int Keys[] = {Vesk::KeyTab,      Vesk::KeyBackTab,      Vesk::KeyEnter,    Vesk::KeyLineFeed,
                     Vesk::KeyLeft,     Vesk::KeyRight,        Vesk::KeyUp,       Vesk::KeyDown,
                     Vesk::KeyNextPage, Vesk::KeyPreviousPage, Vesk::UpdateView, Vesk::KeyResize,
-                    'q',               ' '};
+                    'q',               ' ',                   0x1B,              Vesk::KeyAltDown,
+                    Vesk::KeyHome,     Vesk::KeyEnd};
 
 class Run {
 public:
@@ -106,7 +131,7 @@ public:
     }
 
     void step() {
-        switch (input.ConsumeIntegralInRange(0, 11)) {
+        switch (input.ConsumeIntegralInRange(0, 13)) {
             case 0: {
                 if (objects.size() < MaxObjects) {
                     const Kind kind = static_cast<Kind>(input.ConsumeIntegralInRange(0, KindCount - 1));
@@ -168,6 +193,39 @@ public:
                 if (objects.size() >= 2) {
                     Control* child = asControl(objects[pick()]);
                     child->parent(input.ConsumeBool() ? nullptr : asControl(objects[pick()]));
+                }
+                break;
+            }
+            case 12: {
+                // A dialog opened over, or closed from, any page.
+                if (objects.size() >= 2) {
+                    const Live& dialog = objects[pick()];
+                    const Live& owner = objects[pick()];
+                    if (dialog.kind == ModalDialog) {
+                        auto* modal = static_cast<Dialog*>(dialog.object);
+                        if (input.ConsumeBool() && (owner.kind == FormPage || owner.kind == ModalDialog)) {
+                            modal->open(static_cast<Page*>(owner.object));
+                        } else {
+                            modal->close(input.ConsumeIntegral<std::int8_t>());
+                        }
+                    }
+                }
+                break;
+            }
+            case 13: {
+                if (!objects.empty()) {
+                    const Live& target = objects[pick()];
+                    if (target.kind == DropDown) {
+                        auto* choice = static_cast<Choice*>(target.object);
+                        switch (input.ConsumeIntegralInRange(0, 3)) {
+                            case 0: choice->opened(input.ConsumeBool()); break;
+                            case 1: choice->remove(input.ConsumeIntegralInRange(-1, 5)); break;
+                            case 2: choice->clear(); break;
+                            default: choice->rows(coordinate()); break;
+                        }
+                    } else if (target.kind == Radio) {
+                        static_cast<RadioGroup*>(target.object)->selected(coordinate());
+                    }
                 }
                 break;
             }
