@@ -181,6 +181,9 @@ TEST(Choice, RadioGroupPicksByKeysAndByTheMouse) {
         };
     };
     EXPECT_EQ("", drive({
+                      {"painted, none picked: a click needs the group on the screen map",
+                       [](Terminal&) { return true; },
+                       [](Terminal& t) { return shows(t, 6, 20, "( ) Pickup"); }},
                       {"a click on the group focuses and picks the option under it", click(5, 24),
                        options(1, 1)},
                       {"Down moves the highlight, Space picks", keys({Down, static_cast<Vesk::Event>(' ')}),
