@@ -60,7 +60,9 @@ public:
     /// The curses WINDOW the page was made with, or null for the whole screen.
     void* window();
 
-    /// Routes a key down the chain of active controls: the active control,
+    /// While dialogs are open over this page (see Dialog), hands every key
+    /// and mouse event to the topmost one. Otherwise routes a key down the
+    /// chain of active controls: the active control,
     /// and when that is a tab set, the page it shows and its active control,
     /// at any depth. A tab set on the chain takes the keys it handles (Page
     /// Down, Page Up, Tab) before what it shows; any other key reaches the
