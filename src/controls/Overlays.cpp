@@ -116,7 +116,7 @@ bool Overlays::open(Page& owner, Page& dialog) {
 
 Page* Overlays::owner(Page& dialog) {
     Region* up = dialog.parent();
-    if (up == nullptr || !Region::marked(*up) || !tagged(*up, Tag::Page)) {
+    if (up == nullptr || !Page::marked(*up) || !tagged(*up, Tag::Page)) {
         return nullptr;
     }
     Page* page = static_cast<Page*>(up);
