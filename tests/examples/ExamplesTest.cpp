@@ -270,7 +270,8 @@ TEST(Examples, DialogRenamesOnOkOnly) {
     terminal.press(Vesk::KeyTab);
     terminal.press(Vesk::KeyEnter);
     EXPECT_TRUE(renamed("Vesk Мир 世界")) << terminal.text();
-    EXPECT_TRUE(reversed(terminal, 4, 5)) << "the focus back on Rename";
+    EXPECT_TRUE(terminal.waitUntil([](Terminal& t) { return reversed(t, 4, 5); }))
+        << "the focus back on Rename\n" << terminal.text();
 
     terminal.press(Vesk::KeyEnter);
     ASSERT_TRUE(terminal.waitFor("New name"));
