@@ -146,7 +146,8 @@ inline KeyDecoderOutcome DriveKeyDecoder(const std::uint8_t* data, std::size_t s
     std::size_t mice = 0;
     for (std::int32_t code : events) {
         const bool byte = code >= 0 && code <= 0xFF;
-        const bool key = code >= KeyCodeBase && code < KeyCodeBase + 0x200;
+        // ncurses' numbering, and the one key with a code of its own.
+        const bool key = (code >= KeyCodeBase && code < KeyCodeBase + 0x200) || code == KeyAltDown;
         const bool character = code >= KeyCharacter && IsCharacter(code);
         const bool mouse = IsMouse(code);
         if (!byte && !key && !character && !mouse) {

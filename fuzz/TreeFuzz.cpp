@@ -35,9 +35,12 @@ enum Kind : std::uint8_t {
     PushButton,
     TextLabel,
     Bar,
-    Shifter
+    Shifter,
+    ModalDialog,
+    DropDown,
+    Radio
 };
-constexpr int KindCount = 8;
+constexpr int KindCount = 11;
 constexpr std::size_t MaxObjects = 32;
 
 struct Live {
@@ -55,6 +58,9 @@ Control* asControl(const Live& live) {
         case TextLabel: return static_cast<Label*>(live.object);
         case Bar: return static_cast<ProgressBar*>(live.object);
         case Shifter: return static_cast<ShiftingHolder*>(live.object);
+        case ModalDialog: return static_cast<Dialog*>(live.object);
+        case DropDown: return static_cast<Choice*>(live.object);
+        case Radio: return static_cast<RadioGroup*>(live.object);
     }
     return nullptr;
 }
@@ -64,6 +70,7 @@ Container* asContainer(const Live& live) {
     if (live.kind == PlainContainer) return static_cast<Container*>(live.object);
     if (live.kind == FormPage) return static_cast<Page*>(live.object);
     if (live.kind == Shifter) return static_cast<ShiftingHolder*>(live.object);
+    if (live.kind == ModalDialog) return static_cast<Dialog*>(live.object);
     return nullptr;
 }
 
@@ -81,6 +88,20 @@ void* create(Kind kind) {
         case TextLabel: return new Label();
         case Bar: return new ProgressBar();
         case Shifter: return new ShiftingHolder();
+        case ModalDialog: return new Dialog();
+        case DropDown: {
+            auto* choice = new Choice();
+            for (const char* item : {"Äpfel", "世界", "e\u0301té", "😀 ok", "beta"}) {
+                choice->add(item);
+            }
+            return choice;
+        }
+        case Radio: {
+            auto* group = new RadioGroup();
+            group->add("Почта");
+            group->add("快递");
+            return group;
+        }
     }
     return nullptr;
 }
@@ -96,6 +117,9 @@ void destroy(const Live& live) {
         case TextLabel: delete static_cast<Label*>(live.object); break;
         case Bar: delete static_cast<ProgressBar*>(live.object); break;
         case Shifter: delete static_cast<ShiftingHolder*>(live.object); break;
+        case ModalDialog: delete static_cast<Dialog*>(live.object); break;
+        case DropDown: delete static_cast<Choice*>(live.object); break;
+        case Radio: delete static_cast<RadioGroup*>(live.object); break;
     }
 }
 
@@ -104,6 +128,7 @@ int raise(const Live& live, int event) {
         case PlainContainer: return static_cast<Container*>(live.object)->raiseEvent(event);
         case Shifter: return static_cast<ShiftingHolder*>(live.object)->raiseEvent(event);
         case FormPage: return static_cast<Page*>(live.object)->raiseEvent(event);
+        case ModalDialog: return static_cast<Dialog*>(live.object)->raiseEvent(event);
         default: return asControl(live)->raiseEvent(event);
     }
 }
@@ -111,7 +136,8 @@ int raise(const Live& live, int event) {
 const int Keys[] = {Vesk::KeyTab,      Vesk::KeyBackTab,      Vesk::KeyEnter,    Vesk::KeyLineFeed,
                     Vesk::KeyLeft,     Vesk::KeyRight,        Vesk::KeyUp,       Vesk::KeyDown,
                     Vesk::KeyNextPage, Vesk::KeyPreviousPage, Vesk::UpdateView, Vesk::KeyResize,
-                    'q',               ' '};
+                    'q',               ' ',                   0x1B,              Vesk::KeyAltDown,
+                    Vesk::KeyHome,     Vesk::KeyEnd};
 
 class Run {
 public:
@@ -125,7 +151,7 @@ public:
     }
 
     void step() {
-        switch (input.ConsumeIntegralInRange(0, 16)) {
+        switch (input.ConsumeIntegralInRange(0, 18)) {
             case 0: add(); break;
             case 1: attach(true); break;
             case 2: attach(false); break;
@@ -179,6 +205,39 @@ public:
                 if (objects.size() >= 2) {
                     Control* child = asControl(objects[pick()]);
                     child->parent(input.ConsumeBool() ? nullptr : asControl(objects[pick()]));
+                }
+                break;
+            }
+            case 17: {
+                // A dialog opened over, or closed from, any page.
+                if (objects.size() >= 2) {
+                    const Live& dialog = objects[pick()];
+                    const Live& owner = objects[pick()];
+                    if (dialog.kind == ModalDialog) {
+                        auto* modal = static_cast<Dialog*>(dialog.object);
+                        if (input.ConsumeBool() && (owner.kind == FormPage || owner.kind == ModalDialog)) {
+                            modal->open(static_cast<Page*>(owner.object));
+                        } else {
+                            modal->close(input.ConsumeIntegral<std::int8_t>());
+                        }
+                    }
+                }
+                break;
+            }
+            case 18: {
+                if (!objects.empty()) {
+                    const Live& target = objects[pick()];
+                    if (target.kind == DropDown) {
+                        auto* choice = static_cast<Choice*>(target.object);
+                        switch (input.ConsumeIntegralInRange(0, 3)) {
+                            case 0: choice->opened(input.ConsumeBool()); break;
+                            case 1: choice->remove(input.ConsumeIntegralInRange(-1, 5)); break;
+                            case 2: choice->clear(); break;
+                            default: choice->rows(coordinate()); break;
+                        }
+                    } else if (target.kind == Radio) {
+                        static_cast<RadioGroup*>(target.object)->selected(coordinate());
+                    }
                 }
                 break;
             }

@@ -63,6 +63,8 @@ struct Demo {
     TextBox* secret = nullptr;
     CheckBox* news = nullptr;
     ListBox* colours = nullptr;
+    Page* root = nullptr;
+    Label* answer = nullptr;
     int count = 0;
     bool paused = false;
     bool quitRequested = false;
@@ -114,6 +116,17 @@ int submitForm(int, void* control) {
                            std::to_string(demo->secret->text().size()) + " bytes, news " +
                            (demo->news->checked() ? "on" : "off") + ", colour " +
                            demo->colours->item(demo->colours->selected()) + ".");
+    return 1;
+}
+
+// A question in one call: ask runs its own loop until a button or Esc
+// closes it, and returns which.
+int askToSave(int, void* control) {
+    Demo* demo = demoOf(control);
+    const char* answers[] = {"Yes", "No", "Cancel"};
+    const int index = Dialog::ask(demo->root, "Save the changes? Сохранить изменения? 保存しますか?",
+                                  {answers[0], answers[1], answers[2]});
+    show(demo->answer, std::string("Answer: ") + (index < 0 ? "none (Esc)" : answers[index]));
     return 1;
 }
 
@@ -198,6 +211,8 @@ int main() {
         Page progress;
         Page about;
         Page form;
+        Page dialogs;
+        dialogs.title("Dialogs");
         buttons.title("Buttons");
         progress.title("Progress");
         about.title("About");
@@ -206,6 +221,8 @@ int main() {
         tabs.attachTab(&progress);
         tabs.attachTab(&about);
         tabs.attachTab(&form);
+        tabs.attachTab(&dialogs);
+        demo.root = &root;
 
         Button* hello = makeButton(demo, buttons, "Say hello", 2, 3, 14, sayHello);
         makeButton(demo, buttons, "Count", 2, 22, 14, countUp);
@@ -261,6 +278,30 @@ int main() {
         makeButton(demo, form, "Submit", 13, 16, 14, submitForm);
         makeLabel(demo, form, "Enter in a field or the list submits too.", 13, 33, 42, BrightBlack);
 
+        Button* askButton = makeButton(demo, dialogs, "Ask", 1, 3, 12, askToSave);
+        demo.answer = makeLabel(demo, dialogs, "Answer: not asked yet", 1, 20, 40, BrightYellow);
+        makeLabel(demo, dialogs, "Country", 5, 3, 12);
+        Choice country;
+        for (const char* name : {"Österreich", "Česko", "Deutschland", "España", "France",
+                                 "Ελλάδα", "Ísland", "日本", "Россия", "Sverige", "Türkiye",
+                                 "Україна"}) {
+            country.add(name);
+        }
+        country.position(5, 16);
+        country.width(20);
+        country.rows(6);
+        dialogs.attachChild(&country);
+        makeLabel(demo, dialogs, "Delivery", 8, 3, 12);
+        RadioGroup delivery;
+        for (const char* option : {"Post", "Courier", "Pick up"}) {
+            delivery.add(option);
+        }
+        delivery.selected(0);
+        delivery.position(8, 16);
+        dialogs.attachChild(&delivery);
+        makeLabel(demo, dialogs, "Enter or a click opens the list; Space picks an option.", 12, 3,
+                  70, BrightBlack);
+
         // The Quit button and the status line keep to the bottom of the screen.
         const int lines = Session::screenHeight();
         Button* quitButton = makeButton(demo, root, "Quit", lines - 3, 33, 12, quit);
@@ -272,6 +313,7 @@ int main() {
         buttons.activeControl(hello);
         progress.activeControl(pause);
         form.activeControl(demo.name);
+        dialogs.activeControl(askButton);
 
         // The host loop wakes for keys and for the ticker's events alike.
         std::atomic<bool> ticking{true};

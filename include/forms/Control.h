@@ -65,7 +65,8 @@ public:
     /// control becomes the active control of its page, the control active
     /// before loses the focus, and each tab set that shows the page becomes
     /// the active control of the page around it. False, nothing changed,
-    /// when the control cannot take the focus or its page does not list it.
+    /// when the control cannot take the focus, its page does not list it, or
+    /// a dialog open over its tree's root page does not hold it.
     /// (Page::activeControl alone leaves the focus flag of the control
     /// before as it was.)
     bool takeFocus();

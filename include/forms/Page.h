@@ -13,6 +13,11 @@
 namespace Vesk {
 namespace Forms {
 
+class Dialog;
+namespace detail {
+struct Overlays;
+}
+
 /// Top of a tree of controls: holds the control list (every control attached
 /// under it, in attach order, the order of Tab navigation), the active
 /// control that receives keys, a title and the cell where the terminal cursor
@@ -55,7 +60,9 @@ public:
     /// The curses WINDOW the page was made with, or null for the whole screen.
     void* window();
 
-    /// Routes a key down the chain of active controls: the active control,
+    /// While dialogs are open over this page (see Dialog), hands every key
+    /// and mouse event to the topmost one. Otherwise routes a key down the
+    /// chain of active controls: the active control,
     /// and when that is a tab set, the page it shows and its active control,
     /// at any depth. A tab set on the chain takes the keys it handles (Page
     /// Down, Page Up, Tab) before what it shows; any other key reaches the
@@ -95,6 +102,8 @@ public:
 
 private:
     friend struct detail::Tree;
+    friend struct detail::Overlays;
+    friend class Dialog;
     VESK_FORMS_LOCAL static int painter(int event, void* control);
     VESK_FORMS_LOCAL static Control* activeEntry(Control& holder);
     // The page's table (see Control::Holding): its children as a
@@ -126,6 +135,12 @@ private:
     // The paint that last painted the page as the top of its tree (see
     // the paint walk), 0 before the first.
     unsigned paintNumber = 0;
+    // The dialogs open over this root page, the topmost last (see Dialog):
+    // held after the children, each on a higher layer.
+    std::vector<Page*> overlays;
+    // While open as a dialog: centred on the screen rather than placed at
+    // its position.
+    bool centreOnScreen = true;
 };
 
 }  // namespace Forms

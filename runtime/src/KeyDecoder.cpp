@@ -203,6 +203,10 @@ std::int32_t applyModifier(const Key& key, int modifier) {
     if (modifier == 2 && key.shifted != 0) {
         return key.shifted;
     }
+    // Alt (3) on Down has a code of its own: a drop-down list opens on it.
+    if (modifier == 3 && key.code == KeyDown) {
+        return KeyAltDown;
+    }
     return key.code;
 }
 

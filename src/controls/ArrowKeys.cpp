@@ -1,4 +1,5 @@
 #include "controls/Frame.h"
+#include "controls/Overlays.h"
 #include "forms/Control.h"
 #include "forms/Page.h"
 #include "forms/Session.h"
@@ -56,7 +57,8 @@ int moveFocus(void* subject, const char* direction) {
         return 0;
     }
     Control* home = neighbour->page();
-    if (home == nullptr || !listed(*static_cast<Page*>(home), neighbour)) {
+    if (home == nullptr || !listed(*static_cast<Page*>(home), neighbour) ||
+        detail::Overlays::covered(*neighbour)) {
         return 0;
     }
     control->focus(false);
@@ -67,7 +69,8 @@ int moveFocus(void* subject, const char* direction) {
 
 bool Control::takeFocus() {
     Control* home = page();
-    if (home == nullptr || !canFocus() || !listed(*static_cast<Page*>(home), this)) {
+    if (home == nullptr || !canFocus() || !listed(*static_cast<Page*>(home), this) ||
+        detail::Overlays::covered(*this)) {
         return false;
     }
     Page* page = static_cast<Page*>(home);

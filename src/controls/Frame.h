@@ -89,11 +89,24 @@ struct Tree {
     // cells that show; `pointerOnly` for cells that the arrows pass over.
     static void claim(Control& control, const Frame& frame, long long height, long long width,
                       bool pointerOnly = false);
+    // Writes the control into the screen map over the screen cells `cells`
+    // cut to what the frame shows, on the frame's layer, its origin the
+    // frame's: a drop-down list claims for the field it belongs to.
+    static void claimCells(Control& control, const Frame& frame, const Rect& cells,
+                           bool pointerOnly);
+    // The control whose drop-down list is open on the screen, or null; one
+    // at a time (see ScreenMap::popup). Setting it is refused without a
+    // screen.
+    static Control* popup();
+    static bool popup(Control* control);
     // Records that the mouse event reaches the control at its own cell
     // (`row`, `column`), before the page raises it there.
     static void aim(Control& control, int event, long long row, long long column);
     // The mouse event's cell counted from the control's top-left cell.
     static void pointerCell(Control& control, int event, long long& row, long long& column);
+
+    // The table of what the control holds, or null.
+    static const Control::Holding* holdingOf(Control& control) { return control.holding; }
 
     // The focus moves of Tab and back-tab that walk into tab pages.
     static void tabThrough(Page& top, bool forward);

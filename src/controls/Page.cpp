@@ -6,6 +6,7 @@
 
 #include "controls/Frame.h"
 #include "controls/Lists.h"
+#include "controls/Overlays.h"
 #include "forms/Session.h"
 #include "geometry/Tags.h"
 #include "session/SessionInternals.h"
@@ -18,7 +19,8 @@ namespace Vesk {
 namespace Forms {
 
 Page::Page(void* window) : screen(window) {
-    static constexpr Holding table{heldCount, heldAt, forgetEntries, enterEntry, nullptr, activeEntry};
+    static constexpr Holding table{detail::Overlays::count, detail::Overlays::held, forgetEntries,
+                                   enterEntry,        detail::Overlays::place, activeEntry};
     stamp(detail::Tag::Page, sizeof(Page));
     holding = &table;
     parent(nullptr);
@@ -41,6 +43,7 @@ Page::~Page() {
     }
     controls.clear();
     active = -1;
+    detail::Overlays::dropAll(*this);
 }
 
 // A second entry goes in front of the first; the active entry moves with it.
@@ -59,13 +62,16 @@ void Page::forgetEntries(Control& holder, Control* control) {
     forgetChild(holder, control);
     Page& page = static_cast<Page&>(holder);
     detail::eraseAll(page.controls, control, page.active);
+    detail::eraseAll(page.overlays, control);
     if (page.pressed == control) {
         page.pressed = nullptr;
     }
 }
 
+// Keys go on to the topmost open dialog while there is one.
 Control* Page::activeEntry(Control& holder) {
-    return static_cast<Page&>(holder).activeControl();
+    Page& page = static_cast<Page&>(holder);
+    return page.overlays.empty() ? page.activeControl() : page.overlays.back();
 }
 
 Control* Page::activeControl(Control* control) {
@@ -144,6 +150,9 @@ int Page::raiseEvent(int event) {
         int& depth;
         ~Leave() { --depth; }
     } leave{routing};
+    if (!overlays.empty()) {
+        return detail::Overlays::raise(*this, event);
+    }
     if (Vesk::IsMouse(event)) {
         return routeMouse(event);
     }

@@ -123,6 +123,9 @@ const MapEntry* ScreenMap::at(long long row, long long column) const {
 }
 
 void ScreenMap::forget(Control* control) {
+    if (openPopup == control) {
+        openPopup = nullptr;
+    }
     release(control);
     settle(control);
     claims.erase(control);

@@ -56,6 +56,11 @@ public:
     // The cells with no control on any layer.
     int emptyCells() const;
 
+    // The control whose drop-down list is open on this screen, or null: one
+    // at a time. Forgetting the control clears it.
+    Control* popup() const { return openPopup; }
+    void popup(Control* control) { openPopup = control; }
+
 private:
     struct Claim {
         int layer;
@@ -72,6 +77,7 @@ private:
     int height;
     std::vector<std::vector<MapEntry>> grids;  // by layer, made on first use
     std::unordered_map<Control*, Claim> claims;
+    Control* openPopup = nullptr;
 };
 
 }  // namespace detail

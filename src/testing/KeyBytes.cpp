@@ -25,6 +25,7 @@ constexpr NamedKey namedKeys[] = {
     {Vesk::KeyDelete, VTERM_KEY_DEL, VTERM_MOD_NONE},
     {Vesk::KeyUp, VTERM_KEY_UP, VTERM_MOD_NONE},
     {Vesk::KeyDown, VTERM_KEY_DOWN, VTERM_MOD_NONE},
+    {Vesk::KeyAltDown, VTERM_KEY_DOWN, VTERM_MOD_ALT},
     {Vesk::KeyLeft, VTERM_KEY_LEFT, VTERM_MOD_NONE},
     {Vesk::KeyRight, VTERM_KEY_RIGHT, VTERM_MOD_NONE},
     {Vesk::KeyHome, VTERM_KEY_HOME, VTERM_MOD_NONE},

@@ -194,3 +194,26 @@ TEST_F(Demo, DrawsTheFormAgainAtTheNewSize) {
 }
 
 }  // namespace
+
+// The Dialogs page: a question asked over the whole demo and answered by
+// keys, then the drop-down of countries picked by a letter.
+TEST_F(Demo, DialogsPageAsksAQuestionAndPicksACountry) {
+    ASSERT_TRUE(contains(waitFor("Say hello"), "Say hello"));
+    keys({Vesk::KeyNextPage, Vesk::KeyNextPage, Vesk::KeyNextPage, Vesk::KeyNextPage});
+    ASSERT_TRUE(contains(waitFor("Answer: not asked yet"), "Answer: not asked yet"));
+    keys({Vesk::KeyEnter});
+    ASSERT_TRUE(contains(waitFor("保存しますか?"), "Сохранить изменения?")) << terminal.text();
+    keys({Vesk::KeyTab, Vesk::KeyEnter});
+    const std::string answered = waitFor("Answer: No");
+    EXPECT_TRUE(contains(answered, "Answer: No") && !contains(answered, "保存しますか?")) << answered;
+
+    const auto [row, column] = find("Österreich");
+    ASSERT_GE(row, 0) << terminal.text();
+    ASSERT_TRUE(terminal.click(row, column));
+    ASSERT_TRUE(terminal.waitFor("Ελλάδα")) << terminal.text();
+    ASSERT_TRUE(terminal.type("Р"));
+    keys({Vesk::KeyEnter});
+    EXPECT_TRUE(terminal.waitUntil([row = row, column = column](Terminal& t) {
+        return t.cell(row, column).text == "Р" && t.text().find("Ελλάδα") == std::string::npos;
+    })) << terminal.text();
+}

@@ -56,6 +56,7 @@ TEST(Examples, StartAndQuitOnEscapeAndF10) {
         {"hello", "Press Enter to be greeted."},     {"login", "Sign in to continue"},
         {"settings", "Language: English"},           {"progress", "Copying file 1 of 3..."},
         {"custom-control", "Food 0/5, service 3/5"},
+        {"dialog", "Name: Vesk"},
     };
     for (const auto& example : examples) {
         for (Vesk::Event quit : {Escape, Vesk::KeyF10}) {
@@ -249,3 +250,44 @@ TEST(Examples, CustomControlRatesWithKeysAndClicks) {
 }
 
 }  // namespace
+
+// OK keeps what was typed in the dialog, Esc and Cancel do not; the page's
+// cells under the dialog show again after it closes.
+TEST(Examples, DialogRenamesOnOkOnly) {
+    Terminal terminal;
+    ASSERT_NO_FATAL_FAILURE(start(terminal, "dialog", "Name: Vesk"));
+    const auto renamed = [&terminal](const std::string& name) {
+        return terminal.waitUntil([name](Terminal& t) {
+            return t.row(1) == "  Name: " + name && t.text().find("New name") == std::string::npos;
+        });
+    };
+    EXPECT_TRUE(terminal.waitUntil([](Terminal& t) { return reversed(t, 4, 5); }));
+    terminal.press(Vesk::KeyEnter);
+    ASSERT_TRUE(terminal.waitFor("New name")) << terminal.text();
+    // The dialog is 9 x 36, centred on 25 x 80: its field at (11, 24).
+    EXPECT_TRUE(cursorAt(terminal, 11, 28));
+    terminal.type(" Мир 世界");
+    terminal.press(Vesk::KeyTab);
+    terminal.press(Vesk::KeyEnter);
+    EXPECT_TRUE(renamed("Vesk Мир 世界")) << terminal.text();
+    EXPECT_TRUE(terminal.waitUntil([](Terminal& t) { return reversed(t, 4, 5); }))
+        << "the focus back on Rename\n" << terminal.text();
+
+    terminal.press(Vesk::KeyEnter);
+    ASSERT_TRUE(terminal.waitFor("New name"));
+    terminal.type("x");
+    terminal.press(Escape);
+    EXPECT_TRUE(renamed("Vesk Мир 世界")) << terminal.text();
+
+    terminal.press(Vesk::KeyEnter);
+    ASSERT_TRUE(terminal.waitFor("New name"));
+    terminal.type("y");
+    terminal.click(14, 45);  // Cancel
+    EXPECT_TRUE(renamed("Vesk Мир 世界")) << terminal.text();
+
+    terminal.press(Vesk::KeyEnter);
+    ASSERT_TRUE(terminal.waitFor("New name"));
+    terminal.type("z");
+    terminal.click(14, 27);  // OK
+    EXPECT_TRUE(renamed("Vesk Мир 世界z")) << terminal.text();
+}

@@ -141,6 +141,8 @@ TEST(KeyDecoder, DecodesSequencesWholeAndSplit) {
         // Modifiers without a code of their own give the plain key.
         {"\x1b[24;4~\x1b[24;7~\x1b[1;1A\x1b[1;5A\x1b[1;3C\x1b[3;5~\x1b[5;5~\x1b[1;2Z\x1bO5M",
          {F(12), F(12), KeyUp, KeyUp, KeyRight, K(KEY_DC), KeyPreviousPage, KeyBackTab, KeyEnter}},
+        // Alt+Down has its own code (a drop-down opens on it); Shift+Alt does not.
+        {"\x1b[1;3B\x1bO3B\x1b[1;4B", {KeyAltDown, KeyAltDown, KeyDown}},
         // Well-formed but unknown: swallowed, what follows still decodes.
         {"\x1b[200~pasted\x1b[201~\x1b[I\x1b[Ox", bytesOf("pastedx")},
         {"\x1b[<0;120;45M\x1b[<0;120;45my\x1b[M !!z",

@@ -48,6 +48,9 @@ enum Event : std::int32_t {
     KeyEnd = 0x00020168,  ///< ncurses KEY_END (0550)
     /// The terminal changed size (or must be drawn again in full).
     KeyResize = 0x0002019A,
+    /// Alt+Down arrow (xterm's ESC [ 1 ; 3 B): opens a drop-down list. Outside
+    /// the ncurses numbering, whose code for it differs from terminal to terminal.
+    KeyAltDown = 0x00021102,
     /// Added to a code point from U+0080 up to form its character event.
     KeyCharacter = 0x01000000,
 };
