@@ -17,6 +17,7 @@
 #include "forms/ProgressBar.h"
 #include "forms/Queue.h"
 #include "forms/Region.h"
+#include "forms/ScrollBox.h"
 #include "forms/Session.h"
 #include "forms/Tabs.h"
 #include "forms/Version.h"

@@ -122,6 +122,12 @@ private:
     // The paint that last painted the page as the top of its tree (see
     // the paint walk), 0 before the first.
     unsigned paintNumber = 0;
+    // The control that last put the cursor and its cell counted from the
+    // control's top-left: a scrolling box follows that cell when it moves.
+    // Only compared, never followed.
+    const Control* caretOwner = nullptr;
+    long long caretRow = 0;
+    long long caretColumn = 0;
 };
 
 }  // namespace Forms

@@ -25,6 +25,7 @@ inline constexpr Name ProgressBar = "Vqrm1PrgsBr";
 inline constexpr Name CheckBox = "Vqrm1ChkBox";
 inline constexpr Name TextBox = "Vqrm1TxtBox";
 inline constexpr Name ListBox = "Vqrm1LstBox";
+inline constexpr Name ScrollBox = "Vqrm1ScrBox";
 }  // namespace Tag
 
 // True when the object's tag is exactly `name` (both NUL-terminated, the tag
