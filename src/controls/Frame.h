@@ -108,8 +108,8 @@ struct Tree {
     static void tabThrough(Page& top, bool forward);
 
     // The cells a control takes in its holder before the holder's offsets:
-    // its rectangle, and the box one cell around it that a border (or a
-    // button, bordered or not) draws. Read without a call per member, since
+    // its rectangle (one row at least), and the box one cell around it that
+    // a border (or a button, bordered or not) draws. Read without a call per member, since
     // a scrolling holder measures every child at each paint.
     static Rect footprint(const Control& control);
     // Scrolls each holder around `control` that scrolls (its table's
@@ -140,7 +140,8 @@ inline Rect Tree::footprint(const Control& control) {
     const long long margin = boxed ? 1 : 0;
     const long long row = control.place.row;
     const long long column = control.place.column;
-    return {row - margin, column - margin, row + std::max(0, control.rows) + margin,
+    // A control shows at least its first row (a label of no height does).
+    return {row - margin, column - margin, row + std::max(1, control.rows) + margin,
             column + std::max(0, control.columns) + margin};
 }
 
