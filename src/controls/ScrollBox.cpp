@@ -128,25 +128,25 @@ int ScrollBox::contentWidth() {
 }
 
 int ScrollBox::scrollRow() {
-    return static_cast<int>(firstRow);
+    return static_cast<int>(std::min<long long>(firstRow, INT_MAX));
 }
 
 int ScrollBox::scrollRow(int row) {
     measure();
     firstRow = row;
     clampScroll();
-    return static_cast<int>(firstRow);
+    return scrollRow();
 }
 
 int ScrollBox::scrollColumn() {
-    return static_cast<int>(firstColumn);
+    return static_cast<int>(std::min<long long>(firstColumn, INT_MAX));
 }
 
 int ScrollBox::scrollColumn(int column) {
     measure();
     firstColumn = column;
     clampScroll();
-    return static_cast<int>(firstColumn);
+    return scrollColumn();
 }
 
 int ScrollBox::heldCount(Control& holder) {
