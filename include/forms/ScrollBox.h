@@ -83,8 +83,11 @@ private:
     VESK_FORMS_LOCAL static bool revealHeld(Control& holder, Control& child, long long row,
                                             long long column, long long height, long long width);
 
-    // The content's extent, measured anew from the children.
+    // The content's extent and the index of the children by row, measured
+    // anew only after a child moved, changed size or came or went.
     VESK_FORMS_LOCAL void measure();
+    // Lists the children that show with the scroll as it is.
+    VESK_FORMS_LOCAL void collectInView(Control* path);
     // The rows and columns of the content in view (less the bar's column).
     VESK_FORMS_LOCAL long long viewRows();
     VESK_FORMS_LOCAL long long viewColumns();
@@ -108,6 +111,19 @@ private:
     const Control* onPath = nullptr;
     // The children in view at the last paint, in attach order.
     std::vector<Control*> inView;
+    // A child's cells in the content and its place in attach order.
+    struct Placed {
+        long long top, left, bottom, right;
+        int index;
+    };
+    // The children (with a footprint) by their top row, what they were when
+    // measured and the layout count then; the tallest footprint.
+    std::vector<Placed> byTop;
+    std::vector<Control*> measured;
+    std::vector<int> unbounded;  // children that draw past themselves (Visible)
+    unsigned measuredCount = 0;
+    bool measuredOnce = false;
+    long long tallest = 0;
     // The scroll bar: held by the box, never attached to a page.
     Control bar;
 };

@@ -112,6 +112,9 @@ struct Tree {
     // a border (or a button, bordered or not) draws. Read without a call per member, since
     // a scrolling holder measures every child at each paint.
     static Rect footprint(const Control& control);
+    // Changes of place, size or parent link among the regions whose parent
+    // `holder` is, counted (see Region::layoutChanged).
+    static unsigned layoutCount(const Region& holder) { return holder.layoutCount; }
     // Scrolls each holder around `control` that scrolls (its table's
     // `reveal`), innermost first, the least that shows the `height` x
     // `width` cells at (`row`, `column`) of the control; true when one moved.

@@ -75,18 +75,70 @@ bool ScrollBox::is(Control& control) {
     return detail::tagged(control, detail::Tag::ScrollBox);
 }
 
+// Compared with what was measured in one pass over the pointers, so that a
+// paint of a box of a thousand fields reads none of them.
 void ScrollBox::measure() {
+    const unsigned count = detail::Tree::layoutCount(*this);
+    if (measuredOnce && count == measuredCount && measured == children) {
+        return;
+    }
+    measuredOnce = true;
+    measuredCount = count;
+    measured = children;
+    byTop.clear();
+    unbounded.clear();
     long long bottom = 0;
     long long right = 0;
-    for (Control* child : children) {
-        const detail::Rect cells = detail::Tree::footprint(*child);
-        if (!cells.empty()) {
-            bottom = std::max(bottom, cells.bottom);
-            right = std::max(right, cells.right);
+    tallest = 0;
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        Control* child = children[i];
+        const int index = static_cast<int>(i);
+        if (child->overflow() == Visible) {
+            unbounded.push_back(index);
         }
+        const detail::Rect cells = detail::Tree::footprint(*child);
+        if (cells.empty()) {
+            continue;
+        }
+        bottom = std::max(bottom, cells.bottom);
+        right = std::max(right, cells.right);
+        tallest = std::max(tallest, cells.bottom - cells.top);
+        byTop.push_back({cells.top, cells.left, cells.bottom, cells.right, index});
     }
+    std::sort(byTop.begin(), byTop.end(),
+              [](const Placed& a, const Placed& b) { return a.top < b.top; });
     rows = bottom;
     columns = right;
+}
+
+// The footprints that start no higher than the tallest one above the view
+// and above its bottom, found by a binary search, then put in attach order.
+void ScrollBox::collectInView(Control* path) {
+    const long long viewTop = firstRow;
+    const long long viewBottom = firstRow + viewRows();
+    const long long viewLeft = firstColumn;
+    const long long viewRight = firstColumn + std::max(0, width());
+    std::vector<int> shown(unbounded);
+    auto from = std::lower_bound(
+        byTop.begin(), byTop.end(), viewTop - tallest,
+        [](const Placed& placed, long long top) { return placed.top < top; });
+    for (auto entry = from; entry != byTop.end() && entry->top < viewBottom; ++entry) {
+        if (entry->bottom > viewTop && entry->left < viewRight && entry->right > viewLeft &&
+            children[static_cast<std::size_t>(entry->index)]->overflow() != Visible) {
+            shown.push_back(entry->index);
+        }
+    }
+    std::sort(shown.begin(), shown.end());
+    inView.clear();
+    bool pathShown = path == nullptr;
+    for (int index : shown) {
+        Control* child = children[static_cast<std::size_t>(index)];
+        pathShown = pathShown || child == path;
+        inView.push_back(child);
+    }
+    if (!pathShown) {
+        inView.push_back(path);
+    }
 }
 
 long long ScrollBox::viewRows() {
@@ -221,8 +273,8 @@ bool ScrollBox::revealHeld(Control& holder, Control& child, long long row, long 
 }
 
 // Runs before the children are painted: measures the content, follows a
-// new focus or a new size, blanks the box, claims it for the wheel (the
-// arrow keys pass over it) and lists the children in view.
+// new focus or a new size, claims the box for the wheel (the arrow keys
+// pass over it) and lists the children in view.
 int ScrollBox::painter(int, void* control) {
     ScrollBox* box = self(control);
     const detail::Frame frame = detail::Tree::frameOf(*box);
@@ -240,29 +292,18 @@ int ScrollBox::painter(int, void* control) {
     box->paintedHeight = box->height();
     box->paintedWidth = box->width();
 
+    // Like a container, the box draws nothing of its own: what a child
+    // scrolled away leaves behind, the page's paint blanks.
     const long long height = std::max(0, box->height());
     const long long width = std::max(0, box->width());
-    const detail::Area area = frame.area(0, 0, height, width);
-    if (!area.empty()) {
-        detail::ColorScope colors(box->color(), box->background(), false);
-        for (long long i = area.rows.first; i < area.rows.last; ++i) {
-            detail::Screen::repeat(area.row + i, area.column + area.columns.first,
-                                   area.columns.last - area.columns.first, detail::Cell::Blank);
-        }
-    }
     detail::Tree::claim(*box, frame, height, width, true);
 
-    const detail::Rect view{box->firstRow, box->firstColumn, box->firstRow + height,
-                            box->firstColumn + width};
-    box->inView.clear();
-    for (Control* child : box->children) {
-        if (!(detail::Tree::footprint(*child) & view).empty() || child == path ||
-            child->overflow() == Visible) {
-            box->inView.push_back(child);
-        }
+    box->collectInView(path);
+    // Set only when changed: a change counts as the box's layout changing.
+    if (box->bar.height() != height || box->bar.width() != 1) {
+        box->bar.height(static_cast<int>(height));
+        box->bar.width(1);
     }
-    box->bar.height(static_cast<int>(height));
-    box->bar.width(1);
     box->inView.push_back(&box->bar);
     return 1;
 }

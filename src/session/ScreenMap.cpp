@@ -60,12 +60,16 @@ void ScreenMap::claim(int index, long long top, long long left, long long bottom
         return;
     }
     Claim& record = claims[entry.control];
+    const bool wasLive = record.live;
     if (record.live) {
         drop(entry.control, record);
         record.live = false;
     }
     if (!cut(top, left, bottom, right, width, height)) {
         return;
+    }
+    if (!wasLive) {
+        liveClaims.push_back(entry.control);
     }
     std::vector<MapEntry>& grid = layer(index);
     for (long long row = top; row < bottom; ++row) {
@@ -90,12 +94,20 @@ void ScreenMap::fill(long long top, long long left, long long bottom, long long 
 }
 
 void ScreenMap::release(Control* top) {
-    for (auto& [control, claim] : claims) {
-        if (claim.live && claim.tree == top) {
-            drop(control, claim);
-            claim.live = false;
+    std::size_t kept = 0;
+    for (Control* control : liveClaims) {
+        auto found = claims.find(control);
+        if (found == claims.end() || !found->second.live) {
+            continue;
         }
+        if (found->second.tree == top) {
+            drop(control, found->second);
+            found->second.live = false;
+            continue;
+        }
+        liveClaims[kept++] = control;
     }
+    liveClaims.resize(kept);
 }
 
 const MapEntry* ScreenMap::at(long long row, long long column) const {
@@ -114,6 +126,7 @@ const MapEntry* ScreenMap::at(long long row, long long column) const {
 void ScreenMap::forget(Control* control) {
     release(control);
     claims.erase(control);
+    liveClaims.erase(std::remove(liveClaims.begin(), liveClaims.end(), control), liveClaims.end());
     for (std::vector<MapEntry>& grid : grids) {
         for (MapEntry& entry : grid) {
             if (entry.control == control || entry.top == control) {

@@ -68,6 +68,10 @@ private:
     int height;
     std::vector<std::vector<MapEntry>> grids;  // by layer, made on first use
     std::unordered_map<Control*, Claim> claims;
+    // The controls whose claims went live since the last release (some may
+    // have been taken back since): a release visits only these, not every
+    // record ever kept.
+    std::vector<Control*> liveClaims;
 };
 
 }  // namespace detail

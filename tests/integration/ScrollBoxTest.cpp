@@ -238,6 +238,8 @@ TEST(ScrollBox, TheWheelOverAListScrollsTheListThenTheBoxAtItsEnd) {
     EXPECT_EQ(
         "",
         drive({
+            {"the form shown, so the terminal reports the mouse", [](Terminal&) { return true; },
+             topRowShows(0)},
             {"the box scrolled to row 39 by the wheel over a label",
              [](Terminal& t) {
                  for (int i = 0; i < 13; ++i) {
