@@ -44,6 +44,11 @@ struct Boxed {
     Page page;
     ScrollBox box;
     std::vector<std::unique_ptr<Label>> labels;
+    // For a tab set and a container inside the box.
+    Tabs set;
+    Page shown;
+    Container group;
+    Label inside, grouped;
 
     explicit Boxed(int height) {
         box.position(2, 10);
@@ -77,7 +82,14 @@ TEST_F(ScrollBoxEdges, FarChildrenHugeContentAndScrollsPastTheEndsAreCutToTheBox
         int scrolledRow, scrolledColumn, contentHeight;
         std::vector<std::string> rows;
     };
-    const std::string blank(20, ' ');
+    // A row of the box: `text` from `at`, the bar's cell ('.' for none),
+    // and dots where nothing is drawn: the box draws nothing of its own.
+    const auto row = [](const std::string& text, char bar, int at = 0) {
+        std::string cells(20, '.');
+        cells.replace(static_cast<std::size_t>(at), text.size(), text);
+        cells[19] = bar == '.' ? cells[19] : bar;
+        return cells;
+    };
     const std::vector<Case> cases = {
         {"children above, left of and far past the content's start", 5,
          [](Boxed& b) {
@@ -86,15 +98,13 @@ TEST_F(ScrollBoxEdges, FarChildrenHugeContentAndScrollsPastTheEndsAreCutToTheBox
              b.add(INT_MAX, INT_MAX, "far", INT_MAX);
          },
          0, 0, 0, 0, INT_MAX,
-         {blank.substr(0, 19) + "#", "cdef" + std::string(15, ' ') + "|",
-          blank.substr(0, 19) + "|", blank.substr(0, 19) + "|", blank.substr(0, 19) + "|"}},
+         {row("", '#'), row("cdef", '|'), row("", '|'), row("", '|'), row("", '|')}},
         {"scrolled to the largest int: the far child shows, 64-bit sums", 5,
          [](Boxed& b) { b.add(INT_MAX, INT_MAX, "far", INT_MAX); }, INT_MAX, INT_MAX, INT_MAX,
          INT_MAX - 16, INT_MAX,
-         {std::string(16, ' ') + "far|", blank.substr(0, 19) + "|", blank.substr(0, 19) + "#",
-          blank.substr(0, 19) + "|", blank.substr(0, 19) + "|"}},
+         {row("far", '|', 16), row("", '|'), row("", '#'), row("", '|'), row("", '|')}},
         {"past the start: clamped to 0", 5, [](Boxed& b) { b.add(0, 0, "top"); }, -7, -9, 0, 0, 1,
-         {"top" + std::string(17, ' '), blank, blank, blank, blank}},
+         {row("top", '.')}},
         {"past the end: the last rows fill the box, the thumb at the bottom", 5,
          [](Boxed& b) {
              for (int i = 0; i < 10; ++i) {
@@ -102,9 +112,8 @@ TEST_F(ScrollBoxEdges, FarChildrenHugeContentAndScrollsPastTheEndsAreCutToTheBox
              }
          },
          1000, 1000, 5, 0, 10,
-         {"row5" + std::string(15, ' ') + "|", "row6" + std::string(15, ' ') + "|",
-          "row7" + std::string(15, ' ') + "#", "row8" + std::string(15, ' ') + "#",
-          "row9" + std::string(15, ' ') + "#"}},
+         {row("row5", '|'), row("row6", '|'), row("row7", '#'), row("row8", '#'),
+          row("row9", '#')}},
         {"a box of no height shows nothing", 0, [](Boxed& b) { b.add(0, 0, "none"); }, 3, 0, 1,
          0, 1, {}},
         {"a box of one row: one row of content and a one-cell thumb", 1,
@@ -112,7 +121,36 @@ TEST_F(ScrollBoxEdges, FarChildrenHugeContentAndScrollsPastTheEndsAreCutToTheBox
              b.add(0, 0, "one");
              b.add(1, 0, "two");
          },
-         1, 0, 1, 0, 2, {"two" + std::string(16, ' ') + "#"}},
+         1, 0, 1, 0, 2, {row("two", '#')}},
+        {"a tab set and a container scrolled half out: cut at the box's top", 5,
+         [](Boxed& b) {
+             Tabs& set = b.set;
+             Page& shown = b.shown;
+             Container& group = b.group;
+             Label& inside = b.inside;
+             Label& grouped = b.grouped;
+             set.position(0, 0);
+             set.width(25);
+             set.height(4);
+             b.box.attachChild(&set);
+             shown.title("Вкладка");
+             set.attachTab(&shown);
+             inside.position(1, 0);
+             inside.width(7);
+             shown.attachChild(&inside);
+             delete inside.text("in page");
+             group.position(4, 3);
+             group.width(30);
+             group.height(3);
+             b.box.attachChild(&group);
+             grouped.position(2, 0);
+             grouped.width(30);
+             group.attachChild(&grouped);
+             delete grouped.text("0123456789abcdefghijklmnopqrstuvwxyz");
+         },
+         2, 0, 2, 0, 7,
+         {row("in page            ", '|'), row(std::string(19, ' '), '#'), row("", '#'),
+          row("", '#'), row("0123456789abcdef", '#', 3)}},
     };
     for (const Case& c : cases) {
         dots();
