@@ -44,11 +44,9 @@ struct Boxed {
     Page page;
     ScrollBox box;
     std::vector<std::unique_ptr<Label>> labels;
-    // For a tab set and a container inside the box.
-    Tabs set;
+    Tabs set;  // for a tab set and a container inside the box
     Page shown;
     Container group;
-    Label inside, grouped;
 
     explicit Boxed(int height) {
         box.position(2, 10);
@@ -57,15 +55,14 @@ struct Boxed {
         page.attachChild(&box);
     }
 
-    Label& add(int row, int column, const std::string& text, int rows = 1) {
-        labels.push_back(std::make_unique<Label>());
-        Label& label = *labels.back();
+    void add(int row, int column, const std::string& text, int rows = 1,
+             Container* in = nullptr) {
+        Label& label = *labels.emplace_back(std::make_unique<Label>());
         label.position(row, column);
         label.width(static_cast<int>(text.size()));
         label.height(rows);
-        box.attachChild(&label);
+        (in != nullptr ? *in : box).attachChild(&label);
         delete label.text(text);
-        return label;
     }
 };
 
@@ -124,29 +121,17 @@ TEST_F(ScrollBoxEdges, FarChildrenHugeContentAndScrollsPastTheEndsAreCutToTheBox
          1, 0, 1, 0, 2, {row("two", '#')}},
         {"a tab set and a container scrolled half out: cut at the box's top", 5,
          [](Boxed& b) {
-             Tabs& set = b.set;
-             Page& shown = b.shown;
-             Container& group = b.group;
-             Label& inside = b.inside;
-             Label& grouped = b.grouped;
-             set.position(0, 0);
-             set.width(25);
-             set.height(4);
-             b.box.attachChild(&set);
-             shown.title("Вкладка");
-             set.attachTab(&shown);
-             inside.position(1, 0);
-             inside.width(7);
-             shown.attachChild(&inside);
-             delete inside.text("in page");
-             group.position(4, 3);
-             group.width(30);
-             group.height(3);
-             b.box.attachChild(&group);
-             grouped.position(2, 0);
-             grouped.width(30);
-             group.attachChild(&grouped);
-             delete grouped.text("0123456789abcdefghijklmnopqrstuvwxyz");
+             b.set.width(25);
+             b.set.height(4);
+             b.box.attachChild(&b.set);
+             b.shown.title("Вкладка");
+             b.set.attachTab(&b.shown);
+             b.add(1, 0, "in page", 1, &b.shown);
+             b.group.position(4, 3);
+             b.group.width(30);
+             b.group.height(3);
+             b.box.attachChild(&b.group);
+             b.add(2, 0, "0123456789abcdefghijklmnopqrstuvwxyz", 1, &b.group);
          },
          2, 0, 2, 0, 7,
          {row("in page            ", '|'), row(std::string(19, ' '), '#'), row("", '#'),
