@@ -200,7 +200,9 @@ TEST_F(Demo, DrawsTheFormAgainAtTheNewSize) {
 TEST_F(Demo, TheLongFormPageScrollsToTheFocusedField) {
     ASSERT_TRUE(contains(waitFor("Say hello"), "Say hello"));
     keys({Vesk::KeyNextPage, Vesk::KeyNextPage, Vesk::KeyNextPage, Vesk::KeyNextPage});
-    ASSERT_TRUE(contains(waitFor("Имя 1"), "姓名 2")) << terminal.text();
+    ASSERT_TRUE(terminal.waitUntil([](Terminal& t) {
+        return contains(t.text(), "Имя 1") && contains(t.text(), "姓名 2");
+    })) << terminal.text();
     EXPECT_TRUE(terminal.waitUntil([](Terminal& t) {
         return t.cursor().row == 4 && t.cursor().column == 18;
     }));
