@@ -232,7 +232,7 @@ void ScrollBox::placeHeld(Control& holder, Control& child, Placement& placement)
     placement.clip = true;
     if (&child == &box.bar) {
         placement.row = 0;
-        placement.column = std::max(0, box.width() - 1);
+        placement.column = std::max(0LL, box.width() - 1LL);
         placement.layer = 1;
         placement.shown = box.viewColumns() < std::max(0, box.width());
         return;
