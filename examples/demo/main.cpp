@@ -1,7 +1,8 @@
 // vesk-forms demo: a form with a tab set of four pages, buttons whose clicks
 // change labels, progress bars in the four text styles that advance while the
 // form is open, a page of input fields (name, password, a check box and a
-// list) with a Submit button, and a Quit button.
+// list) with a Submit button, a long form of forty fields in a scroll box
+// that follows the focus, and a Quit button.
 //
 // Keys: Tab / Shift-Tab walk the controls of the page shown and then Quit,
 // the arrow keys move the focus to the nearest control, Page Down / Page Up
@@ -213,6 +214,7 @@ int main() {
         Page form;
         Page dialogs;
         dialogs.title("Dialogs");
+        Page longForm;
         buttons.title("Buttons");
         progress.title("Progress");
         about.title("About");
@@ -222,6 +224,8 @@ int main() {
         tabs.attachTab(&about);
         tabs.attachTab(&form);
         tabs.attachTab(&dialogs);
+        longForm.title("Long form");
+        tabs.attachTab(&longForm);
         demo.root = &root;
 
         Button* hello = makeButton(demo, buttons, "Say hello", 2, 3, 14, sayHello);
@@ -302,6 +306,22 @@ int main() {
         makeLabel(demo, dialogs, "Enter or a click opens the list; Space picks an option.", 12, 3,
                   70, BrightBlack);
 
+        // Forty fields, more than the page has rows, in a scroll box that
+        // fills the page: Tab, the arrows and clicks bring each field into
+        // view, the wheel scrolls it.
+        ScrollBox longBox;
+        longBox.width(longForm.width());
+        longBox.height(longForm.height());
+        longForm.attachChild(&longBox);
+        const char* captions[] = {"Имя", "姓名", "Фамилия", "电话", "Город", "国家", "Улица", "邮编"};
+        TextBox* firstLong = nullptr;
+        for (int i = 0; i < 40; ++i) {
+            makeLabel(demo, longBox, std::string(captions[i % 8]) + " " + std::to_string(i + 1), i,
+                      3, 12);
+            TextBox* field = makeField(demo, longBox, i, "");
+            firstLong = firstLong == nullptr ? field : firstLong;
+        }
+
         // The Quit button and the status line keep to the bottom of the screen.
         const int lines = Session::screenHeight();
         Button* quitButton = makeButton(demo, root, "Quit", lines - 3, 33, 12, quit);
@@ -314,6 +334,7 @@ int main() {
         progress.activeControl(pause);
         form.activeControl(demo.name);
         dialogs.activeControl(askButton);
+        longForm.activeControl(firstLong);
 
         // The host loop wakes for keys and for the ticker's events alike.
         std::atomic<bool> ticking{true};

@@ -177,6 +177,15 @@ protected:
         /// active control, a tab set's shown page), or null; null when the
         /// holder passes keys to none.
         Control* (*active)(Control& holder) = nullptr;
+        /// The held controls a paint visits, in painting order, when that is
+        /// fewer than all of them (a scrolling holder names those in view);
+        /// null visits every one. The list stays the holder's.
+        const std::vector<Control*>* (*inView)(Control& holder) = nullptr;
+        /// Scrolls the holder the least that shows the `height` x `width`
+        /// cells at (`row`, `column`) of the held control `child`; true
+        /// when it moved. Null for a holder that does not scroll.
+        bool (*reveal)(Control& holder, Control& child, long long row, long long column,
+                       long long height, long long width) = nullptr;
     };
 
     /// The handler for the code (a character's falls back to the

@@ -20,6 +20,7 @@
 #include "forms/Queue.h"
 #include "forms/RadioGroup.h"
 #include "forms/Region.h"
+#include "forms/ScrollBox.h"
 #include "forms/Session.h"
 #include "forms/Tabs.h"
 #include "forms/Version.h"

@@ -141,6 +141,12 @@ private:
     // While open as a dialog: centred on the screen rather than placed at
     // its position.
     bool centreOnScreen = true;
+    // The control that last put the cursor and its cell counted from the
+    // control's top-left: a scrolling box follows that cell when it moves.
+    // Only compared, never followed.
+    const Control* caretOwner = nullptr;
+    long long caretRow = 0;
+    long long caretColumn = 0;
 };
 
 }  // namespace Forms

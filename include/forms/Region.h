@@ -91,6 +91,9 @@ protected:
     bool controlMark = false;
     /// Whether `region` is a control (see controlMark).
     static bool marked(const Region& region) { return region.controlMark; }
+    /// Tells the parent that this region moved, changed size or changed
+    /// how it draws (see layoutCount); each setter that does calls it.
+    void layoutChanged();
 
 private:
     friend struct detail::Tree;
@@ -99,6 +102,10 @@ private:
     int columns = 0;
     int rows = 0;
     OverflowStyle overflowStyle = Hidden;
+    // Counts the changes of place, size or parent link of the regions whose
+    // parent this one is, so that a holder that measures them (a scrolling
+    // box) reads them again only after one changed.
+    unsigned layoutCount = 0;
     // Regions whose parent link names this one, so that they can be made
     // roots when this one goes.
     std::vector<Region*> dependents;

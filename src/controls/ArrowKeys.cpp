@@ -53,6 +53,10 @@ void activateOuterHolders(Page* page) {
 int moveFocus(void* subject, const char* direction) {
     Control* control = static_cast<Control*>(subject);
     Control* neighbour = Session::arrowNav(control, direction);
+    // A scrolling box around the control shows only part of what it holds.
+    if (Control* hidden = detail::Tree::scrolledNeighbour(*control, direction, neighbour)) {
+        neighbour = hidden;
+    }
     if (neighbour == nullptr) {
         return 0;
     }

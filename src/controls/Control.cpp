@@ -158,6 +158,7 @@ BorderStyle Control::border() {
 
 BorderStyle Control::border(BorderStyle value) {
     borderStyle = value;
+    layoutChanged();  // a border takes a cell around the control
     return value;
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "forms/Control.h"
 #include "geometry/Clip.h"
+#include "geometry/Tags.h"
 
 namespace Vesk {
 namespace Forms {
@@ -50,6 +53,12 @@ struct PaintWalk {
     Control* target = nullptr;  // where keys land in the tree being painted
     bool scoped = false;        // a page of the walk marks the paint (PaintScope)
     std::vector<Deferred> later;
+    // Where the target put the cursor, counted from its top-left cell, and
+    // whether that cell was cut away (a scrolling holder must follow it).
+    bool cursorSet = false;
+    bool cursorHidden = false;
+    long long cursorRow = 0;
+    long long cursorColumn = 0;
 };
 
 // The library's one road through the tree: frames, the chain of active
@@ -111,10 +120,46 @@ struct Tree {
     // The focus moves of Tab and back-tab that walk into tab pages.
     static void tabThrough(Page& top, bool forward);
 
+    // The cells a control takes in its holder before the holder's offsets:
+    // its rectangle (one row at least), and the box one cell around it that
+    // a border (or a button, bordered or not) draws. Read without a call per member, since
+    // a scrolling holder measures every child at each paint.
+    static Rect footprint(const Control& control);
+    // Changes of place, size or parent link among the regions whose parent
+    // `holder` is, counted (see Region::layoutChanged).
+    static unsigned layoutCount(const Region& holder) { return holder.layoutCount; }
+    // Scrolls each holder around `control` that scrolls (its table's
+    // `reveal`), innermost first, the least that shows the `height` x
+    // `width` cells at (`row`, `column`) of the control; true when one moved.
+    static bool reveal(Control& control, long long row, long long column, long long height,
+                       long long width);
+    // The same for the control's whole footprint.
+    static bool revealWhole(Control& control);
+    // A control that can take the focus, scrolled out of view in a
+    // scrolling box around `from`, nearest to it in `direction` ("left",
+    // "right", "up", "down") in that box's content; null when the map's
+    // neighbour `found` shows in the box, or there is none.
+    static Control* scrolledNeighbour(Control& from, const char* direction, Control* found);
+
 private:
     static int paintNode(Control& control, const Frame& frame);
     static void paintHeld(Control& holder, const Frame& frame);
+    static void paintLayers(PaintWalk& walk, int from);
+    static bool followCursor(PaintWalk& walk);
 };
+
+// Inline: a scrolling holder calls it for every child at each paint.
+inline Rect Tree::footprint(const Control& control) {
+    // A button draws its box one cell around itself, bordered or not.
+    const bool boxed = control.borderStyle != NoBorder ||
+                       std::memcmp(control.tag, Tag::Button, sizeof(Tag::Button)) == 0;
+    const long long margin = boxed ? 1 : 0;
+    const long long row = control.place.row;
+    const long long column = control.place.column;
+    // A control shows at least its first row (a label of no height does).
+    return {row - margin, column - margin, row + std::max(1, control.rows) + margin,
+            column + std::max(0, control.columns) + margin};
+}
 
 }  // namespace detail
 }  // namespace Forms

@@ -246,11 +246,15 @@ int Page::routeMouse(int event) {
     Control* target = entry == nullptr ? nullptr : entry->control;
     const bool left = Vesk::MouseButtonOf(event) == Vesk::MouseButton::Left;
     const bool press = Vesk::MousePressed(event);
+    // The wheel also reaches what cannot take the focus (a scrolling box),
+    // and goes on to the holders around what leaves it unused.
+    const bool wheel = Vesk::MouseButtonOf(event) == Vesk::MouseButton::WheelUp ||
+                       Vesk::MouseButtonOf(event) == Vesk::MouseButton::WheelDown;
     Control* before = pressed;
     if (left) {
         pressed = nullptr;
     }
-    if (target == nullptr || !target->canFocus()) {
+    if (target == nullptr || (!target->canFocus() && !wheel)) {
         return 0;
     }
     detail::Tree::aim(*target, event, Vesk::MouseRow(event) - static_cast<long long>(entry->row),
@@ -274,6 +278,9 @@ int Page::routeMouse(int event) {
     }
     if (target->handles(event)) {
         result = target->Control::raiseEvent(event) != 0 ? 1 : result;
+    }
+    if (wheel && result == 0) {
+        result = bubble(*target, event) != 0 ? 1 : 0;
     }
     return result;
 }

@@ -54,14 +54,21 @@ int Tree::paintNode(Control& control, const Frame& frame) {
 }
 
 // Walked by index against the current count: a painter may attach, detach
-// or destroy what the holder holds.
+// or destroy what the holder holds. A holder that names the controls in
+// view has only those visited.
 void Tree::paintHeld(Control& holder, const Frame& frame) {
     const Control::Holding* table = holder.holding;
     if (table == nullptr) {
         return;
     }
-    for (int i = 0; i < table->count(holder); ++i) {
-        Control* child = table->held(holder, i);
+    const std::vector<Control*>* shown = table->inView != nullptr ? table->inView(holder) : nullptr;
+    for (std::size_t i = 0;; ++i) {
+        if (shown != nullptr ? i >= shown->size()
+                             : i >= static_cast<std::size_t>(std::max(0, table->count(holder)))) {
+            break;
+        }
+        Control* child =
+            shown != nullptr ? (*shown)[i] : table->held(holder, static_cast<int>(i));
         Frame next;
         if (child == nullptr || !childFrame(holder, frame, *child, next)) {
             continue;
@@ -75,6 +82,47 @@ void Tree::paintHeld(Control& holder, const Frame& frame) {
         }
         paintNode(*child, next);
     }
+}
+
+// Painting one may put off more, higher still.
+void Tree::paintLayers(PaintWalk& walk, int from) {
+    for (int layer = from; layer <= PaintWalk::MaxLayer && !walk.later.empty(); ++layer) {
+        for (std::size_t i = 0; i < walk.later.size(); ++i) {
+            if (walk.later[i].control != nullptr && walk.later[i].frame.layer == layer) {
+                Control* control = walk.later[i].control;
+                const Frame deferred = walk.later[i].frame;
+                walk.later[i].control = nullptr;
+                control->deferredIn = nullptr;
+                paintNode(*control, deferred);
+            }
+        }
+    }
+    for (Deferred& left : walk.later) {
+        if (left.control != nullptr) {
+            left.control->deferredIn = nullptr;
+        }
+    }
+    walk.later.clear();
+}
+
+// Whether the cursor the keys target placed moved since the last paint
+// (another target, or another cell of it) and a scrolling holder around it
+// had to scroll to show that cell: then the tree is painted once more.
+bool Tree::followCursor(PaintWalk& walk) {
+    if (!walk.cursorSet || walk.target == nullptr || walk.start == nullptr) {
+        return false;
+    }
+    Control* top = walk.start->root();
+    if (top == nullptr || !tagged(*top, Tag::Page)) {
+        return false;
+    }
+    Page& page = *static_cast<Page*>(top);
+    const bool moved = page.caretOwner != walk.target || page.caretRow != walk.cursorRow ||
+                       page.caretColumn != walk.cursorColumn;
+    page.caretOwner = walk.target;
+    page.caretRow = walk.cursorRow;
+    page.caretColumn = walk.cursorColumn;
+    return moved && reveal(*walk.target, walk.cursorRow, walk.cursorColumn, 1, 1);
 }
 
 // A root page's paint takes back its tree's cells in the map first (each
@@ -95,27 +143,17 @@ bool Tree::paint(Control& start) {
         walk.scoped = true;
     }
     ScreenMap* map = SessionInternals::map();
-    if (rootPage && map != nullptr) {
-        map->release(&start);
-    }
-
-    const int painted = paintNode(start, frame);
-    // Higher layers in turn; painting one may put off more, higher still.
-    for (int layer = frame.layer + 1; layer <= PaintWalk::MaxLayer && !walk.later.empty();
-         ++layer) {
-        for (std::size_t i = 0; i < walk.later.size(); ++i) {
-            if (walk.later[i].control != nullptr && walk.later[i].frame.layer == layer) {
-                Control* control = walk.later[i].control;
-                const Frame deferred = walk.later[i].frame;
-                walk.later[i].control = nullptr;
-                control->deferredIn = nullptr;
-                paintNode(*control, deferred);
-            }
+    int painted = 0;
+    // Twice at most: the second time after a scrolling holder followed the cursor.
+    for (int pass = 0; pass < 2; ++pass) {
+        if (rootPage && map != nullptr) {
+            map->release(&start);
         }
-    }
-    for (Deferred& left : walk.later) {
-        if (left.control != nullptr) {
-            left.control->deferredIn = nullptr;
+        walk.cursorSet = false;
+        painted = paintNode(start, frame);
+        paintLayers(walk, frame.layer + 1);
+        if (!followCursor(walk)) {
+            break;
         }
     }
 
@@ -139,6 +177,11 @@ bool Tree::paint(Control& start) {
 void Tree::cursor(const Frame& frame, long long row, long long column) {
     if (!frame.keys || frame.top == nullptr || !tagged(*frame.top, Tag::Page)) {
         return;
+    }
+    if (frame.walk != nullptr) {
+        frame.walk->cursorSet = true;
+        frame.walk->cursorRow = row;
+        frame.walk->cursorColumn = column;
     }
     Page* page = static_cast<Page*>(frame.top);
     page->cursorCell.row = clampCoordinate(frame.row + row);

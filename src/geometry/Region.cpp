@@ -35,6 +35,7 @@ Region::Region() {
 Region::~Region() {
     if (parentLink != nullptr) {
         unlink(parentLink->dependents, this);
+        ++parentLink->layoutCount;
     }
     for (Region* dependent : dependents) {
         dependent->parentLink = nullptr;
@@ -50,6 +51,13 @@ Point* Region::position() {
 void Region::position(int row, int column) {
     place.row = row;
     place.column = column;
+    layoutChanged();
+}
+
+void Region::layoutChanged() {
+    if (parentLink != nullptr) {
+        ++parentLink->layoutCount;
+    }
 }
 
 // The sum of the positions up to the root, in one allocation; one "L" for
@@ -81,7 +89,9 @@ int Region::width() {
 }
 
 int Region::width(int value) {
-    return columns = value;
+    columns = value;
+    layoutChanged();
+    return value;
 }
 
 int Region::height() {
@@ -89,7 +99,9 @@ int Region::height() {
 }
 
 int Region::height(int value) {
-    return rows = value;
+    rows = value;
+    layoutChanged();
+    return value;
 }
 
 Region* Region::parent() {
@@ -111,8 +123,10 @@ Region* Region::parent(Region* value) {
         }
         if (parentLink != nullptr) {
             unlink(parentLink->dependents, this);
+            ++parentLink->layoutCount;
         }
         parentLink = value;
+        layoutChanged();
     }
     return value;
 }
@@ -125,7 +139,9 @@ OverflowStyle Region::overflow(OverflowStyle value) {
     if (static_cast<std::uint32_t>(value) > static_cast<std::uint32_t>(Visible)) {
         throw new std::invalid_argument("Cannot scroll Region.");
     }
-    return overflowStyle = value;
+    overflowStyle = value;
+    layoutChanged();
+    return value;
 }
 
 }  // namespace Forms

@@ -27,6 +27,7 @@ inline constexpr Name TextBox = "Vqrm1TxtBox";
 inline constexpr Name ListBox = "Vqrm1LstBox";
 inline constexpr Name Choice = "Vqrm1Choice";
 inline constexpr Name RadioGroup = "Vqrm1RadGrp";
+inline constexpr Name ScrollBox = "Vqrm1ScrBox";
 }  // namespace Tag
 
 // True when the object's tag is exactly `name` (both NUL-terminated, the tag

@@ -75,7 +75,11 @@ void ScreenMap::claim(int index, long long top, long long left, long long bottom
     for (long long row = top; row < bottom; ++row) {
         std::fill(grid.begin() + row * width + left, grid.begin() + row * width + right, entry);
     }
-    record = Claim{index, top, left, bottom, right, entry.top, entry.row, entry.column, true, false};
+    if (!record.listed) {
+        liveClaims.push_back(entry.control);
+    }
+    record = Claim{index, top,       left,         bottom, right, entry.top,
+                   entry.row, entry.column, true,   false, true};
 }
 
 void ScreenMap::fill(long long top, long long left, long long bottom, long long right,
@@ -93,20 +97,37 @@ void ScreenMap::fill(long long top, long long left, long long bottom, long long 
     }
 }
 
+// Only the live claims are visited, not every record ever kept: a box of a
+// thousand fields claims the few in view.
 void ScreenMap::release(Control* top) {
-    for (auto& [control, claim] : claims) {
-        claim.pending = claim.live && claim.tree == top;
+    for (Control* control : liveClaims) {
+        auto found = claims.find(control);
+        if (found != claims.end()) {
+            found->second.pending = found->second.live && found->second.tree == top;
+        }
     }
 }
 
 void ScreenMap::settle(Control* top) {
-    for (auto& [control, claim] : claims) {
+    std::size_t kept = 0;
+    for (Control* control : liveClaims) {
+        auto found = claims.find(control);
+        if (found == claims.end()) {
+            continue;
+        }
+        Claim& claim = found->second;
         if (claim.pending && claim.tree == top) {
             drop(control, claim);
             claim.live = false;
             claim.pending = false;
         }
+        if (!claim.live) {
+            claim.listed = false;
+            continue;
+        }
+        liveClaims[kept++] = control;
     }
+    liveClaims.resize(kept);
 }
 
 const MapEntry* ScreenMap::at(long long row, long long column) const {

@@ -69,6 +69,7 @@ private:
         long long row, column;  // the control's top-left
         bool live;     // false once taken back: the record stays for the next claim
         bool pending;  // live, but not claimed again yet in the paint under way
+        bool listed;   // in liveClaims
     };
     std::vector<MapEntry>& layer(int index);
     void drop(Control* control, const Claim& claim);
@@ -78,6 +79,10 @@ private:
     std::vector<std::vector<MapEntry>> grids;  // by layer, made on first use
     std::unordered_map<Control*, Claim> claims;
     Control* openPopup = nullptr;
+    // The controls whose claims went live since the last release (some may
+    // have been taken back since): a release visits only these, not every
+    // record ever kept.
+    std::vector<Control*> liveClaims;
 };
 
 }  // namespace detail

@@ -57,6 +57,7 @@ TEST(Examples, StartAndQuitOnEscapeAndF10) {
         {"settings", "Language: English"},           {"progress", "Copying file 1 of 3..."},
         {"custom-control", "Food 0/5, service 3/5"},
         {"dialog", "Name: Vesk"},
+        {"long-form", "Registration: 40 fields"},
     };
     for (const auto& example : examples) {
         for (Vesk::Event quit : {Escape, Vesk::KeyF10}) {
@@ -290,4 +291,42 @@ TEST(Examples, DialogRenamesOnOkOnly) {
     terminal.type("z");
     terminal.click(14, 27);  // OK
     EXPECT_TRUE(renamed("Vesk Мир 世界z")) << terminal.text();
+}
+
+// Forty fields in a box of 22 rows on 25: Tab shows each field whole, Send
+// at the end of the form is reached and counts what was filled in, and a
+// smaller screen keeps the focused button in view.
+TEST(Examples, LongFormShowsTheFocusedFieldAndSendsFromTheEnd) {
+    Terminal terminal;
+    ASSERT_NO_FATAL_FAILURE(start(terminal, "long-form", "Registration: 40 fields"));
+    EXPECT_TRUE(cursorAt(terminal, 2, 18));
+    EXPECT_EQ("  Имя 1", terminal.row(2).substr(0, 10));
+    terminal.type("Ана");
+    for (int i = 0; i < 25; ++i) {
+        terminal.press(Vesk::KeyTab);
+    }
+    // Field 26 at content row 25 shows on the box's last row.
+    EXPECT_TRUE(terminal.waitUntil([](Terminal& t) {
+        return t.row(23).rfind("  Email 26", 0) == 0 && t.cursor().row == 23 &&
+               t.cursor().column == 18;
+    })) << terminal.text();
+    terminal.type("王");
+    for (int i = 0; i < 15; ++i) {
+        terminal.press(Vesk::KeyTab);
+    }
+    terminal.press(Vesk::KeyEnter);
+    ASSERT_TRUE(terminal.waitFor("Sent: 2 of 40 fields filled in.")) << terminal.text();
+    EXPECT_TRUE(terminal.waitUntil([](Terminal& t) { return t.row(22).find("Send") != std::string::npos; }))
+        << terminal.text();
+    EXPECT_TRUE(terminal.resize(12, 60));
+    EXPECT_TRUE(terminal.waitUntil([](Terminal& t) {
+        for (int row = 2; row < 11; ++row) {
+            if (t.row(row).find("Send") != std::string::npos && t.cell(row, 22).reverse) {
+                return true;
+            }
+        }
+        return false;
+    })) << terminal.text();
+    terminal.press(Vesk::KeyF10);
+    EXPECT_EQ(0, terminal.wait());
 }
