@@ -1,8 +1,9 @@
-// vesk-forms demo: a form with a tab set of four pages, buttons whose clicks
+// vesk-forms demo: a form with a tab set of six pages, buttons whose clicks
 // change labels, progress bars in the four text styles that advance while the
 // form is open, a page of input fields (name, password, a check box and a
-// list) with a Submit button, a long form of forty fields in a scroll box
-// that follows the focus, and a Quit button.
+// list) with a Submit button, a page of dialogs (a question, a drop-down
+// choice of countries, a radio group), a long form of forty fields in a
+// scroll box that follows the focus, and a Quit button.
 //
 // Keys: Tab / Shift-Tab walk the controls of the page shown and then Quit,
 // the arrow keys move the focus to the nearest control, Page Down / Page Up
