@@ -27,20 +27,6 @@ Rect rectangle(const Frame& frame, Region& region) {
 
 }  // namespace
 
-Area Frame::area(long long row, long long column, long long height, long long width) const {
-    Area result{this->row + row, this->column + column, {0, height}, {0, width}};
-    result.rows = {std::max(0LL, clip.top - result.row), std::min(height, clip.bottom - result.row)};
-    result.columns = {std::max(0LL, clip.left - result.column),
-                      std::min(width, clip.right - result.column)};
-    return result;
-}
-
-Rect Frame::shown(long long row, long long column, long long height, long long width) const {
-    const long long top = this->row + row;
-    const long long left = this->column + column;
-    return Rect{top, left, top + std::max(0LL, height), left + std::max(0LL, width)} & clip;
-}
-
 Control::Placement Tree::placement(Control& holder, Control& child, long long row,
                                    long long column) {
     const Rect screen = screenRect();

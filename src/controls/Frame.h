@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <algorithm>
 #include <vector>
 
 #include "forms/Control.h"
@@ -34,9 +35,20 @@ struct Frame {
 
     // The rectangle of `height` x `width` cells at (`row`, `column`) of the
     // control: where it lies on the screen and which of its cells show.
-    Area area(long long row, long long column, long long height, long long width) const;
+    Area area(long long row, long long column, long long height, long long width) const {
+        Area result{this->row + row, this->column + column, {0, height}, {0, width}};
+        result.rows = {std::max(0LL, clip.top - result.row),
+                       std::min(height, clip.bottom - result.row)};
+        result.columns = {std::max(0LL, clip.left - result.column),
+                          std::min(width, clip.right - result.column)};
+        return result;
+    }
     // The same as screen cells, cut to what shows.
-    Rect shown(long long row, long long column, long long height, long long width) const;
+    Rect shown(long long row, long long column, long long height, long long width) const {
+        const long long top = this->row + row;
+        const long long left = this->column + column;
+        return Rect{top, left, top + std::max(0LL, height), left + std::max(0LL, width)} & clip;
+    }
 };
 
 // A control put off to a higher layer, painted after everything below it.

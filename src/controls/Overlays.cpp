@@ -83,6 +83,9 @@ Control* Overlays::held(Control& holder, int index) {
 // positioned it, centred on the screen with its top row on it.
 void Overlays::place(Control& holder, Control& child, Page::Placement& placement) {
     Page& page = static_cast<Page&>(holder);
+    if (page.overlays.empty()) {
+        return;
+    }
     const auto at = std::find(page.overlays.begin(), page.overlays.end(), &child);
     if (at == page.overlays.end()) {
         return;

@@ -16,11 +16,6 @@ std::int32_t clampCoordinate(long long value) {
         value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
-Rect Rect::operator&(const Rect& other) const {
-    return {std::max(top, other.top), std::max(left, other.left), std::min(bottom, other.bottom),
-            std::min(right, other.right)};
-}
-
 Rect screenRect() {
     return {0, 0, Screen::lines(), Screen::columns()};
 }

@@ -42,7 +42,11 @@ struct Rect {
     bool contains(long long row, long long column) const {
         return row >= top && row < bottom && column >= left && column < right;
     }
-    Rect operator&(const Rect& other) const;
+    Rect operator&(const Rect& other) const {
+        return {top > other.top ? top : other.top, left > other.left ? left : other.left,
+                bottom < other.bottom ? bottom : other.bottom,
+                right < other.right ? right : other.right};
+    }
 };
 
 // The cells of the screen, as Screen has them now.
