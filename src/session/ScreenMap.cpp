@@ -10,13 +10,14 @@ ScreenMap::ScreenMap(int columns, int lines)
     : width(std::max(0, columns)), height(std::max(0, lines)) {
     grids.resize(1);
     grids[0].resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    entries.emplace_back();  // Id 0, no control
 }
 
-std::vector<MapEntry>& ScreenMap::layer(int index) {
+std::vector<ScreenMap::Id>& ScreenMap::layer(int index) {
     if (static_cast<std::size_t>(index) >= grids.size()) {
         grids.resize(static_cast<std::size_t>(index) + 1);
     }
-    std::vector<MapEntry>& grid = grids[static_cast<std::size_t>(index)];
+    std::vector<Id>& grid = grids[static_cast<std::size_t>(index)];
     if (grid.empty()) {
         grid.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
     }
@@ -37,17 +38,26 @@ bool cut(long long& top, long long& left, long long& bottom, long long& right, i
 
 }  // namespace
 
-void ScreenMap::drop(Control* control, const Claim& claim) {
+ScreenMap::Id ScreenMap::newEntry(const MapEntry& entry) {
+    if (!freeIds.empty()) {
+        const Id id = freeIds.back();
+        freeIds.pop_back();
+        entries[id] = entry;
+        return id;
+    }
+    entries.push_back(entry);
+    return static_cast<Id>(entries.size() - 1);
+}
+
+void ScreenMap::drop(const Claim& claim) {
     if (static_cast<std::size_t>(claim.layer) >= grids.size()) {
         return;
     }
-    std::vector<MapEntry>& grid = grids[static_cast<std::size_t>(claim.layer)];
+    std::vector<Id>& grid = grids[static_cast<std::size_t>(claim.layer)];
     for (long long row = claim.top; row < claim.bottom; ++row) {
-        MapEntry* line = grid.data() + row * width;
+        Id* line = grid.data() + row * width;
         for (long long column = claim.left; column < claim.right; ++column) {
-            if (line[column].control == control) {
-                line[column] = MapEntry();
-            }
+            line[column] = line[column] == claim.id ? 0 : line[column];
         }
     }
 }
@@ -61,25 +71,33 @@ void ScreenMap::claim(int index, long long top, long long left, long long bottom
         return;
     }
     const bool shows = cut(top, left, bottom, right, width, height);
-    Claim& record = claims[entry.control];
+    auto found = claims.find(entry.control);
+    if (found == claims.end()) {
+        Claim fresh{};
+        fresh.id = newEntry(entry);
+        found = claims.emplace(entry.control, fresh).first;
+    }
+    Claim& record = found->second;
     const bool same = record.live && shows && record.layer == index && record.top == top &&
                       record.left == left && record.bottom == bottom && record.right == right;
     if (record.live && !same) {
-        drop(entry.control, record);
+        drop(record);
         record.live = false;
     }
     if (!shows) {
         return;
     }
-    std::vector<MapEntry>& grid = layer(index);
+    entries[record.id] = entry;
+    std::vector<Id>& grid = layer(index);
     for (long long row = top; row < bottom; ++row) {
-        std::fill(grid.begin() + row * width + left, grid.begin() + row * width + right, entry);
+        std::fill(grid.begin() + row * width + left, grid.begin() + row * width + right,
+                  record.id);
     }
     if (!record.listed) {
         liveClaims.push_back(entry.control);
     }
-    record = Claim{index, top,       left,         bottom, right, entry.top,
-                   entry.row, entry.column, true,   false, true};
+    record = Claim{index,        top,       left, bottom, right, entry.top, entry.row,
+                   entry.column, record.id, true, false,  true};
 }
 
 void ScreenMap::fill(long long top, long long left, long long bottom, long long right,
@@ -91,9 +109,15 @@ void ScreenMap::fill(long long top, long long left, long long bottom, long long 
     entry.control = control;
     entry.row = static_cast<int>(top);
     entry.column = static_cast<int>(left);
+    Id id = 0;
+    if (control != nullptr) {
+        auto found = fills.find(control);
+        id = found != fills.end() ? found->second : fills.emplace(control, newEntry(entry)).first->second;
+        entries[id] = entry;
+    }
     for (long long row = top; row < bottom; ++row) {
         std::fill(grids[0].begin() + row * width + left, grids[0].begin() + row * width + right,
-                  entry);
+                  id);
     }
 }
 
@@ -117,7 +141,7 @@ void ScreenMap::settle(Control* top) {
         }
         Claim& claim = found->second;
         if (claim.pending && claim.tree == top) {
-            drop(control, claim);
+            drop(claim);
             claim.live = false;
             claim.pending = false;
         }
@@ -136,25 +160,48 @@ const MapEntry* ScreenMap::at(long long row, long long column) const {
     }
     const std::size_t cell = static_cast<std::size_t>(row * width + column);
     for (std::size_t index = grids.size(); index-- > 0;) {
-        if (!grids[index].empty() && grids[index][cell].control != nullptr) {
-            return &grids[index][cell];
+        if (!grids[index].empty() && grids[index][cell] != 0) {
+            return &entries[grids[index][cell]];
         }
     }
     return nullptr;
 }
 
+// Every cell of the control's entries, and of the entries whose tree it
+// tops, goes; the entries' numbers are free again.
 void ScreenMap::forget(Control* control) {
     if (openPopup == control) {
         openPopup = nullptr;
     }
     release(control);
     settle(control);
-    claims.erase(control);
-    for (std::vector<MapEntry>& grid : grids) {
-        for (MapEntry& entry : grid) {
-            if (entry.control == control || entry.top == control) {
-                entry = MapEntry();
-            }
+    std::vector<bool> gone(entries.size(), false);
+    bool any = false;
+    for (Id id = 1; id < entries.size(); ++id) {
+        if (entries[id].control == control || entries[id].top == control) {
+            gone[id] = true;
+            any = true;
+            entries[id].top = nullptr;
+        }
+    }
+    auto claim = claims.find(control);
+    if (claim != claims.end()) {
+        freeIds.push_back(claim->second.id);
+        entries[claim->second.id] = MapEntry();
+        claims.erase(claim);
+    }
+    auto fill = fills.find(control);
+    if (fill != fills.end()) {
+        freeIds.push_back(fill->second);
+        entries[fill->second] = MapEntry();
+        fills.erase(fill);
+    }
+    if (!any) {
+        return;
+    }
+    for (std::vector<Id>& grid : grids) {
+        for (Id& cell : grid) {
+            cell = gone[cell] ? 0 : cell;
         }
     }
 }
@@ -175,8 +222,8 @@ int ScreenMap::emptyCells() const {
     int count = 0;
     for (std::size_t cell = 0; cell < grids[0].size(); ++cell) {
         bool empty = true;
-        for (const std::vector<MapEntry>& grid : grids) {
-            empty = empty && (grid.empty() || grid[cell].control == nullptr);
+        for (const std::vector<Id>& grid : grids) {
+            empty = empty && (grid.empty() || grid[cell] == 0);
         }
         count += empty ? 1 : 0;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <deque>
 #include <unordered_map>
 #include <vector>
 
@@ -24,7 +26,9 @@ struct MapEntry {
 // Which control owns each cell of the screen, by layer: a control painted on
 // a higher layer covers the cells below without changing them, so taking it
 // away leaves them as they were. A control's cells are exactly those of its
-// last claim: a new claim takes the old one back first.
+// last claim: a new claim takes the old one back first. A cell holds the
+// number of its control's entry, so that moving a control (a scrolling box
+// moves all of them) compares and writes small numbers.
 class ScreenMap {
 public:
     static constexpr int Layers = 65;  // layer 0 and 64 above it
@@ -62,22 +66,28 @@ public:
     void popup(Control* control) { openPopup = control; }
 
 private:
+    using Id = std::uint32_t;  // 0: no control
     struct Claim {
         int layer;
         long long top, left, bottom, right;
         Control* tree;
         long long row, column;  // the control's top-left
+        Id id;         // its entry, kept for the control's life
         bool live;     // false once taken back: the record stays for the next claim
         bool pending;  // live, but not claimed again yet in the paint under way
         bool listed;   // in liveClaims
     };
-    std::vector<MapEntry>& layer(int index);
-    void drop(Control* control, const Claim& claim);
+    std::vector<Id>& layer(int index);
+    void drop(const Claim& claim);
+    Id newEntry(const MapEntry& entry);
 
     int width;
     int height;
-    std::vector<std::vector<MapEntry>> grids;  // by layer, made on first use
+    std::vector<std::vector<Id>> grids;  // by layer, made on first use
+    std::deque<MapEntry> entries;        // by Id; a deque keeps them in place
+    std::vector<Id> freeIds;
     std::unordered_map<Control*, Claim> claims;
+    std::unordered_map<Control*, Id> fills;  // the entries of a host's fills
     Control* openPopup = nullptr;
     // The controls whose claims went live since the last release (some may
     // have been taken back since): a release visits only these, not every
