@@ -12,14 +12,6 @@ namespace detail {
 
 namespace {
 
-// Offsets a holder gives are cut to this magnitude, so that sums of any
-// depth stay far inside 64 bits.
-constexpr long long FarCell = 1LL << 40;
-
-long long bounded(long long value) {
-    return std::clamp(value, -FarCell, FarCell);
-}
-
 Rect rectangle(const Frame& frame, Region& region) {
     return {frame.row, frame.column, frame.row + std::max(0, region.height()),
             frame.column + std::max(0, region.width())};

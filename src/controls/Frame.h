@@ -18,6 +18,13 @@ namespace detail {
 
 struct PaintWalk;
 
+// Offsets a holder gives are cut to this magnitude, so that sums of any
+// depth stay far inside 64 bits; everything that adds placements up cuts them.
+inline long long bounded(long long value) {
+    constexpr long long FarCell = 1LL << 40;
+    return std::clamp(value, -FarCell, FarCell);
+}
+
 // Where a control stands in one paint and what clips it, derived from its
 // holder's frame through the holder's Placement. Painters, the cursor and
 // the screen map read it; none walks up the tree.

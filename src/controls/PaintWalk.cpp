@@ -190,18 +190,10 @@ void Tree::cursor(const Frame& frame, long long row, long long column) {
 
 void Tree::claim(Control& control, const Frame& frame, long long height, long long width,
                  bool pointerOnly) {
-    ScreenMap* map = SessionInternals::map();
-    if (map == nullptr) {
-        return;
-    }
-    const Rect cells = frame.shown(0, 0, height, width);
-    MapEntry entry;
-    entry.control = &control;
-    entry.top = frame.top;
-    entry.row = clampCoordinate(frame.row);
-    entry.column = clampCoordinate(frame.column);
-    entry.pointerOnly = pointerOnly;
-    map->claim(frame.layer, cells.top, cells.left, cells.bottom, cells.right, entry);
+    claimCells(control, frame,
+               Rect{frame.row, frame.column, frame.row + std::max(0LL, height),
+                    frame.column + std::max(0LL, width)},
+               pointerOnly);
 }
 
 void Tree::aim(Control& control, int event, long long row, long long column) {

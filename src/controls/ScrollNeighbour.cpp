@@ -11,12 +11,6 @@ namespace detail {
 
 namespace {
 
-constexpr long long FarCell = 1LL << 40;
-
-long long bounded(long long value) {
-    return std::clamp(value, -FarCell, FarCell);
-}
-
 // A control and its rectangle in the cells of the box being searched.
 struct Placed {
     Control* control;

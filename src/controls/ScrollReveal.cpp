@@ -6,17 +6,6 @@ namespace Vesk {
 namespace Forms {
 namespace detail {
 
-namespace {
-
-// Offsets are cut as the frames cut them, so sums of any depth stay in range.
-constexpr long long FarCell = 1LL << 40;
-
-long long bounded(long long value) {
-    return std::clamp(value, -FarCell, FarCell);
-}
-
-}  // namespace
-
 // Up the parent links, each step into the holder's cells through its
 // placement, read after the holder scrolled: an outer box then sees where
 // the inner one put the cells. Bounded: a chain longer than any tree can

@@ -11,6 +11,7 @@
 #include "geometry/Utf8.h"
 #include "vesk/Event.h"
 #include "widgets/ControlPaint.h"
+#include "widgets/ItemList.h"
 
 namespace Vesk {
 namespace Forms {
@@ -78,10 +79,9 @@ Choice::~Choice() {
 }
 
 bool Choice::add(std::string text) {
-    if (items.size() >= static_cast<std::size_t>(INT_MAX)) {
+    if (!detail::appendItem(items, std::move(text))) {
         return false;
     }
-    items.push_back(std::move(text));
     if (current < 0) {
         current = 0;
     }
@@ -89,12 +89,8 @@ bool Choice::add(std::string text) {
 }
 
 bool Choice::remove(int index) {
-    if (index < 0 || index >= count()) {
+    if (!detail::eraseItem(items, index, current)) {
         return false;
-    }
-    items.erase(items.begin() + index);
-    if (index < current || current >= count()) {
-        --current;
     }
     if (index < lit || lit >= count()) {
         lit = std::max(0, lit - 1);
@@ -119,10 +115,7 @@ int Choice::count() {
 }
 
 std::string Choice::item(int index) {
-    if (index < 0 || index >= count()) {
-        return std::string();
-    }
-    return items[static_cast<std::size_t>(index)];
+    return detail::itemAt(items, index);
 }
 
 int Choice::selected() {

@@ -14,6 +14,7 @@
 #include "terminal/Screen.h"
 #include "vesk/Event.h"
 #include "widgets/ControlPaint.h"
+#include "widgets/ItemList.h"
 
 namespace Vesk {
 namespace Forms {
@@ -53,10 +54,9 @@ ListBox::~ListBox() {
 }
 
 bool ListBox::add(std::string text) {
-    if (items.size() >= static_cast<std::size_t>(INT_MAX)) {
+    if (!detail::appendItem(items, std::move(text))) {
         return false;
     }
-    items.push_back(std::move(text));
     if (current < 0) {
         current = 0;
     }
@@ -64,12 +64,8 @@ bool ListBox::add(std::string text) {
 }
 
 bool ListBox::remove(int index) {
-    if (index < 0 || index >= count()) {
+    if (!detail::eraseItem(items, index, current)) {
         return false;
-    }
-    items.erase(items.begin() + index);
-    if (index < current || current >= count()) {
-        --current;
     }
     reveal();
     return true;
@@ -87,10 +83,7 @@ int ListBox::count() {
 }
 
 std::string ListBox::item(int index) {
-    if (index < 0 || index >= count()) {
-        return std::string();
-    }
-    return items[static_cast<std::size_t>(index)];
+    return detail::itemAt(items, index);
 }
 
 int ListBox::selected() {

@@ -13,6 +13,7 @@
 #include "terminal/Screen.h"
 #include "vesk/Event.h"
 #include "widgets/ControlPaint.h"
+#include "widgets/ItemList.h"
 
 namespace Vesk {
 namespace Forms {
@@ -49,10 +50,9 @@ RadioGroup::RadioGroup() {
 RadioGroup::~RadioGroup() = default;
 
 bool RadioGroup::add(std::string text) {
-    if (options.size() >= static_cast<std::size_t>(INT_MAX)) {
+    if (!detail::appendItem(options, std::move(text))) {
         return false;
     }
-    options.push_back(std::move(text));
     height(count());
     return true;
 }
@@ -62,10 +62,7 @@ int RadioGroup::count() {
 }
 
 std::string RadioGroup::item(int index) {
-    if (index < 0 || index >= count()) {
-        return std::string();
-    }
-    return options[static_cast<std::size_t>(index)];
+    return detail::itemAt(options, index);
 }
 
 int RadioGroup::selected() {
