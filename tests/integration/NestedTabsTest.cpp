@@ -16,7 +16,6 @@ using namespace VeskTest;
 
 namespace {
 
-constexpr char Sync[] = "\x07";
 
 // `depth` tab sets, each at row 1 of the page around it with pages "a" and
 // "b"; the innermost page "a" holds a text box at its row 2 and a button
@@ -80,36 +79,17 @@ struct Nested {
 };
 
 // Runs the form and takes the steps, each seen once the host has handled
-// and painted everything before it (the Sync byte it counts).
+// and painted everything before it (the CountedSync byte it counts).
 std::string drive(int depth, bool intoPages, const std::vector<KitStep>& steps) {
-    const auto counted = [](Terminal& t, int step) {
-        return t.row(0).rfind("s" + std::to_string(step) + " ", 0) == 0;
-    };
     Terminal terminal(24, 64);
-    return driveInProcess(
+    return driveCounted(
         terminal,
         [depth, intoPages] {
             Nested form(depth);
             form.root.tabIntoPages(intoPages);
-            form.root.paint();
-            for (Vesk::Event event; (event = Session::getEvent()) != Vesk::KeyF10;) {
-                if (event == Sync[0]) {
-                    ++form.steps;
-                } else {
-                    form.root.raiseEvent(event);
-                }
-                form.show();
-                form.root.paint();
-            }
+            countingLoop(form.root, form.steps, [&form] { form.show(); });
         },
-        synced(steps, Sync, counted));
-}
-
-// The cells of a row from `column` on, as far as `text` reaches.
-bool shows(Terminal& t, int row, int column, const std::string& text) {
-    const std::string line = t.row(row);
-    return line.size() >= static_cast<std::size_t>(column) &&
-           line.compare(static_cast<std::size_t>(column), text.size(), text) == 0;
+        steps);
 }
 
 }  // namespace
@@ -120,7 +100,7 @@ TEST(NestedTabs, KeysAndClicksReachTheControlPaintedFocusedAtEveryDepth) {
         const int goRow = boxRow + 2;
         const std::vector<KitStep> steps = {
             {"typed text in the innermost box, the cursor on it", typed("aЖ世"),
-             [=](Terminal& t) { return shows(t, boxRow, 2, "aЖ世") && cursorAt(t, boxRow, 6); }},
+             [=](Terminal& t) { return showsFrom(t, boxRow, 2, "aЖ世") && cursorAt(t, boxRow, 6); }},
             {"a click on the button clicks and lights it, and Enter clicks it again",
              [=](Terminal& t) { return t.click(goRow, 6) && t.press(Vesk::KeyEnter); },
              [=](Terminal& t) {
@@ -131,15 +111,15 @@ TEST(NestedTabs, KeysAndClicksReachTheControlPaintedFocusedAtEveryDepth) {
                  return t.click(boxRow, 9) && t.type("b");
              },
              [=](Terminal& t) {
-                 return shows(t, boxRow, 2, "aЖ世b") && cursorAt(t, boxRow, 7) &&
+                 return showsFrom(t, boxRow, 2, "aЖ世b") && cursorAt(t, boxRow, 7) &&
                         !t.cell(goRow, 6).reverse;
              }},
             {"Page Down shows the outer set's other page: keys stay off the box",
              [](Terminal& t) { return t.press(Vesk::KeyNextPage) && t.type("x"); },
-             [=](Terminal& t) { return !shows(t, boxRow, 2, "aЖ世b"); }},
+             [=](Terminal& t) { return !showsFrom(t, boxRow, 2, "aЖ世b"); }},
             {"Page Up shows it again and the box takes keys again",
              [](Terminal& t) { return t.press(Vesk::KeyPreviousPage) && t.type("c"); },
-             [=](Terminal& t) { return shows(t, boxRow, 2, "aЖ世bc") && cursorAt(t, boxRow, 8); }},
+             [=](Terminal& t) { return showsFrom(t, boxRow, 2, "aЖ世bc") && cursorAt(t, boxRow, 8); }},
         };
         EXPECT_EQ("", drive(depth, false, steps)) << "depth " << depth;
     }
@@ -168,6 +148,6 @@ TEST(NestedTabs, TabIntoPagesWalksTheShownPagesInOrderAndLeavesAfterTheLast) {
                         {"back-tab to the first box, which takes the keys", [](Terminal& t) {
                              return t.press(Vesk::KeyBackTab) && t.type("1");
                          },
-                         [=](Terminal& t) { return shows(t, boxRow, 2, "1") && cursorAt(t, boxRow, 3); }},
+                         [=](Terminal& t) { return showsFrom(t, boxRow, 2, "1") && cursorAt(t, boxRow, 3); }},
                     }));
 }

@@ -17,7 +17,6 @@ using namespace VeskTest;
 
 namespace {
 
-constexpr char Sync[] = "\x07";
 constexpr int BoxTop = 2;
 
 // Field i's label: Cyrillic and CJK in turn, with the number.
@@ -85,29 +84,21 @@ struct LongForm {
 };
 
 std::string drive(const std::vector<KitStep>& steps, int rows = 20) {
-    const auto counted = [](Terminal& t, int step) {
-        return t.row(0) == "s" + std::to_string(step);
-    };
     Terminal terminal(rows, 40);
-    return driveInProcess(
+    return driveCounted(
         terminal,
         [] {
             LongForm form;
             form.root.tabIntoPages(true);
-            form.root.paint();
-            for (Vesk::Event event; (event = Session::getEvent()) != Vesk::KeyF10;) {
-                if (event == Sync[0]) {
-                    ++form.steps;
-                } else if (event == Vesk::KeyResize) {
-                    form.fit();
-                } else {
-                    form.root.raiseEvent(event);
-                }
-                form.show();
-                form.root.paint();
-            }
+            countingLoop(form.root, form.steps, [&form] { form.show(); },
+                         [&form](Vesk::Event event) {
+                             if (event == Vesk::KeyResize) {
+                                 form.fit();
+                             }
+                             return false;  // the page takes the resize too
+                         });
         },
-        synced(steps, Sync, counted));
+        steps);
 }
 
 // The row of the box that shows field `i`'s label, with the caret in the

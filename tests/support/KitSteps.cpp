@@ -2,6 +2,7 @@
 
 #include <thread>
 
+#include "forms/Page.h"
 #include "forms/Session.h"
 
 namespace VeskTest {
@@ -51,6 +52,39 @@ std::vector<KitStep> synced(const std::vector<KitStep>& steps, const std::string
                           }});
     }
     return result;
+}
+
+bool countedAt(Terminal& terminal, int step) {
+    const std::string row = terminal.row(0);
+    const std::string mark = "s" + std::to_string(step);
+    return row.rfind(mark, 0) == 0 && (row.size() == mark.size() || row[mark.size()] == ' ');
+}
+
+void countingLoop(Vesk::Forms::Page& page, int& steps, const std::function<void()>& show,
+                  const std::function<bool(Vesk::Event)>& other) {
+    page.paint();
+    for (Vesk::Event event; (event = Session::getEvent()) != Vesk::KeyF10;) {
+        if (event == CountedSync[0]) {
+            ++steps;
+        } else if (!other || !other(event)) {
+            page.raiseEvent(event);
+        }
+        show();
+        page.paint();
+    }
+}
+
+std::string driveCounted(Terminal& terminal, const std::function<void()>& host,
+                         const std::vector<KitStep>& steps) {
+    return driveInProcess(terminal, host, synced(steps, CountedSync, countedAt));
+}
+
+bool showsFrom(Terminal& terminal, int row, int column, const std::string& text) {
+    std::string cells;
+    for (int c = column; c < terminal.columns() && cells.size() < text.size(); ++c) {
+        cells += terminal.cell(row, c).text;
+    }
+    return cells.compare(0, text.size(), text) == 0;
 }
 
 TerminalCheck keys(std::vector<Vesk::Event> events) {

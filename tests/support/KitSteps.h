@@ -7,6 +7,12 @@
 #include "forms/testing/Terminal.h"
 #include "vesk/Event.h"
 
+namespace Vesk {
+namespace Forms {
+class Page;
+}
+}  // namespace Vesk
+
 namespace VeskTest {
 
 using Vesk::Forms::Testing::Terminal;
@@ -35,6 +41,24 @@ std::string driveInProcess(Terminal& terminal, const std::function<void()>& host
 // its own check holds.
 std::vector<KitStep> synced(const std::vector<KitStep>& steps, const std::string& sync,
                             const std::function<bool(Terminal&, int)>& counted);
+
+// A form of a test's own that counts the steps on its first row: it shows
+// "s<n>" first there once it handled the n-th CountedSync byte.
+constexpr char CountedSync[] = "\x07";
+// Whether row 0 shows step `step`'s count ("s<step>", then a blank or the
+// row's end).
+bool countedAt(Terminal& terminal, int step);
+// The host loop of such a form: paints `page`, then until F10 counts each
+// CountedSync in `steps`, hands any other event to `other` (when it takes
+// it, true) or else to the page, and shows and paints after each.
+void countingLoop(Vesk::Forms::Page& page, int& steps, const std::function<void()>& show,
+                  const std::function<bool(Vesk::Event)>& other = nullptr);
+// driveInProcess with each step synced to such a form.
+std::string driveCounted(Terminal& terminal, const std::function<void()>& host,
+                         const std::vector<KitStep>& steps);
+// Whether the cells of a row from `column` on begin with `text` (a wide
+// character's right half adds nothing).
+bool showsFrom(Terminal& terminal, int row, int column, const std::string& text);
 
 // Acts that steps share.
 TerminalCheck keys(std::vector<Vesk::Event> events);

@@ -15,7 +15,6 @@ using namespace VeskTest;
 
 namespace {
 
-constexpr char Sync[] = "\x07";
 // Ctrl+B: the host opens the second choice's list from the program.
 constexpr char OpenSecond = '\x02';
 
@@ -74,39 +73,22 @@ struct Form {
 };
 
 std::string drive(const std::vector<KitStep>& steps) {
-    const auto counted = [](Terminal& t, int step) {
-        return t.row(0).rfind("s" + std::to_string(step) + " ", 0) == 0;
-    };
     Terminal terminal(12, 40);
-    return driveInProcess(
+    return driveCounted(
         terminal,
         [] {
             Form form;
-            form.page.paint();
-            for (Vesk::Event event; (event = Session::getEvent()) != Vesk::KeyF10;) {
-                if (event == Sync[0]) {
-                    ++form.steps;
-                } else if (event == OpenSecond) {
-                    form.letter.takeFocus();
-                    form.letter.opened(true);
-                } else {
-                    form.page.raiseEvent(event);
-                }
-                form.show();
-                form.page.paint();
-            }
+            countingLoop(form.page, form.steps, [&form] { form.show(); },
+                         [&form](Vesk::Event event) {
+                             if (event != OpenSecond) {
+                                 return false;
+                             }
+                             form.letter.takeFocus();
+                             form.letter.opened(true);
+                             return true;
+                         });
         },
-        synced(steps, Sync, counted));
-}
-
-// The cells of a row from `column` on begin with `text` (a wide character's
-// right half adds nothing).
-bool shows(Terminal& t, int row, int column, const std::string& text) {
-    std::string cells;
-    for (int c = column; c < t.columns() && cells.size() < text.size(); ++c) {
-        cells += t.cell(row, c).text;
-    }
-    return cells.compare(0, text.size(), text) == 0;
+        steps);
 }
 
 // The open list of the countries: items `first` on from row 3, `lit`
@@ -115,7 +97,7 @@ TerminalCheck countries(int first, int lit) {
     return [=](Terminal& t) {
         for (int row = 3; row < 8; ++row) {
             const int index = first + row - 3;
-            if (!shows(t, row, 2, Countries[index]) || t.cell(row, 2).reverse != (index == lit)) {
+            if (!showsFrom(t, row, 2, Countries[index]) || t.cell(row, 2).reverse != (index == lit)) {
                 return false;
             }
         }
@@ -125,7 +107,7 @@ TerminalCheck countries(int first, int lit) {
 
 TerminalCheck closedOn(const std::string& country, const std::string& changes) {
     return [=](Terminal& t) {
-        return shows(t, 2, 2, country) && t.cell(2, 15).text == "▼" && t.cell(3, 2).text == " " &&
+        return showsFrom(t, 2, 2, country) && t.cell(2, 15).text == "▼" && t.cell(3, 2).text == " " &&
                t.row(0).find(" c" + changes + " ") != std::string::npos;
     };
 }
@@ -158,11 +140,11 @@ TEST(Choice, OpensBelowOrAboveMovesJumpsByLetterPicksAndKeepsOneListOpen) {
             {"the second list, opened while the first is, closes the first and opens above",
              [](Terminal& t) { return t.press(Vesk::KeyBackTab) && t.press(Enter) && t.type(std::string(1, OpenSecond)); },
              [](Terminal& t) {
-                 return t.cell(3, 2).text == " " && shows(t, 5, 2, "Alpha") && t.cell(5, 2).reverse &&
-                        shows(t, 9, 2, "Ε") && cursorAt(t, 5, 2);
+                 return t.cell(3, 2).text == " " && showsFrom(t, 5, 2, "Alpha") && t.cell(5, 2).reverse &&
+                        showsFrom(t, 9, 2, "Ε") && cursorAt(t, 5, 2);
              }},
             {"End scrolls it; Enter picks the last", keys({End, Enter}),
-             [](Terminal& t) { return shows(t, 10, 2, "Ζήτα") && t.cell(5, 2).text == " "; }},
+             [](Terminal& t) { return showsFrom(t, 10, 2, "Ζήτα") && t.cell(5, 2).text == " "; }},
         }));
 }
 
@@ -172,7 +154,7 @@ TEST(Choice, RadioGroupPicksByKeysAndByTheMouse) {
             const char* names[] = {"Почта", "快递", "Pickup"};
             for (int i = 0; i < 3; ++i) {
                 const std::string mark = i == picked ? "(•) " : "( ) ";
-                if (!shows(t, 4 + i, 20, mark + names[i]) || t.cell(4 + i, 20).reverse != (i == lit)) {
+                if (!showsFrom(t, 4 + i, 20, mark + names[i]) || t.cell(4 + i, 20).reverse != (i == lit)) {
                     return false;
                 }
             }
@@ -183,7 +165,7 @@ TEST(Choice, RadioGroupPicksByKeysAndByTheMouse) {
     EXPECT_EQ("", drive({
                       {"painted, none picked: a click needs the group on the screen map",
                        [](Terminal&) { return true; },
-                       [](Terminal& t) { return shows(t, 6, 20, "( ) Pickup"); }},
+                       [](Terminal& t) { return showsFrom(t, 6, 20, "( ) Pickup"); }},
                       {"a click on the group focuses and picks the option under it", click(5, 24),
                        options(1, 1)},
                       {"Down moves the highlight, Space picks", keys({Down, static_cast<Vesk::Event>(' ')}),

@@ -17,7 +17,6 @@ using namespace VeskTest;
 
 namespace {
 
-constexpr char Sync[] = "\x07";
 
 // A page with a text box at (2, 2) and an Open button at (4, 2); the first
 // dialog, 9 x 30 and centred on a 24 x 64 screen (rows 7 to 15, columns 17
@@ -96,36 +95,14 @@ struct Form {
 };
 
 std::string drive(const std::vector<KitStep>& steps) {
-    const auto counted = [](Terminal& t, int step) {
-        return t.row(0).rfind("s" + std::to_string(step) + " ", 0) == 0;
-    };
     Terminal terminal(24, 64);
-    return driveInProcess(
+    return driveCounted(
         terminal,
         [] {
             Form form;
-            form.page.paint();
-            for (Vesk::Event event; (event = Session::getEvent()) != Vesk::KeyF10;) {
-                if (event == Sync[0]) {
-                    ++form.steps;
-                } else {
-                    form.page.raiseEvent(event);
-                }
-                form.show();
-                form.page.paint();
-            }
+            countingLoop(form.page, form.steps, [&form] { form.show(); });
         },
-        synced(steps, Sync, counted));
-}
-
-// The cells of a row from `column` on begin with `text` (a wide character's
-// right half adds nothing).
-bool shows(Terminal& t, int row, int column, const std::string& text) {
-    std::string cells;
-    for (int c = column; c < t.columns() && cells.size() < text.size(); ++c) {
-        cells += t.cell(row, c).text;
-    }
-    return cells.compare(0, text.size(), text) == 0;
+        steps);
 }
 
 bool status(Terminal& t, const std::string& text) {
@@ -142,15 +119,15 @@ TEST(Dialog, OpensOverThePageKeepsKeysAndClicksInsideStacksAndGivesTheFocusBack)
         "",
         drive({
             {"typed into the page's box", typed("a"),
-             [](Terminal& t) { return shows(t, 2, 2, "a ") && cursorAt(t, 2, 3); }},
+             [](Terminal& t) { return showsFrom(t, 2, 2, "a ") && cursorAt(t, 2, 3); }},
             {"Tab to Open and Enter: the dialog opens centred, its title in the border",
              keys({Tab, Enter}),
              [](Terminal& t) {
                  return t.cell(7, 17).text == "┌" && t.cell(15, 46).text == "┘" &&
-                        shows(t, 7, 19, " Ключ 世界 ") && cursorAt(t, 9, 19);
+                        showsFrom(t, 7, 19, " Ключ 世界 ") && cursorAt(t, 9, 19);
              }},
             {"keys go to the dialog's box, not the page's", typed("Жx"),
-             [](Terminal& t) { return shows(t, 9, 19, "Жx") && shows(t, 2, 2, "a ") && cursorAt(t, 9, 21); }},
+             [](Terminal& t) { return showsFrom(t, 9, 19, "Жx") && showsFrom(t, 2, 2, "a ") && cursorAt(t, 9, 21); }},
             {"Tab, Tab reach OK and More", keys({Tab, Tab}),
              [](Terminal& t) { return t.cell(12, 36).reverse && !t.cell(12, 23).reverse; }},
             {"Tab wraps to the box", keys({Tab}), [](Terminal& t) { return cursorAt(t, 9, 21); }},
@@ -176,10 +153,10 @@ TEST(Dialog, OpensOverThePageKeepsKeysAndClicksInsideStacksAndGivesTheFocusBack)
              keys({Esc}),
              [](Terminal& t) {
                  return status(t, " r-1 n1") && t.cell(7, 17).text == " " &&
-                        t.cell(9, 19).text == " " && t.cell(4, 5).reverse && shows(t, 2, 2, "a ");
+                        t.cell(9, 19).text == " " && t.cell(4, 5).reverse && showsFrom(t, 2, 2, "a ");
              }},
             {"Enter opens it again, its box still active", keys({Enter}),
-             [](Terminal& t) { return shows(t, 9, 19, "Жx") && cursorAt(t, 9, 21); }},
+             [](Terminal& t) { return showsFrom(t, 9, 19, "Жx") && cursorAt(t, 9, 21); }},
             {"a click on OK closes it from OK's own handler", click(12, 23),
              [](Terminal& t) {
                  return status(t, " r1 n2") && t.cell(12, 23).text == " " && t.cell(4, 5).reverse;
@@ -194,7 +171,7 @@ TEST(Dialog, AskShowsTheQuestionInCellsAndReturnsTheButtonPressed) {
     // column 18: "Да" (caption at 19), "いいえ" and "Cancel" (at 37).
     const std::string question = "Сохранить изменения? 保存しますか e\u0301";
     const auto asked = [question](Terminal& t) {
-        return shows(t, 9, 14, question) && t.cell(8, 12).text == "┌" &&
+        return showsFrom(t, 9, 14, question) && t.cell(8, 12).text == "┌" &&
                t.cell(8, 50).text == "┐" && t.cell(12, 19).text == "Д" && t.cell(12, 19).reverse;
     };
     const auto answered = [](const std::string& answer) {
