@@ -19,6 +19,8 @@ enum Event : std::int32_t {
     KeyLineFeed = 0x0000000A,
     /// Enter (carriage return).
     KeyEnter = 0x0000000D,
+    /// Escape, alone (not the start of a longer key's sequence).
+    KeyEscape = 0x0000001B,
     /// Paint: raised on a control to draw it (see Control::paint).
     UpdateView = 0x00010000,
     /// In a handler table: receives every character event (see IsCharacter)
@@ -48,6 +50,17 @@ enum Event : std::int32_t {
     KeyEnd = 0x00020168,  ///< ncurses KEY_END (0550)
     /// The terminal changed size (or must be drawn again in full).
     KeyResize = 0x0002019A,
+    /// Starts a bracketed paste: the character events up to PasteEnd were
+    /// pasted, not typed. Inside a paste a line break (CR LF, CR or LF) is one
+    /// character event of U+000A (see IsPasteCharacter), never KeyEnter.
+    /// Hosts that ignore the two markers see the pasted characters only.
+    PasteBegin = 0x00030000,
+    /// Ends a bracketed paste: the terminal's end marker came, or no byte came
+    /// for two seconds after the last one.
+    PasteEnd = 0x00030001,
+    /// Standard input reached its end (closed pipe, /dev/null, hung-up
+    /// terminal). Raised once; nothing else arrives from the keyboard after it.
+    KeyEndOfInput = 0x00030002,
     /// Alt+Down arrow (xterm's ESC [ 1 ; 3 B): opens a drop-down list. Outside
     /// the ncurses numbering, whose code for it differs from terminal to terminal.
     KeyAltDown = 0x00021102,
@@ -72,8 +85,20 @@ constexpr bool IsCharacter(std::int32_t event) {
     return code < 0xD800 || code > 0xDFFF;
 }
 
-/// The code point of a character event; 0 for any other event.
+/// The line break of a paste: only sent between PasteBegin and PasteEnd.
+/// Not a character event of IsCharacter, so a control that ignores pastes
+/// never takes it for typed text.
+constexpr std::int32_t PasteLineBreak = KeyCharacter + 0x0A;
+
+/// True for the line break of a paste (see PasteLineBreak).
+constexpr bool IsPasteCharacter(std::int32_t event) { return event == PasteLineBreak; }
+
+/// The code point of a character event (U+000A for PasteLineBreak); 0 for
+/// any other event.
 constexpr char32_t CodePoint(std::int32_t event) {
+    if (IsPasteCharacter(event)) {
+        return U'\n';
+    }
     if (!IsCharacter(event)) {
         return 0;
     }
