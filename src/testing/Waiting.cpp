@@ -10,8 +10,7 @@ namespace Testing {
 WaitResult Terminal::waitFor(const std::string& text, std::chrono::milliseconds timeout) {
     return waitUntil(
         "the text \"" + text + "\"",
-        [&text](Terminal& terminal) { return static_cast<bool>(terminal.find(text)); },
-        timeout);
+        [&text](Terminal& terminal) { return static_cast<bool>(terminal.find(text)); }, timeout);
 }
 
 WaitResult Terminal::waitUntil(const std::function<bool(Terminal&)>& condition,

@@ -38,8 +38,8 @@ TEST(Reporter, WritesResultsAndFailureMessagesOutsideTheTerminal) {
     const Case cases[] = {
         {"OnPurpose.FailsWhileAttached",
          1,
-         {"[ RUN      ] OnPurpose.FailsWhileAttached", "FailsOnPurpose.cpp:",
-          "Which is: 54", "the answer is off", "[  FAILED  ] OnPurpose.FailsWhileAttached (",
+         {"[ RUN      ] OnPurpose.FailsWhileAttached", "FailsOnPurpose.cpp:", "Which is: 54",
+          "the answer is off", "[  FAILED  ] OnPurpose.FailsWhileAttached (",
           "[  FAILED  ] 1 test, listed below:", " 1 FAILED TEST"},
          {"landed on the screen", "after the checks"}},
         {"OnPurpose.PassesWhileAttached",

@@ -130,8 +130,7 @@ public:
                          std::chrono::milliseconds timeout = std::chrono::seconds(5));
     /// The same, with `what` naming the condition in the printed result,
     /// e.g. "the cursor in the name field".
-    WaitResult waitUntil(const std::string& what,
-                         const std::function<bool(Terminal&)>& condition,
+    WaitResult waitUntil(const std::string& what, const std::function<bool(Terminal&)>& condition,
                          std::chrono::milliseconds timeout = std::chrono::seconds(5));
 
     /// Every row (see row()), joined by "\n".
