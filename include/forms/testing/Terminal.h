@@ -36,8 +36,8 @@ namespace Testing {
 ///   pseudo-terminal as its controlling terminal.
 ///
 /// Every member may be called from any thread. Reading members (text(),
-/// row(), cell(), cursor(), svg()) show what arrived so far; use waitFor() or
-/// waitUntil() to wait for a program's output.
+/// row(), cells(), find(), cell(), cursor(), svg()) show what arrived so far;
+/// use waitFor() or waitUntil() to wait for a program's output.
 class VESK_FORMS_TESTING_API Terminal {
 public:
     /// Opens a pseudo-terminal of `rows` by `columns` cells with a blank
@@ -97,9 +97,9 @@ public:
     /// The same for an event code held in an int, e.g. press(0x1B) or
     /// press(Vesk::CharacterEvent(U'é')).
     bool press(int code);
-    /// Presses the key of an ASCII character, e.g. press('a') or
-    /// press('\t'); false for a byte from 0x80 up, which is no character
-    /// alone (type() sends UTF-8).
+    /// Presses the key of an ASCII character, e.g. press('a'); a control
+    /// character presses its key as press(int) does (a tab, Tab). False for
+    /// a byte from 0x80 up, which is no character alone (type() sends UTF-8).
     bool press(char character);
     /// Presses the key of a character given by its code point, e.g.
     /// press(U'é') or press(U'世'); control characters press their key as
