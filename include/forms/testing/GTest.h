@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <sstream>
 #include <string>
 
@@ -80,7 +81,11 @@ public:
     }
 
 private:
-    static void write(const std::string& text) { Terminal::writeToRealOutput(text); }
+    // The test's own buffered output goes first, as with GoogleTest's printer.
+    static void write(const std::string& text) {
+        std::fflush(stdout);
+        Terminal::writeToRealOutput(text);
+    }
     static std::string nameOf(const ::testing::TestInfo& test) {
         return std::string(test.test_suite_name()) + "." + test.name();
     }
