@@ -78,12 +78,13 @@ public:
     /// when a signal ended it, or -1 when it still runs after `timeout`.
     int wait(std::chrono::milliseconds timeout = std::chrono::seconds(5));
 
-    /// Sends `bytes` as typed, unchanged. True once the program's side took
-    /// them all; false when the pseudo-terminal refused them or when the
-    /// program did not read them within `timeout` (a program that stopped
-    /// reading). The bytes not taken by then stay queued, in order, and go
-    /// when the program reads again. Sending never holds up the reading of
-    /// the program's output, so a program that echoes what it reads is fine.
+    /// Sends `bytes` as typed, unchanged. True once the pseudo-terminal took
+    /// them all for the program; false when it refused them, or when not all
+    /// were taken within `timeout` because the program stopped reading and
+    /// the pseudo-terminal's buffer stayed full. The bytes not taken by then
+    /// stay queued, in order, and go when the program reads again. Sending
+    /// never holds up the reading of the program's output, so a program that
+    /// echoes what it reads is fine.
     bool type(const std::string& bytes,
               std::chrono::milliseconds timeout = std::chrono::seconds(5));
     /// Sends the bytes the terminal sends for a key: a character
