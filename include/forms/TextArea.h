@@ -55,7 +55,8 @@ public:
     /// Destroys the field (see Control::~Control).
     ~TextArea();
 
-    /// The text, UTF-8, lines joined by LF.
+    /// The text, UTF-8, lines joined by LF; a paste under way is not in it
+    /// yet.
     std::string text();
     /// Stores the text and returns what was stored: CR LF becomes LF; each
     /// byte that is not part of a UTF-8 character and each other control

@@ -116,7 +116,6 @@ detail::TextAreaState& TextArea::laidOut() {
 }
 
 std::string TextArea::text() {
-    settlePaste();
     return state->lines.joined();
 }
 
@@ -136,17 +135,14 @@ std::string TextArea::text(std::string value) {
 }
 
 int TextArea::lines() {
-    settlePaste();
     return toInt(static_cast<long long>(state->lines.count()));
 }
 
 int TextArea::row() {
-    settlePaste();
     return toInt(static_cast<long long>(state->caret.line));
 }
 
 int TextArea::column() {
-    settlePaste();
     const detail::TextAreaState& s = *state;
     return toInt(detail::countCharacters(s.lines.text(s.caret.line), 0, s.caret.at, unicode(),
                                          INT_MAX));

@@ -27,7 +27,7 @@ void TextAreaState::settle(long long width, long long height, bool unicode) {
     lines.layout(textWidth(width), wrap, unicode);
 }
 
-bool TextAreaState::edit(const TextPlace& from, const TextPlace& to, const std::string& text,
+bool TextAreaState::edit(TextPlace from, TextPlace to, const std::string& text,
                          bool typing) {
     std::string removed = lines.slice(from, to);
     const TextPlace end = lines.replace(from, to, text);

@@ -36,8 +36,9 @@ struct TextAreaState {
     long long textWidth(long long width) const;
 
     // Replaces the text from `from` to `to` with `text` and puts the caret
-    // after it; refused (false, nothing changed) past the limit.
-    bool edit(const TextPlace& from, const TextPlace& to, const std::string& text, bool typing);
+    // after it; refused (false, nothing changed) past the limit. The places
+    // are copies: the caret itself is often one of them.
+    bool edit(TextPlace from, TextPlace to, const std::string& text, bool typing);
     // The caret's row over the whole text and its cell in that row.
     long long caretRow() const { return lines.rowOf(caret); }
     long long caretCell() const;
