@@ -293,7 +293,9 @@ int TextArea::erase(int event, void* control) {
     } else {
         return 0;
     }
-    s.edit(from, s.caret, "", false);
+    if (!s.edit(from, s.caret, "", false)) {
+        return 0;
+    }
     s.history.breakRun();
     return area->changed(event);
 }
@@ -312,7 +314,9 @@ int TextArea::eraseForward(int event, void* control) {
     } else {
         return 0;
     }
-    s.edit(s.caret, to, "", false);
+    if (!s.edit(s.caret, to, "", false)) {
+        return 0;
+    }
     s.history.breakRun();
     return area->changed(event);
 }

@@ -119,3 +119,4 @@ TEST_F(TextAreaHost, LongTextsOddSizesAndEitherOrderOfDestruction) {
     held.reset();
     second->paint();
 }
+

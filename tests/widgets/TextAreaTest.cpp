@@ -37,12 +37,13 @@ struct Form {
     int steps = 0;
     int changes = 0;
 
-    Form(const std::string& text, int width, int height) {
+    Form(const std::string& text, int width, int height, bool wrap) {
         status.width(30);
         area.position(Top, Left);
         area.width(width);
         area.height(height);
         area.placeholder("Пусто");
+        area.wrap(wrap);
         area.text(text);
         after.position(10, 2);
         for (Control* control : {static_cast<Control*>(&status), static_cast<Control*>(&area),
@@ -65,12 +66,12 @@ struct Form {
 };
 
 std::string drive(const std::string& text, int width, int height,
-                  const std::vector<KitStep>& steps) {
+                  const std::vector<KitStep>& steps, bool wrap = true) {
     Terminal terminal(12, 30);
     return driveCounted(
         terminal,
         [&] {
-            Form form(text, width, height);
+            Form form(text, width, height, wrap);
             countingLoop(form.page, form.steps, [&form] { form.show(); },
                          [&form](Vesk::Event event) {
                              const Vesk::Event paste = event == PasteOpen[0]    ? Vesk::PasteBegin
@@ -254,4 +255,19 @@ TEST(TextArea, WrapsAtWordsScrollsToTheCaretAndTakesTheWheelAndClicks) {
          both(rows({"one two", "three", "абвгдежзи"}, 9), caret(0, 2, "|0:2"))},
     };
     EXPECT_EQ("", drive("one two three\nабвгдежзийклмн", 10, 3, steps));
+}
+
+// Unwrapped, each line keeps one row and the area scrolls sideways to the
+// caret; a wide character cut by the left edge leaves a blank.
+TEST(TextArea, UnwrappedLinesScrollSidewaysToTheCaret) {
+    const std::vector<KitStep> steps = {
+        {"scrolled to the end of the last line", nothing,
+         both(rows({" なカ", "fghij"}, 6), caret(1, 5, "|1:10"))},
+        {"Home", keys({Vesk::KeyHome}), both(rows({"漢字か", "abcdef"}, 6), caret(1, 0, "|1:0"))},
+        {"Up and End", keys({Vesk::KeyUp, Vesk::KeyEnd}),
+         both(rows({" カナ", "hij"}, 6), caret(0, 5, "|0:6"))},
+        {"Left stays in view", keys({Vesk::KeyLeft}),
+         both(rows({" カナ", "hij"}, 6), caret(0, 3, "|0:5"))},
+    };
+    EXPECT_EQ("", drive("漢字かなカナ\nabcdefghij", 6, 2, steps, false));
 }
