@@ -1,7 +1,7 @@
 // Typing one character into a text area of 40 x 10 cells that holds 100
 // lines and one that holds 100,000: the keystroke and the repaint cost the
 // same, since an edit lays out its own line and a paint visits the rows
-// shown. And a paste of 1 MB of text, put in as one edit.
+// shown. An idle repaint, and a paste of 1 MB of text, put in as one edit.
 //
 // CPU time is google-benchmark's; instructions per keystroke and paint:
 //   tools/bench-instructions build-bench TextAreaTyping/100 TextAreaTyping/100000
@@ -79,6 +79,14 @@ void TextAreaTyping(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(bytes), benchmark::Counter::kAvgIterations);
 }
 
+// A repaint with nothing changed in a text area of 100,000 lines: the
+// screen sends nothing.
+void TextAreaIdleRepaint(benchmark::State& state) {
+    Area field(100000);
+    field.page.paint();
+    VeskBench::measurePaints(state, field.page, [] {});
+}
+
 // 1 MB of lines of 84 characters, each event of the paste raised on the
 // page (as a host hands them on), then one paint.
 void TextAreaPaste(benchmark::State& state) {
@@ -112,6 +120,7 @@ void TextAreaPaste(benchmark::State& state) {
 }
 
 BENCHMARK(TextAreaTyping)->Arg(100)->Arg(100000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(TextAreaIdleRepaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(TextAreaPaste)->Unit(benchmark::kMillisecond);
 
 }  // namespace
