@@ -1,9 +1,10 @@
+#include "forms/TextArea.h"
+
 #include <algorithm>
 #include <optional>
 #include <string>
 
 #include "controls/Frame.h"
-#include "forms/TextArea.h"
 #include "geometry/Clip.h"
 #include "geometry/TextCells.h"
 #include "geometry/TextOutput.h"
