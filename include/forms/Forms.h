@@ -24,4 +24,5 @@
 #include "forms/Session.h"
 #include "forms/Tabs.h"
 #include "forms/Version.h"
+#include "forms/TextArea.h"
 #include "forms/TextBox.h"
