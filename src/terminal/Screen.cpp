@@ -67,6 +67,11 @@ int colorAttribute(Color foreground, Color background) {
     return static_cast<int>(COLOR_PAIR(pair));
 }
 
+// The foreground as it reaches the terminal (see DimScope).
+Color shownColor(Color foreground) {
+    return terminalState.dimmed ? BrightBlack : foreground;
+}
+
 bool reversed(Color foreground, bool highlight) {
     return highlight && foreground != BrightBlack;
 }
@@ -202,6 +207,7 @@ void Screen::clear() {
 }
 
 void Screen::colors(Color foreground, Color background, bool highlight) {
+    foreground = shownColor(foreground);
     if (reversed(foreground, highlight)) {
         attron(A_REVERSE);
     }
@@ -209,6 +215,7 @@ void Screen::colors(Color foreground, Color background, bool highlight) {
 }
 
 void Screen::uncolors(Color foreground, Color background, bool highlight) {
+    foreground = shownColor(foreground);
     if (reversed(foreground, highlight)) {
         attroff(A_REVERSE);
     }
@@ -216,6 +223,7 @@ void Screen::uncolors(Color foreground, Color background, bool highlight) {
 }
 
 bool Screen::normal(Color foreground, Color background, bool highlight) {
+    foreground = shownColor(foreground);
     return foreground == White && background == Black && !reversed(foreground, highlight);
 }
 
@@ -281,6 +289,14 @@ void Screen::boxRow(long long row, long long column, long long width, long long 
     if (width > 1 && width - 1 >= first && width - 1 < last) {
         character(row, column + width - 1, lineCell(right));
     }
+}
+
+DimScope::DimScope(bool on) : before(terminalState.dimmed) {
+    terminalState.dimmed = before || on;
+}
+
+DimScope::~DimScope() {
+    terminalState.dimmed = before;
 }
 
 PaintScope::PaintScope() {

@@ -47,7 +47,8 @@ public:
 
     // Colour pair 16 x foreground + background + 1 (curses keeps its low
     // eight bits) and, with `highlight` unless the foreground is
-    // BrightBlack, reverse video; switched on and off again.
+    // BrightBlack, reverse video; switched on and off again. Inside a
+    // DimScope the foreground is BrightBlack.
     static void colors(Color foreground, Color background, bool highlight);
     static void uncolors(Color foreground, Color background, bool highlight);
     // Whether those colours look as the normal rendition does (pair 0 is
@@ -106,6 +107,20 @@ private:
     Color foreground;
     Color background;
     bool highlight;
+};
+
+// Turns every foreground written in its lifetime BrightBlack (also in
+// normal()) when `on`: the paint walk runs a disabled control's painter in
+// one, so that no painter chooses the colours of a disabled control.
+class DimScope {
+public:
+    explicit DimScope(bool on);
+    ~DimScope();
+    DimScope(const DimScope&) = delete;
+    DimScope& operator=(const DimScope&) = delete;
+
+private:
+    bool before;
 };
 
 // Marks a page paint for its lifetime. Only the outermost paint (a page

@@ -73,6 +73,9 @@ struct TerminalState {
 
     // Pages being painted on the host's thread; see PaintScope.
     int paintDepth = 0;
+    // While a disabled control's painter runs: every foreground is
+    // BrightBlack (see DimScope).
+    bool dimmed = false;
     // The paint that last wrote each cell of the screen, row by row (see
     // Screen::blankStale); the cells are freed when the terminal closes.
     struct PaintMarks {
