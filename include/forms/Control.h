@@ -136,6 +136,12 @@ public:
     /// away as disabling it does.
     bool visible(bool value);
 
+protected:
+    /// Whether the log names the character events raised on the control
+    /// without their code (a text box in password mode sets it), so that
+    /// what is typed there never reaches the log file.
+    bool maskedCharacters = false;
+
 private:
     // See enabled() and visible(); the frame and the focus moves read them
     // through detail::Tree::usable.

@@ -174,6 +174,8 @@ bool Tree::paint(Control& start) {
         Screen::blankStale(page->paintNumber, area.top, area.left, area.bottom, area.right,
                            page->color(), page->background());
         page->paintNumber = scope->number();
+        // The cursor shows only where a control put it, never at a stale cell.
+        scope->cursorShown(walk.cursorSet);
     }
     if (scope) {
         scope->finish(page->cursorCell.row, page->cursorCell.column);

@@ -359,6 +359,12 @@ void Screen::blankStale(unsigned previous, long long top, long long left, long l
     }
 }
 
+void PaintScope::cursorShown(bool shown) {
+    if (terminalState.paintDepth == 1) {
+        Terminal::cursor(shown);
+    }
+}
+
 PaintScope::~PaintScope() {
     --terminalState.paintDepth;
 }

@@ -136,6 +136,9 @@ public:
     // When outermost and a session runs: the cursor to the cell, then
     // one refresh.
     void finish(int row, int column);
+    // When outermost: shows the cursor, or hides it when no control placed
+    // it in this paint.
+    void cursorShown(bool shown);
     // The number of the outermost paint under way (see Screen::blankStale).
     unsigned number() const;
 };

@@ -55,6 +55,9 @@ struct TerminalState {
     // behind.
     std::atomic<bool> resizeQueued{false};
 
+    // Whether the session hid the cursor (see Terminal::cursor).
+    bool cursorHidden = false;
+
     // Whether the host asked for mouse reports; holds across sessions.
     bool mouseWanted = false;
     // The mouse step's place in signalState.undo while open, else -1.
