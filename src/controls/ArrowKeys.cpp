@@ -74,8 +74,7 @@ int moveFocus(void* subject, const char* direction) {
 bool Control::takeFocus() {
     Control* home = page();
     if (home == nullptr || !detail::Tree::takesFocus(*this) ||
-        !listed(*static_cast<Page*>(home), this) ||
-        detail::Overlays::covered(*this)) {
+        !listed(*static_cast<Page*>(home), this) || detail::Overlays::covered(*this)) {
         return false;
     }
     Page* page = static_cast<Page*>(home);

@@ -41,7 +41,8 @@ Control::Placement Tree::placement(Control& holder, Control& child, long long ro
 bool Tree::childFrame(Control& holder, const Frame& holderFrame, Control& child, Frame& frame) {
     const Control::Placement placement =
         Tree::placement(holder, child, holderFrame.row, holderFrame.column);
-    if (!child.visibleFlag || !placement.shown || placement.layer < 0 || placement.layer > PaintWalk::MaxLayer ||
+    if (!child.visibleFlag || !placement.shown || placement.layer < 0 ||
+        placement.layer > PaintWalk::MaxLayer ||
         holderFrame.layer + placement.layer > PaintWalk::MaxLayer) {
         return false;
     }

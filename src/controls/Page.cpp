@@ -310,8 +310,8 @@ void Page::navigateForward() {
             return;
         }
         controls[active]->focus(false);
-        for (reached = active + 1;
-             reached <= last && !detail::Tree::takesFocus(*controls[reached]); ++reached) {
+        for (reached = active + 1; reached <= last && !detail::Tree::takesFocus(*controls[reached]);
+             ++reached) {
         }
         if (reached > last) {
             reached = active;

@@ -250,9 +250,8 @@ bool openGuard() {
 }
 
 // A new terminal mode is one more step like openPaste, before openGuard.
-bool (*const steps[])() = {openLocale, openWindowSignal, openScreen, openColors,
-                           openInput,  openCursor,       openTitle,  openPaste,
-                           openMouse,  openGuard};
+bool (*const steps[])() = {openLocale, openWindowSignal, openScreen, openColors, openInput,
+                           openCursor, openTitle,        openPaste,  openMouse,  openGuard};
 static_assert(sizeof steps / sizeof *steps <= SignalState::maxSteps, "one record per step");
 
 // LINES or COLUMNS from the environment when it holds a size, as curses reads

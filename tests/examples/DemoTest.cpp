@@ -118,7 +118,8 @@ TEST_F(Demo, ShowsTheFormAndFollowsTheKeys) {
     std::stringstream log;
     log << std::ifstream(directory + "/VeskForms.log").rdbuf();
     EXPECT_TRUE(contains(log.str(), "] Session stopped\n")) << log.str();
-    EXPECT_FALSE(contains(log.str(), "raised on") || contains(log.str(), "Click, text")) << log.str();
+    EXPECT_FALSE(contains(log.str(), "raised on") || contains(log.str(), "Click, text"))
+        << log.str();
 }
 
 // The Form page takes typed text, a password, a check and a choice, and

@@ -14,10 +14,10 @@ using namespace VeskTest;
 namespace {
 
 // The host's own commands, sent as Ctrl letters.
-constexpr char ToggleOk[] = "\x01";      // Ctrl-A: OK enabled or not
-constexpr char ToggleName[] = "\x02";    // Ctrl-B: the name field visible or not
-constexpr char ToggleGroup[] = "\x05";   // Ctrl-E: the group enabled or not
-constexpr char ForceInner[] = "\x06";    // Ctrl-F: the inner field made active by the host
+constexpr char ToggleOk[] = "\x01";     // Ctrl-A: OK enabled or not
+constexpr char ToggleName[] = "\x02";   // Ctrl-B: the name field visible or not
+constexpr char ToggleGroup[] = "\x05";  // Ctrl-E: the group enabled or not
+constexpr char ForceInner[] = "\x06";   // Ctrl-F: the inner field made active by the host
 
 // Row 0 counts the steps and the clicks; a name field (white on blue) on row
 // 2, an OK button on row 5 (its box rows 4 to 6), another field on row 8 and
@@ -71,11 +71,20 @@ struct Form {
 
     bool command(Vesk::Event event) {
         switch (static_cast<int>(event)) {
-        case ToggleOk[0]: ok.enabled(!ok.enabled()); return true;
-        case ToggleName[0]: name.visible(!name.visible()); return true;
-        case ToggleGroup[0]: group.enabled(!group.enabled()); return true;
-        case ForceInner[0]: page.activeControl(&inner); return true;
-        default: return false;
+            case ToggleOk[0]:
+                ok.enabled(!ok.enabled());
+                return true;
+            case ToggleName[0]:
+                name.visible(!name.visible());
+                return true;
+            case ToggleGroup[0]:
+                group.enabled(!group.enabled());
+                return true;
+            case ForceInner[0]:
+                page.activeControl(&inner);
+                return true;
+            default:
+                return false;
         }
     }
 };
@@ -86,8 +95,9 @@ std::string drive(const std::vector<KitStep>& steps) {
         terminal,
         [] {
             Form form;
-            countingLoop(form.page, form.steps, [&form] { form.show(); },
-                         [&form](Vesk::Event event) { return form.command(event); });
+            countingLoop(
+                form.page, form.steps, [&form] { form.show(); },
+                [&form](Vesk::Event event) { return form.command(event); });
         },
         steps);
 }
@@ -124,8 +134,7 @@ TEST(EnabledVisible, ADisabledControlIsGreyPassedByAndDeafAndSoIsAllItsGroupHold
                  return showsFrom(t, 2, 2, "ab") && cursorAt(t, 2, 4) && okShown(White, false)(t) &&
                         t.cell(11, 2).foreground == White;
              }},
-            {"OK disabled: its caption bright black, the field's colours its own",
-             typed(ToggleOk),
+            {"OK disabled: its caption bright black, the field's colours its own", typed(ToggleOk),
              [](Terminal& t) {
                  return okShown(BrightBlack, false)(t) && t.cell(2, 2).foreground == BrightWhite &&
                         t.cell(2, 2).background == Blue;
@@ -135,14 +144,14 @@ TEST(EnabledVisible, ADisabledControlIsGreyPassedByAndDeafAndSoIsAllItsGroupHold
             {"the down arrow too", keys({Down}), [](Terminal& t) { return cursorAt(t, 8, 2); }},
             {"a click on OK is ignored", click(5, 5),
              [](Terminal& t) { return clicks(t, 0) && cursorAt(t, 8, 2); }},
-            {"enabled again: white, and the up arrow stops on it", [](Terminal& t) {
-                 return t.type(ToggleOk) && t.press(Vesk::KeyUp);
-             },
+            {"enabled again: white, and the up arrow stops on it",
+             [](Terminal& t) { return t.type(ToggleOk) && t.press(Vesk::KeyUp); },
              okShown(White, true)},
             {"focused OK disabled: the focus leaves, no cursor, Enter clicks nothing",
              [](Terminal& t) { return t.type(ToggleOk) && t.press(Enter); },
-             [](Terminal& t) { return clicks(t, 0) && okShown(BrightBlack, false)(t) &&
-                                      cursorHidden(t); }},
+             [](Terminal& t) {
+                 return clicks(t, 0) && okShown(BrightBlack, false)(t) && cursorHidden(t);
+             }},
             {"Tab starts again at the first field, the cursor back", keys({Tab}),
              [](Terminal& t) { return cursorAt(t, 2, 4); }},
             {"the group disabled: its field bright black, Tab stops before it",
@@ -154,31 +163,29 @@ TEST(EnabledVisible, ADisabledControlIsGreyPassedByAndDeafAndSoIsAllItsGroupHold
             {"made active by the host, the disabled field takes no character",
              [](Terminal& t) { return t.type(ForceInner) && t.type("x"); },
              [](Terminal& t) { return t.row(10).find('x') == std::string::npos; }},
-            {"the group enabled again takes it", [](Terminal& t) {
-                 return t.type(ToggleGroup) && t.type("y");
-             },
+            {"the group enabled again takes it",
+             [](Terminal& t) { return t.type(ToggleGroup) && t.type("y"); },
              [](Terminal& t) { return showsFrom(t, 10, 2, "y") && cursorAt(t, 10, 3); }},
         }));
 }
 
 TEST(EnabledVisible, AnInvisibleControlLeavesItsCellsBlankAndTakesNoFocus) {
-    EXPECT_EQ(
-        "",
-        drive({
-            {"typed into the name field", typed("ab"),
-             [](Terminal& t) { return showsFrom(t, 2, 2, "ab") && cursorAt(t, 2, 4); }},
-            {"hidden: its cells blank, the focus and the cursor gone", typed(ToggleName),
-             [](Terminal& t) {
-                 return t.row(2).empty() && t.cell(2, 2).background != Blue && cursorHidden(t);
-             }},
-            {"a click where it was does nothing", click(2, 3), cursorHidden},
-            {"Tab passes it by to OK", keys({Tab}), okShown(White, true)},
-            {"back-tab stays on OK", keys({BackTab}), okShown(White, true)},
-            {"shown again with its text, back-tab reaches it",
-             [](Terminal& t) { return t.type(ToggleName) && t.press(BackTab); },
-             [](Terminal& t) {
-                 return showsFrom(t, 2, 2, "ab") && cursorAt(t, 2, 4) &&
-                        t.cell(2, 2).background == Blue;
-             }},
-        }));
+    EXPECT_EQ("", drive({
+                      {"typed into the name field", typed("ab"),
+                       [](Terminal& t) { return showsFrom(t, 2, 2, "ab") && cursorAt(t, 2, 4); }},
+                      {"hidden: its cells blank, the focus and the cursor gone", typed(ToggleName),
+                       [](Terminal& t) {
+                           return t.row(2).empty() && t.cell(2, 2).background != Blue &&
+                                  cursorHidden(t);
+                       }},
+                      {"a click where it was does nothing", click(2, 3), cursorHidden},
+                      {"Tab passes it by to OK", keys({Tab}), okShown(White, true)},
+                      {"back-tab stays on OK", keys({BackTab}), okShown(White, true)},
+                      {"shown again with its text, back-tab reaches it",
+                       [](Terminal& t) { return t.type(ToggleName) && t.press(BackTab); },
+                       [](Terminal& t) {
+                           return showsFrom(t, 2, 2, "ab") && cursorAt(t, 2, 4) &&
+                                  t.cell(2, 2).background == Blue;
+                       }},
+                  }));
 }
