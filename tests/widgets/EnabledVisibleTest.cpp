@@ -33,28 +33,26 @@ struct Form {
     int clicks = 0;
 
     Form() {
-        status.width(30);
-        name.position(2, 2);
-        name.width(10);
+        const auto place = [](Control& control, int row, int column, int width) {
+            control.position(row, column);
+            control.width(width);
+        };
+        place(status, 0, 0, 30);
+        place(name, 2, 2, 10);
         name.background(Blue);
         name.color(BrightWhite);
-        ok.position(5, 2);
-        ok.width(8);
+        place(ok, 5, 2, 8);
         ok.text("OK");
         ok.data(this);
         ok.click(+[](int, void* button) {
             ++static_cast<Form*>(static_cast<Control*>(button)->data())->clicks;
             return 1;
         });
-        other.position(8, 2);
-        other.width(10);
-        group.position(10, 0);
-        group.width(40);
+        place(other, 8, 2, 10);
+        place(group, 10, 0, 40);
         group.height(2);
-        inner.position(0, 2);
-        inner.width(10);
-        note.position(1, 2);
-        note.width(10);
+        place(inner, 0, 2, 10);
+        place(note, 1, 2, 10);
         note.color(White);
         delete note.text("grouped");
         for (Control* control : std::vector<Control*>{&status, &name, &ok, &other, &group}) {
@@ -101,8 +99,6 @@ std::string drive(const std::vector<KitStep>& steps) {
         },
         steps);
 }
-
-const TerminalCheck nothing = [](Terminal&) { return true; };
 
 bool clicks(Terminal& t, int count) {
     return t.row(0).find("clicks " + std::to_string(count)) != std::string::npos;
