@@ -67,9 +67,13 @@ int colorAttribute(Color foreground, Color background) {
     return static_cast<int>(COLOR_PAIR(pair));
 }
 
-// The foreground as it reaches the terminal (see DimScope).
-Color shownColor(Color foreground) {
-    return terminalState.dimmed ? BrightBlack : foreground;
+// The foreground as it reaches the terminal (see DimScope). Dimmed text on
+// a BrightBlack ground (a list's selection) turns Black, or it would vanish.
+Color shownColor(Color foreground, Color background) {
+    if (!terminalState.dimmed) {
+        return foreground;
+    }
+    return background == BrightBlack ? Black : BrightBlack;
 }
 
 bool reversed(Color foreground, bool highlight) {
@@ -207,7 +211,7 @@ void Screen::clear() {
 }
 
 void Screen::colors(Color foreground, Color background, bool highlight) {
-    foreground = shownColor(foreground);
+    foreground = shownColor(foreground, background);
     if (reversed(foreground, highlight)) {
         attron(A_REVERSE);
     }
@@ -215,7 +219,7 @@ void Screen::colors(Color foreground, Color background, bool highlight) {
 }
 
 void Screen::uncolors(Color foreground, Color background, bool highlight) {
-    foreground = shownColor(foreground);
+    foreground = shownColor(foreground, background);
     if (reversed(foreground, highlight)) {
         attroff(A_REVERSE);
     }
@@ -223,7 +227,7 @@ void Screen::uncolors(Color foreground, Color background, bool highlight) {
 }
 
 bool Screen::normal(Color foreground, Color background, bool highlight) {
-    foreground = shownColor(foreground);
+    foreground = shownColor(foreground, background);
     return foreground == White && background == Black && !reversed(foreground, highlight);
 }
 

@@ -109,9 +109,10 @@ private:
     bool highlight;
 };
 
-// Turns every foreground written in its lifetime BrightBlack (also in
-// normal()) when `on`: the paint walk runs a disabled control's painter in
-// one, so that no painter chooses the colours of a disabled control.
+// Turns every foreground written in its lifetime BrightBlack (Black on a
+// BrightBlack ground; also in normal()) when `on`: the paint walk runs a
+// disabled control's painter in one, so that no painter chooses the colours
+// of a disabled control.
 class DimScope {
 public:
     explicit DimScope(bool on);
