@@ -13,6 +13,7 @@
 // caret, picks a list item or a page by its title, and the wheel scrolls the
 // list. The session log is written to VeskForms.log. The form is drawn again
 // when the terminal changes size.
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -173,11 +174,25 @@ Label* makeLabel(Demo& demo, Container& parent, const std::string& text, int row
     return label;
 }
 
+// The tab set's rows: from TabsTop, TabsHeight high.
+constexpr int TabsTop = 3;
+constexpr int TabsHeight = 17;
+
+// The Quit button and the status line keep to the bottom of the screen, but
+// never climb onto the tab set: on a short screen they go below its edge.
+void placeBottom(Button& quit, Label& status) {
+    const int quitRow = std::max(Session::screenHeight() - 3, TabsTop + TabsHeight + 1);
+    quit.position(quitRow, 33);
+    status.position(std::max(Session::screenHeight() - 1, quitRow + 2), 2);
+}
+
 }  // namespace
 
 int main() {
     try {
-        Session::start(Session::Verbose);
+        // Basic: the session's start and stop; Verbose would log every key,
+        // and what is typed is the user's.
+        Session::start(Session::Basic);
     } catch (std::runtime_error* error) {
         std::unique_ptr<std::runtime_error> owned(error);
         std::fprintf(stderr, "vesk-demo: %s\n", owned->what());
@@ -204,9 +219,9 @@ int main() {
         // A tab set must be inside a page before pages are attached to it;
         // it gives each page its own size, below the header line.
         Tabs tabs;
-        tabs.position(3, 2);
+        tabs.position(TabsTop, 2);
         tabs.width(76);
-        tabs.height(17);
+        tabs.height(TabsHeight);
         root.attachChild(&tabs);
 
         Page buttons;
@@ -323,10 +338,9 @@ int main() {
             firstLong = firstLong == nullptr ? field : firstLong;
         }
 
-        // The Quit button and the status line keep to the bottom of the screen.
-        const int lines = Session::screenHeight();
-        Button* quitButton = makeButton(demo, root, "Quit", lines - 3, 33, 12, quit);
-        demo.status = makeLabel(demo, root, "Ready.", lines - 1, 2, 76, BrightCyan);
+        Button* quitButton = makeButton(demo, root, "Quit", 0, 33, 12, quit);
+        demo.status = makeLabel(demo, root, "Ready.", 0, 2, 76, BrightCyan);
+        placeBottom(*quitButton, *demo.status);
 
         // The tab set is the root's active control: keys it does not handle
         // itself go to the active control of the page it shows.
@@ -355,8 +369,7 @@ int main() {
             if (event == Vesk::KeyResize) {
                 // The screen comes back blank at its new size; the root page
                 // takes that size as it paints.
-                quitButton->position(Session::screenHeight() - 3, 33);
-                demo.status->position(Session::screenHeight() - 1, 2);
+                placeBottom(*quitButton, *demo.status);
             } else if (event == Tick) {
                 if (demo.paused) {
                     continue;

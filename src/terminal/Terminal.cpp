@@ -173,6 +173,19 @@ bool openInput() {
     return true;
 }
 
+// The cursor, hidden while no control places it. Shown again on close,
+// before endwin; a signal's give-back shows it through the screen's bytes
+// (cnorm), and the resize that follows a resume hides it again.
+bool openCursor() {
+    push([](int) {
+        if (terminalState.cursorHidden) {
+            curs_set(1);
+        }
+        terminalState.cursorHidden = false;
+    });
+    return true;
+}
+
 // A mode switched on by writing `enable` and off by writing `disable`, from
 // a signal handler too.
 bool openMode(const char* enable, const char* disable) {
@@ -238,7 +251,7 @@ bool openGuard() {
 
 // A new terminal mode is one more step like openPaste, before openGuard.
 bool (*const steps[])() = {openLocale, openWindowSignal, openScreen, openColors, openInput,
-                           openTitle,  openPaste,        openMouse,  openGuard};
+                           openCursor, openTitle,        openPaste,  openMouse,  openGuard};
 static_assert(sizeof steps / sizeof *steps <= SignalState::maxSteps, "one record per step");
 
 // LINES or COLUMNS from the environment when it holds a size, as curses reads
@@ -303,6 +316,14 @@ bool Terminal::mouse() {
     return terminalState.mouseWanted;
 }
 
+void Terminal::cursor(bool shown) {
+    if (terminalState.screen == nullptr || terminalState.cursorHidden == !shown) {
+        return;
+    }
+    terminalState.cursorHidden = !shown;
+    curs_set(shown ? 1 : 0);
+}
+
 bool Terminal::colors() {
     return terminalState.hasColors;
 }
@@ -337,6 +358,11 @@ void Terminal::resize() {
     // something else has drawn over.
     werase(stdscr);
     clearok(curscr, TRUE);
+    // A stop gave the terminal back with the cursor shown, unknown to curses.
+    if (terminalState.cursorHidden) {
+        curs_set(1);
+        curs_set(0);
+    }
 }
 
 bool Terminal::admitResize() {

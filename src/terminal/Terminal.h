@@ -30,6 +30,9 @@ public:
     static void mouse(bool on);
     static bool mouse();
 
+    // Shows or hides the cursor while open; closing shows it again.
+    static void cursor(bool shown);
+
     // Whether the screen shows colours (and so had start_color).
     static bool colors();
     // The screen's size in cells as curses has it, taken when the terminal

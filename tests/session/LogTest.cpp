@@ -12,9 +12,12 @@
 #include <thread>
 #include <vector>
 
+#include "forms/Page.h"
 #include "forms/Session.h"
+#include "forms/TextBox.h"
 #include "support/LogLines.h"
 #include "support/PseudoTerminal.h"
+#include "vesk/Event.h"
 
 using Vesk::Forms::Session;
 using Log = VeskTest::PseudoTerminal;
@@ -146,4 +149,36 @@ TEST_F(Log, SkipsAPipeASocketOrADeviceWithoutBlocking) {
         ASSERT_EQ(0, stat("VeskForms.log", &info)) << c.kind;
         EXPECT_EQ(c.type, info.st_mode & S_IFMT) << c.kind;
     }
+}
+
+// What is typed into a password field never reaches the log: its characters
+// are named without their code; its other keys, and a plain field's
+// characters, keep theirs.
+TEST_F(Log, PasswordCharactersAreLoggedWithoutTheirCode) {
+    ASSERT_TRUE(Session::start(Session::Verbose));
+    {
+        Vesk::Forms::Page page;
+        Vesk::Forms::TextBox box;
+        page.attachChild(&box);
+        page.activeControl(&box);
+        box.password(true);
+        for (int event : {int{'s'}, int{Vesk::CharacterEvent(U'\u00e9')},
+                          static_cast<int>(Vesk::KeyBackspace)}) {
+            page.raiseEvent(event);
+        }
+        box.password(false);
+        page.raiseEvent('t');
+    }
+    ASSERT_TRUE(Session::stop());
+    Lines events;
+    for (const std::string& line : logged()) {
+        if (line.rfind("Event 0x", 0) == 0 || line.rfind("Event <", 0) == 0) {
+            events.push_back(line);
+        }
+    }
+    EXPECT_EQ((Lines{"Event <masked character> raised on Vqrm1TxtBox",
+                     "Event <masked character> raised on Vqrm1TxtBox",
+                     "Event 0x00020107 raised on Vqrm1TxtBox",  // Backspace
+                     "Event 0x00000074 raised on Vqrm1TxtBox"}),
+              events);
 }
