@@ -55,6 +55,10 @@ struct TerminalState {
     // behind.
     std::atomic<bool> resizeQueued{false};
 
+    // IXON and IXOFF as the host had them on each of signalState.ttys, for
+    // the flow-control step to put back.
+    tcflag_t flowControl[2] = {};
+
     // Whether the host asked for mouse reports; holds across sessions.
     bool mouseWanted = false;
     // The mouse step's place in signalState.undo while open, else -1.
