@@ -159,7 +159,7 @@ Event GetKeyboardInput() {
         }
 
         std::uint8_t buffer[256];
-        const ssize_t n = (fds[1].revents & POLLNVAL) != 0 ? -1 : read(0, buffer, sizeof buffer);
+        const ssize_t n = (fds[1].revents & POLLNVAL) != 0 ? 0 : read(0, buffer, sizeof buffer);
         if (n > 0) {
             state.carry = Clock::duration::zero();
             decoder.feed(buffer, static_cast<std::size_t>(n));
