@@ -336,7 +336,8 @@ int main() {
         longForm.activeControl(firstLong);
 
         // The host loop wakes for keys and for the ticker's events alike.
-        const int ticker = Session::every(std::chrono::milliseconds(150), static_cast<Vesk::Event>(Tick));
+        const int ticker =
+            Session::every(std::chrono::milliseconds(150), static_cast<Vesk::Event>(Tick));
 
         root.paint();
         while (!demo.quitRequested) {

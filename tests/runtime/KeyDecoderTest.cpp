@@ -362,7 +362,10 @@ TEST(KeyDecoder, ResolvesPendingSequencesAfterTheDelay) {
         {25, {{"", -1}}, {KeyEndOfInput}, 0},
         {25, {{"a\x1b", -1}}, {'a', 0x1B, KeyEndOfInput}, 0},
         {25, {{"\x1b[<0;1", -1}}, {KeyEndOfInput}, 0},
-        {25, {{"\x1b[200~a\xe6", -1}, {"b", 0}}, {PasteBegin, 'a', PasteEnd, KeyEndOfInput, 'b'}, 0},
+        {25,
+         {{"\x1b[200~a\xe6", -1}, {"b", 0}},
+         {PasteBegin, 'a', PasteEnd, KeyEndOfInput, 'b'},
+         0},
     };
     for (const auto& c : cases) {
         KeyDecoder decoder{milliseconds(c.delayMs)};

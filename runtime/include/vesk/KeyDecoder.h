@@ -41,8 +41,9 @@ namespace IO {
 /// Malformed input is dropped whole and never takes the next real key:
 /// - The bytes of a mouse report after its introducer (ESC [ < or ESC [ M)
 ///   come in one burst, as a terminal writes them. An SGR report runs to its
-///   M or m; a byte of 0x20 to 0x7E that no report holds spoils it, and it
-///   gives no event. Any silence before the report's last byte cuts it: the
+///   M or m; any other byte of 0x20 to 0x7E but digits and ';' spoils it,
+///   and it gives no event. Any silence (time told to advance() between two
+///   feeds) before the report's last byte cuts it: the
 ///   report is dropped and the bytes after the silence decode on their own,
 ///   so typing after a cut report never makes a click nor vanishes.
 /// - A sequence whose body (between "ESC [" or "ESC O" and the final byte)
