@@ -1,4 +1,5 @@
 // Session::every: one runtime timer per ticker, each posting its event.
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -63,6 +64,11 @@ int Session::every(std::chrono::milliseconds period, Vesk::Event event) {
     if (period.count() < 1) {
         return 0;
     }
+    // A host that returns from main without stop: the tickers end before
+    // the inbox, and this file's state, are destroyed (functions given to
+    // atexit run before the destructors of statics built earlier).
+    static const bool stoppedAtExit = std::atexit([] { openTickers(false); }) == 0;
+    (void)stoppedAtExit;
     std::lock_guard<std::mutex> lock(tickersLock);
     if (!tickersOpen) {
         return 0;
