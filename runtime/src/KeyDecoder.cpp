@@ -73,6 +73,13 @@ constexpr Key plainKey(std::int32_t code) {
     return Key{code, 0, 0};
 }
 
+// ESC and one of these start a string (OSC, DCS, SOS, PM, APC), ended by
+// BEL or by ESC \.
+bool isStringIntroducer(char byte) {
+    return byte == ']' || byte == 'P' || byte == 'X' || byte == '^' || byte == '_';
+}
+constexpr std::uint8_t Bell = 0x07;
+
 bool isParameter(std::uint8_t byte) {
     return byte >= 0x30 && byte <= 0x3F;
 }
@@ -559,16 +566,36 @@ void KeyDecoder::stepPaste(std::uint8_t byte) {
 }
 
 // One byte of an escape sequence in a paste: CSI (ESC [ parameters,
-// intermediates, final), SS3 (ESC O, parameters, final), ESC intermediates
-// final, or ESC and one byte. False when the byte cannot be part of it: the
-// sequence is dropped and the byte decodes on its own.
+// intermediates, final), SS3 (ESC O, parameters, final), a string (ESC ] for
+// a hyperlink or a title, ESC P, X, ^ or _) up to BEL or ESC \, ESC
+// intermediates final, or ESC and one byte. False when the byte cannot be
+// part of it: the sequence is dropped and the byte decodes on its own.
 bool KeyDecoder::stepPasteEscape(std::uint8_t byte) {
     const char kind = sequence.size() > 1 ? sequence[1] : '\0';
     const bool anyFinal = byte >= 0x30 && byte <= 0x7E;
     bool more = false;
     bool last = false;
+    if (isStringIntroducer(kind)) {
+        // The text of a string is no paste text. An ESC in it is kept as its
+        // third byte: with "\" it ends the string, else it starts a sequence
+        // of its own (the end marker among them).
+        if (sequence.size() > 2) {
+            sequence.assign(1, static_cast<char>(Escape));
+            if (byte == '\\') {
+                sequence.clear();
+                return true;
+            }
+            return stepPasteEscape(byte);
+        }
+        if (byte == Escape) {
+            sequence.push_back(static_cast<char>(byte));
+        } else if (byte == Bell) {
+            sequence.clear();
+        }
+        return true;
+    }
     if (kind == '\0') {
-        more = byte == '[' || byte == 'O' || isIntermediate(byte);
+        more = byte == '[' || byte == 'O' || isIntermediate(byte) || isStringIntroducer(byte);
         last = !more && anyFinal;
     } else if (kind == '[') {
         more = isParameter(byte) || isIntermediate(byte);

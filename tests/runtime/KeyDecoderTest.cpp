@@ -292,6 +292,10 @@ TEST(KeyDecoder, DeliversBracketedPasteAsCharactersAndLineBreaks) {
         {"a\x1b[Bb\x1b[3~\x1bOP\x1bO5Q\x1bqc\x1b(Bd\x1b", bytesOf("abcd")},
         {"\x1b[200~\x1b[20\x1b[201x\x1b\x1b\x1b[2", {}},
         {"\x1b[" + std::string(40, '1') + "mx\x1b[1\xc3\xa9", {'x', C(0xE9)}},
+        // Strings (a hyperlink, a title) run to BEL or ESC \, or to the next sequence.
+        {"see \x1b]8;;http://x.org/\x1b\\here\x1b]8;;\x1b\\ \x1b]0;t\aend",
+         bytesOf("see here end")},
+        {"\x1b]0;a\x1bOPb\x1b_x\r\xc3\xa9", {'b'}},
         // CR LF, CR and LF are one break each; other controls are dropped.
         {"one\r\ntwo\rthree\nfour\n\n\r\r", bytesOf("one") + br + bytesOf("two") + br +
                                                  bytesOf("three") + br + bytesOf("four") + br +

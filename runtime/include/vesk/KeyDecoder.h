@@ -30,7 +30,9 @@ namespace IO {
 /// so pasted text can never act as a key. A line break (CR LF, CR or LF; a
 /// CR LF split between two feeds still counts once) is one PasteLineBreak.
 /// Other control characters, malformed UTF-8, C1 controls and every escape
-/// sequence are dropped whole (ESC [ 31 m gives nothing, not "[31m"). A paste
+/// sequence are dropped whole (ESC [ 31 m gives nothing, not "[31m"; nor
+/// does a string such as a hyperlink's ESC ] 8 ; ; url ESC \, which runs to
+/// BEL or ESC \ or up to the next escape sequence). A paste
 /// whose end marker never comes ends after PasteTimeout (2 seconds) without a
 /// byte: PasteEnd comes out and the bytes after it decode as keys again.
 ///
