@@ -58,6 +58,10 @@ struct TerminalState {
     // Whether the session hid the cursor (see Terminal::cursor).
     bool cursorHidden = false;
 
+    // IXON and IXOFF as the host had them on each of signalState.ttys, for
+    // the flow-control step to put back.
+    tcflag_t flowControl[2] = {};
+
     // Whether the host asked for mouse reports; holds across sessions.
     bool mouseWanted = false;
     // The mouse step's place in signalState.undo while open, else -1.
