@@ -20,7 +20,7 @@ set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION libs)
 # A shlibs file and the ldconfig trigger.
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS
-    "libc6 (>= 2.34), libstdc++6 (>= 12), libncursesw6 (>= 6.1)")
+    "libc6 (>= 2.34), libstdc++6 (>= 12), libncursesw6 (>= 6.1), libutf8proc2 (>= 2.5)")
 set(CPACK_COMPONENT_RUNTIME_DESCRIPTION "Text-mode forms for console programs - shared libraries")
 
 set(CPACK_DEBIAN_TESTING_PACKAGE_NAME libveskforms-testing0)
@@ -34,7 +34,7 @@ set(CPACK_COMPONENT_TESTING_DESCRIPTION
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME libveskforms-dev)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS
-    "libveskforms0 (= ${PROJECT_VERSION}), libveskforms-testing0 (= ${PROJECT_VERSION}), libncurses-dev, libvterm-dev, pkgconf | pkg-config")
+    "libveskforms0 (= ${PROJECT_VERSION}), libveskforms-testing0 (= ${PROJECT_VERSION}), libncurses-dev, libutf8proc-dev, libvterm-dev, pkgconf | pkg-config")
 set(CPACK_COMPONENT_DEVELOPMENT_DESCRIPTION
     "Text-mode forms for console programs - headers, CMake and pkg-config files")
 

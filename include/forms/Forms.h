@@ -25,3 +25,4 @@
 #include "forms/Tabs.h"
 #include "forms/Version.h"
 #include "forms/TextBox.h"
+#include "forms/Validators.h"
