@@ -549,8 +549,10 @@ int TextBox::painter(int, void* control) {
         const std::string rest = box->unfilled();
         detail::ColorScope dim(BrightBlack, box->background(), false);
         detail::TextWalk walk(rest.data(), rest.size(), unicode());
-        taken += detail::putRow(walk, area.row, area.column + taken, width - taken,
-                                {cells.first - taken, cells.last - taken});
+        detail::putRow(walk, area.row, area.column + taken, width - taken,
+                       {cells.first - taken, cells.last - taken});
+        // What putRow gives back leaves out the blanks at a row's end.
+        taken += detail::textCells(rest.data(), rest.size(), unicode(), width - taken);
     }
     if (!colors) {
         fieldColors();

@@ -4,8 +4,14 @@
 #include <utility>
 #include <vector>
 
+#include <memory>
+#include <stdexcept>
+
 #include "forms/Button.h"
+#include "forms/Label.h"
 #include "forms/Page.h"
+#include "forms/ScrollBox.h"
+#include "forms/Tabs.h"
 #include "forms/TextBox.h"
 #include "geometry/PaintedScreen.h"
 #include "vesk/Event.h"
@@ -210,4 +216,187 @@ TEST_F(TextBoxScreen, PastedTextIsTypedAndCannotSubmit) {
     EXPECT_EQ(9u, seen.size());
     EXPECT_EQ(L"Grüße[A漢漢! ", wide(3, 5, 11));
     EXPECT_EQ(15, cursorColumn());
+}
+
+TEST_F(TextBoxScreen, AMaskTakesWhatFitsEachPlaceAndShowsItsLiterals) {
+    const std::string date = "99/99/9999";
+    // clang-format off
+    const struct { std::string mask; int width; std::u32string typed; std::vector<int> keys;
+                   std::string text; int cursor; std::wstring shown; int caret; } cases[] = {
+        {date, 11, U"12032026", {}, "12/03/2026", 10, L"12/03/2026 ", 10},
+        {date, 10, U"1a2", {}, "12", 2, L"12/__/____", 2},
+        {date, 10, U"12/03", {}, "12/03", 5, L"12/03/____", 5},
+        {date, 10, U"12032026", {Home, Right, Right, Right, Backspace}, "12/32/026", 3, L"12/32/026_", 3},
+        {date, 10, U"1203", {Left, Left, Left}, "12/03", 1, L"12/03/____", 1},
+        {date, 10, U"1203", {Home, Delete}, "20/3", 0, L"20/3_/____", 0},
+        {"(999) AAA", 11, U"555ЖΩ日", {}, "(555) ЖΩ日", 9, L"(555) ЖΩ日日 ", 10},
+        {"(999) AAA", 10, U"5551", {Home}, "(555", 1, L"(555) ___ ", 1},
+        {"**", 10, U"👍🏽x漢", {Left}, "👍🏽x", 1, L"👍👍🏽🏽x     ", 4},
+        {"9999-9999-9999", 5, U"123456789", {}, "1234-5678-9", 11, L"-9___", 2},
+        {"", 10, U"a1", {}, "a1", 2, L"a1        ", 2},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        const std::string label = c.mask + " " + c.text;
+        box.mask("");
+        box.text("");
+        EXPECT_TRUE(box.mask(c.mask));
+        EXPECT_EQ(c.mask, box.mask());
+        box.width(c.width);
+        page.paint();
+        dots();
+        press(c.typed, c.keys);
+        EXPECT_EQ(c.text, box.text()) << label;
+        EXPECT_EQ(c.cursor, box.cursor()) << label;
+        EXPECT_EQ(c.shown, wide(3, 5, c.width)) << label;
+        EXPECT_EQ(5 + c.caret, cursorColumn()) << label;
+    }
+    // Host text keeps its longest beginning that fits; a literal left out is put in.
+    box.mask(date);
+    EXPECT_EQ("12/03/2026", box.text("12032026"));
+    EXPECT_EQ("12", box.text("12-03-2026"));
+    EXPECT_EQ("", box.text("ab\xff"));
+    box.text("31122026");
+    EXPECT_EQ("31/1", box.mask("99/9") ? box.text() : "");
+}
+
+TEST_F(TextBoxScreen, APasteIsOneEditWhateverEndsIt) {
+    Button other;
+    page.attachChild(&other);
+    other.position(10, 5);
+    const auto paste = [&](const std::u32string& text, bool end) {
+        page.raiseEvent(Vesk::PasteBegin);
+        for (char32_t c : text) {
+            page.raiseEvent(c == U'\n' ? Vesk::PasteLineBreak : Vesk::CharacterEvent(c));
+        }
+        if (end) {
+            page.raiseEvent(Vesk::PasteEnd);
+        }
+    };
+    box.change(record);
+    box.submit(record);
+    paste(U"Grüße\nиз\n漢字👍🏽", true);
+    EXPECT_EQ("Grüße из 漢字👍🏽", box.text());
+    EXPECT_EQ((std::vector<std::pair<int, void*>>{{Vesk::PasteEnd, &box}}), seen);
+
+    // What fits maxLength is kept, and the rest of the paste is dropped.
+    box.text("xy");
+    box.maxLength(5);
+    seen.clear();
+    paste(U"ab👍🏽cde\u0301", true);
+    EXPECT_EQ("xyab👍🏽", box.text());
+    EXPECT_EQ(1u, seen.size());
+
+    // Unended, the paste ends when the focus leaves, or at Enter.
+    box.maxLength(0);
+    box.text("");
+    seen.clear();
+    paste(U"abc", false);
+    EXPECT_TRUE(seen.empty());
+    page.raiseEvent(Vesk::KeyTab);
+    EXPECT_EQ(&other, page.activeControl());
+    EXPECT_EQ((std::vector<std::pair<int, void*>>{{Vesk::PasteEnd, &box}}), seen);
+    box.takeFocus();
+    seen.clear();
+    paste(U"d", false);
+    page.raiseEvent(Vesk::KeyEnter);
+    EXPECT_EQ("abcd", box.text());
+    EXPECT_EQ((std::vector<std::pair<int, void*>>{{Vesk::PasteEnd, &box}, {Vesk::KeyEnter, &box}}),
+              seen);
+    // A paste that changes nothing calls nothing.
+    seen.clear();
+    box.mask("9");
+    box.text("");
+    paste(U"x1", true);
+    EXPECT_EQ("", box.text());
+    EXPECT_TRUE(seen.empty());
+}
+
+TEST_F(TextBoxScreen, PageValidateChecksEveryFieldAndFocusesTheFirstInvalid) {
+    Tabs tabs;
+    Page first, second;
+    ScrollBox scroll;
+    std::vector<std::unique_ptr<TextBox>> fields;
+    page.attachChild(&tabs);
+    tabs.position(5, 0);
+    tabs.width(30);
+    tabs.height(4);
+    tabs.attachTab(&first);
+    tabs.attachTab(&second);
+    page.attachChild(&scroll);
+    scroll.position(10, 0);
+    scroll.width(30);
+    scroll.height(3);
+    for (int i = 0; i < 20; ++i) {
+        fields.push_back(std::make_unique<TextBox>());
+        scroll.attachChild(fields.back().get());
+        fields.back()->position(i, 0);
+        fields.back()->text("ok");
+    }
+    TextBox inTab;
+    second.attachChild(&inTab);
+    Label message;
+    page.attachChild(&message);
+    inTab.validate(Validators::required());
+    inTab.errorLabel(&message);
+    fields[15]->validate(Validators::integer(1, 9));
+    box.validate(Validators::length(1, 2));
+    box.text("ab");
+    page.paint();
+
+    EXPECT_EQ(2, page.validate());
+    EXPECT_EQ(&second, tabs.activeTab());
+    EXPECT_EQ(&inTab, second.activeControl());
+    EXPECT_TRUE(inTab.focus());
+    EXPECT_EQ(&tabs, page.activeControl());
+    EXPECT_EQ("A value is required.", *std::unique_ptr<std::string>(message.text()));
+
+    inTab.text("Ёж");
+    EXPECT_EQ(1, page.validate());
+    EXPECT_EQ("", *std::unique_ptr<std::string>(message.text()));
+    EXPECT_EQ(fields[15].get(), page.activeControl());
+    EXPECT_LE(scroll.scrollRow(), 15);
+    EXPECT_GT(scroll.scrollRow() + 3, 15);
+    EXPECT_EQ("Enter a whole number from 1 to 9.", fields[15]->error());
+
+    fields[15]->text("7");
+    EXPECT_EQ(0, page.validate());
+    EXPECT_EQ(fields[15].get(), page.activeControl());
+}
+
+TEST_F(TextBoxScreen, BadChecksAndAnyOrderOfDestructionLeaveTheFieldSound) {
+    EXPECT_FALSE(box.validate(nullptr));
+    EXPECT_FALSE(box.validate(Validators::pattern("([a-z")));
+    EXPECT_TRUE(box.validate([](const std::string& text) -> std::string {
+        throw std::runtime_error("Сервер не ответил: " + text);
+    }));
+    EXPECT_EQ("", box.error());
+    box.text("x\x01\xff");
+    EXPECT_EQ(1, page.raiseEvent(Vesk::KeyEnter));
+    EXPECT_EQ("Сервер не ответил: x\uFFFD\uFFFD", box.error());
+    box.validate([](const std::string&) -> std::string { throw 42; });
+    EXPECT_EQ(1, page.validate());
+    EXPECT_EQ("The value could not be checked.", box.error());
+    page.paint();
+    EXPECT_EQ(16 * Red + Black + 1, VeskTest::wideCell(3, 5).pair);
+
+    // The label goes first, or the box does: neither leaves a pointer behind.
+    for (bool labelFirst : {true, false}) {
+        auto label = std::make_unique<Label>();
+        auto field = std::make_unique<TextBox>();
+        page.attachChild(field.get());
+        field->validate(Validators::required());
+        EXPECT_EQ(label.get(), field->errorLabel(label.get()));
+        EXPECT_EQ(2, page.validate());
+        if (labelFirst) {
+            label.reset();
+            EXPECT_EQ(nullptr, field->errorLabel());
+            EXPECT_EQ(2, page.validate());
+        } else {
+            field.reset();
+            EXPECT_EQ("A value is required.", *std::unique_ptr<std::string>(label->text()));
+            EXPECT_EQ(1, page.validate());
+            delete label->text("kept");
+        }
+    }
 }
