@@ -126,7 +126,9 @@ public:
     /// that is written in the text for the user, who types past it (typing
     /// it steps over it). A character that does not fit the next place is
     /// refused. The text is fitted to the new mask as text() fits it; the
-    /// rest of the mask shows dimmed after the text, blank places as '_'.
+    /// rest of the mask shows dimmed after the text, blank places as '_',
+    /// in place of the placeholder. Backspace and Delete take a character
+    /// out and move those after it up, when they still fit their places.
     /// An empty mask removes it. True.
     bool mask(std::string value);
 

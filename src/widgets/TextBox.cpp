@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <exception>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,7 +13,6 @@
 #include "geometry/TextOutput.h"
 #include "terminal/Screen.h"
 #include "vesk/Event.h"
-#include "forms/Label.h"
 #include "vesk/Utf8.h"
 #include "widgets/ControlPaint.h"
 #include "widgets/FieldChecks.h"
@@ -68,21 +66,6 @@ TextBox::TextBox() {
 TextBox::~TextBox() {
     errorLabel(nullptr);
     detail::FieldChecks::forget(*this);
-}
-
-int TextBox::heldCount(Control&) {
-    return 0;
-}
-
-Control* TextBox::heldAt(Control&, int) {
-    return nullptr;
-}
-
-void TextBox::forgetLabel(Control& holder, Control* label) {
-    TextBox& box = static_cast<TextBox&>(holder);
-    if (static_cast<Control*>(box.shownIn) == label) {
-        box.shownIn = nullptr;
-    }
 }
 
 std::string TextBox::text() {
@@ -183,39 +166,6 @@ bool TextBox::insert(const std::string& bytes) {
 
 void TextBox::remove(std::size_t from, std::size_t to) {
     length += detail::replaceCharacters(content, from, to, "", unicode());
-}
-
-// A literal typed where the mask has it steps over it. A mask is short:
-// each edit lays the masked text out again.
-bool TextBox::typeMasked(const std::string& character) {
-    std::size_t at = static_cast<std::size_t>(cursor());
-    if (at < places.size() && detail::maskLiteral(places[at]) && places[at] == character) {
-        caret = detail::nextCharacter(content, caret, unicode());
-        skipLiterals();
-        return true;
-    }
-    std::string edited = content;
-    if (!detail::editMask(places, edited, at, false, character, unicode())) {
-        return false;
-    }
-    const long long count = detail::countCharacters(edited, 0, edited.size(), unicode(), LLONG_MAX - 1);
-    if (limit > 0 && count > limit) {
-        return false;
-    }
-    content = std::move(edited);
-    length = count;
-    caret = detail::skipCharacters(content, 0, static_cast<long long>(at), unicode());
-    skipLiterals();
-    return true;
-}
-
-void TextBox::skipLiterals() {
-    std::size_t at = places.empty() ? 0 : static_cast<std::size_t>(cursor());
-    while (!places.empty() && caret < content.size() && at < places.size() &&
-           detail::maskLiteral(places[at])) {
-        caret = detail::nextCharacter(content, caret, unicode());
-        ++at;
-    }
 }
 
 // Refused (0): a character that is not printable, one past maxLength, or
@@ -364,105 +314,6 @@ int TextBox::enter(int, void* control) {
     return box->submitHandler == nullptr ? 0 : box->submitHandler(Vesk::KeyEnter, control);
 }
 
-int TextBox::pasteBegin(int, void* control) {
-    TextBox* box = self(control);
-    box->endPaste();
-    box->pasting = true;
-    box->pasteChanged = false;
-    box->pasteFull = false;
-    return 1;
-}
-
-int TextBox::pasteEnd(int, void* control) {
-    TextBox* box = self(control);
-    if (!box->pasting) {
-        return 0;
-    }
-    box->endPaste();
-    return 1;
-}
-
-void TextBox::endPaste() {
-    if (!pasting) {
-        return;
-    }
-    pasting = false;
-    pasteFull = false;
-    if (pasteChanged) {
-        pasteChanged = false;
-        changed(Vesk::PasteEnd);
-    }
-}
-
-bool TextBox::validate(Validator validator) {
-    if (!validator) {
-        return false;
-    }
-    checker = std::move(validator);
-    message.clear();
-    if (shownIn != nullptr) {
-        delete shownIn->text("");
-    }
-    return true;
-}
-
-std::string TextBox::error() {
-    return message;
-}
-
-// A validator's exception is the field's message: the host's check failed
-// on this text, which is not to be taken as valid.
-bool TextBox::check() {
-    message.clear();
-    bool thrown = false;
-    if (checker) {
-        try {
-            message = checker(content);
-        } catch (const std::exception& fault) {
-            thrown = true;
-            message = fault.what();
-        } catch (...) {
-            thrown = true;
-        }
-    }
-    if (thrown && message.empty()) {
-        message = "The value could not be checked.";
-    }
-    if (shownIn != nullptr) {
-        delete shownIn->text(message);
-    }
-    return message.empty();
-}
-
-Label* TextBox::errorLabel() {
-    return shownIn;
-}
-
-Label* TextBox::errorLabel(Label* label) {
-    if (shownIn != nullptr) {
-        releaseAll(*this, *shownIn);
-    }
-    shownIn = label;
-    if (label != nullptr) {
-        hold(*this, *label);
-    }
-    return shownIn;
-}
-
-std::string TextBox::mask() {
-    std::string value;
-    for (const std::string& place : places) {
-        value += place;
-    }
-    return value;
-}
-
-bool TextBox::mask(std::string value) {
-    places = detail::characters(detail::validText(value), unicode());
-    text(content);
-    return true;
-}
-
 long long TextBox::cells(std::size_t from, std::size_t to, long long limit) {
     if (hidden) {
         return detail::countCharacters(content, from, to, unicode(), limit);
@@ -561,17 +412,6 @@ int TextBox::painter(int, void* control) {
 
     detail::Tree::cursor(frame, 0, caretCell);
     return 1;
-}
-
-// The places of the mask after the text: literals as they are, the places
-// to type in as '_'.
-std::string TextBox::unfilled() {
-    std::string rest;
-    for (std::size_t at = static_cast<std::size_t>(std::min<long long>(length, LLONG_MAX));
-         at < places.size(); ++at) {
-        rest += detail::maskLiteral(places[at]) ? places[at] : "_";
-    }
-    return rest;
 }
 
 }  // namespace Forms

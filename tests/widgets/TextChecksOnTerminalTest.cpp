@@ -114,7 +114,7 @@ TEST(TextChecksOnTerminal, KeysTakeWholeCharactersAndMaxLengthCountsThem) {
         {"CJK takes two cells each", typing("漢字", {Left}), field("e6bca2e5ad97", 1, 2)},
         {"maxLength 3: a skin tone joins the third, the fourth is refused",
          typing("ab" + thumb + "c", {}), field("6162f09f918df09f8fbd", 3, 6)},
-        {"three flags fill it; a letter before them splits no pair and is refused",
+        {"three flags fill it: a fourth regional letter is refused",
          typing(flags + "🇦", {Home}), field("f09f87a9f09f87aaf09f87abf09f87b7f09f87aef09f87b9", 0, 0)},
         {"a regional letter first would pair anew into four: refused", typing(flags, {Home}),
          [](Terminal& t) { return t.type("🇦") && field("f09f87a9f09f87aaf09f87abf09f87b7f09f87aef09f87b9", 0, 0)(t); }},
