@@ -367,7 +367,18 @@ int TextBox::painter(int, void* control) {
 
     detail::Tree::claim(*box, frame, height, width);
 
-    const long long caretCell = box->follow(width);
+    long long caretCell = box->follow(width);
+    // At the end of a masked text the caret stands past the literals that
+    // the next character typed puts in, where that character will show.
+    if (!box->places.empty() && box->caret == box->content.size()) {
+        std::string literals;
+        for (auto at = static_cast<std::size_t>(box->length);
+             at < box->places.size() && detail::maskLiteral(box->places[at]); ++at) {
+            literals += box->places[at];
+        }
+        const long long past = detail::textCells(literals, unicode());
+        caretCell = caretCell + past < width ? caretCell + past : caretCell;
+    }
     const detail::Area area = frame.area(0, 0, 1, width);
     const detail::Span cells = detail::firstRow(area);
     const bool hint = box->content.empty() && !box->hint.empty() && box->places.empty();

@@ -224,8 +224,8 @@ TEST_F(TextBoxScreen, AMaskTakesWhatFitsEachPlaceAndShowsItsLiterals) {
     const struct { std::string mask; int width; std::u32string typed; std::vector<int> keys;
                    std::string text; int cursor; std::wstring shown; int caret; } cases[] = {
         {date, 11, U"12032026", {}, "12/03/2026", 10, L"12/03/2026 ", 10},
-        {date, 10, U"1a2", {}, "12", 2, L"12/__/____", 2},
-        {date, 10, U"12/03", {}, "12/03", 5, L"12/03/____", 5},
+        {date, 10, U"1a2", {}, "12", 2, L"12/__/____", 3},
+        {date, 10, U"12/03", {}, "12/03", 5, L"12/03/____", 6},
         {date, 10, U"12032026", {Home, Right, Right, Right, Backspace}, "12/32/026", 3, L"12/32/026_", 3},
         {date, 10, U"1203", {Left, Left, Left}, "12/03", 1, L"12/03/____", 1},
         {date, 10, U"1203", {Home, Delete}, "20/3", 0, L"20/3_/____", 0},
@@ -379,6 +379,16 @@ TEST_F(TextBoxScreen, BadChecksAndAnyOrderOfDestructionLeaveTheFieldSound) {
     EXPECT_EQ("The value could not be checked.", box.error());
     page.paint();
     EXPECT_EQ(16 * Red + Black + 1, VeskTest::wideCell(3, 5).pair);
+
+    // A field destroyed while keys reach it is not checked afterwards.
+    auto focused = std::make_unique<TextBox>();
+    page.attachChild(focused.get());
+    focused->validate(Validators::required());
+    focused->takeFocus();
+    EXPECT_EQ(1, page.raiseEvent('a'));
+    focused.reset();
+    EXPECT_EQ(0, page.raiseEvent('b'));
+    EXPECT_EQ(nullptr, page.activeControl());
 
     // The label goes first, or the box does: neither leaves a pointer behind.
     for (bool labelFirst : {true, false}) {
