@@ -303,6 +303,16 @@ TEST_F(TextBoxScreen, APasteIsOneEditWhateverEndsIt) {
     EXPECT_EQ("abcd", box.text());
     EXPECT_EQ((std::vector<std::pair<int, void*>>{{Vesk::PasteEnd, &box}, {Vesk::KeyEnter, &box}}),
               seen);
+    // ... or when the host hands events to another page.
+    Page elsewhere;
+    Button there;
+    elsewhere.attachChild(&there);
+    elsewhere.activeControl(&there);
+    seen.clear();
+    paste(U"e", false);
+    elsewhere.raiseEvent('x');
+    EXPECT_EQ("abcde", box.text());
+    EXPECT_EQ((std::vector<std::pair<int, void*>>{{Vesk::PasteEnd, &box}}), seen);
     // A paste that changes nothing calls nothing.
     seen.clear();
     box.mask("9");
