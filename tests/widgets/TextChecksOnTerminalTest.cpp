@@ -23,15 +23,17 @@ const Vesk::Event Left = Vesk::KeyLeft, Right = Vesk::KeyRight, Home = Vesk::Key
 
 // Row 0 counts steps, changes and submits; row 1 shows the first field's
 // bytes in hex and its caret. The first field on row 2, a field of ages in
-// a box on row 6, and its error label on row 8.
+// a box on row 6, its error label on row 8, and a date field with a mask on
+// row 10.
 struct Form {
     Page page;
     Label status, bytes, ageError;
-    TextBox box, age;
+    TextBox box, age, date;
     int steps = 0, changes = 0, submits = 0;
 
     Form() {
-        for (Control* control : std::vector<Control*>{&status, &bytes, &box, &age, &ageError}) {
+        for (Control* control :
+             std::vector<Control*>{&status, &bytes, &box, &age, &ageError, &date}) {
             page.attachChild(control);
         }
         status.width(30);
@@ -48,6 +50,9 @@ struct Form {
         age.submit([](int, void* c) { return ++form(c).submits; });
         ageError.position(8, 2);
         ageError.width(40);
+        date.position(10, 2);
+        date.width(12);
+        date.mask("99/99/9999");
         box.data(this);
         age.data(this);
         box.takeFocus();
@@ -142,5 +147,24 @@ TEST(TextChecksOnTerminal, AnInvalidFieldIsRedShowsItsMessageAndDoesNotSubmit) {
          [&](Terminal& t) {
              return red(t, true) && showsFrom(t, 8, 2, "Enter a whole number") && cursorAt(t, 2, 2);
          }},
+    }));
+}
+
+TEST(TextChecksOnTerminal, AMaskRefusesWhatDoesNotFitAndShowsItsLiterals) {
+    const auto dim = [](Terminal& t, int column) { return t.cell(10, column).foreground == BrightBlack; };
+    EXPECT_EQ("", drive({
+        {"the empty date shows its places", [](Terminal&) { return true; },
+         [&](Terminal& t) { return showsFrom(t, 10, 2, "__/__/____") && dim(t, 2); }},
+        {"a click, 1x2: x refused, the literals and places shown dimmed", [](Terminal& t) { return t.click(10, 2) && t.type("1x2"); },
+         [&](Terminal& t) {
+             return showsFrom(t, 10, 2, "12/__/____") && !dim(t, 3) && dim(t, 4) && dim(t, 5) &&
+                    cursorAt(t, 10, 5);
+         }},
+        {"a typed literal steps over its place", typed("/0326"),
+         [&](Terminal& t) { return showsFrom(t, 10, 2, "12/03/26__") && !dim(t, 9) && cursorAt(t, 10, 10); }},
+        {"three Backspaces take 6, 2, 3 and the slash before the 2", keys({Backspace, Backspace, Backspace}),
+         [&](Terminal& t) { return showsFrom(t, 10, 2, "12/0_/____") && dim(t, 6) && cursorAt(t, 10, 6); }},
+        {"Ж does not fit a digit's place; 日 does not either", typed("Ж日3"),
+         [&](Terminal& t) { return showsFrom(t, 10, 2, "12/03/____") && cursorAt(t, 10, 8); }},
     }));
 }
