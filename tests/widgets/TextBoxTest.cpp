@@ -260,66 +260,47 @@ TEST_F(TextBoxScreen, AMaskTakesWhatFitsEachPlaceAndShowsItsLiterals) {
     EXPECT_EQ("31/1", box.mask("99/9") ? box.text() : "");
 }
 
+// One change at the end of a paste, whatever ends it: its end, the focus
+// leaving, Enter, or events handed to another page (0 below).
 TEST_F(TextBoxScreen, APasteIsOneEditWhateverEndsIt) {
     Button other;
     page.attachChild(&other);
-    other.position(10, 5);
-    const auto paste = [&](const std::u32string& text, bool end) {
-        page.raiseEvent(Vesk::PasteBegin);
-        for (char32_t c : text) {
-            page.raiseEvent(c == U'\n' ? Vesk::PasteLineBreak : Vesk::CharacterEvent(c));
-        }
-        if (end) {
-            page.raiseEvent(Vesk::PasteEnd);
-        }
-    };
-    box.change(record);
-    box.submit(record);
-    paste(U"Grüße\nиз\n漢字👍🏽", true);
-    EXPECT_EQ("Grüße из 漢字👍🏽", box.text());
-    EXPECT_EQ((std::vector<std::pair<int, void*>>{{Vesk::PasteEnd, &box}}), seen);
-
-    // What fits maxLength is kept, and the rest of the paste is dropped.
-    box.text("xy");
-    box.maxLength(5);
-    seen.clear();
-    paste(U"ab👍🏽cde\u0301", true);
-    EXPECT_EQ("xyab👍🏽", box.text());
-    EXPECT_EQ(1u, seen.size());
-
-    // Unended, the paste ends when the focus leaves, or at Enter.
-    box.maxLength(0);
-    box.text("");
-    seen.clear();
-    paste(U"abc", false);
-    EXPECT_TRUE(seen.empty());
-    page.raiseEvent(Vesk::KeyTab);
-    EXPECT_EQ(&other, page.activeControl());
-    EXPECT_EQ((std::vector<std::pair<int, void*>>{{Vesk::PasteEnd, &box}}), seen);
-    box.takeFocus();
-    seen.clear();
-    paste(U"d", false);
-    page.raiseEvent(Vesk::KeyEnter);
-    EXPECT_EQ("abcd", box.text());
-    EXPECT_EQ((std::vector<std::pair<int, void*>>{{Vesk::PasteEnd, &box}, {Vesk::KeyEnter, &box}}),
-              seen);
-    // ... or when the host hands events to another page.
     Page elsewhere;
     Button there;
     elsewhere.attachChild(&there);
     elsewhere.activeControl(&there);
-    seen.clear();
-    paste(U"e", false);
-    elsewhere.raiseEvent('x');
-    EXPECT_EQ("abcde", box.text());
-    EXPECT_EQ((std::vector<std::pair<int, void*>>{{Vesk::PasteEnd, &box}}), seen);
-    // A paste that changes nothing calls nothing.
-    seen.clear();
-    box.mask("9");
-    box.text("");
-    paste(U"x1", true);
-    EXPECT_EQ("", box.text());
-    EXPECT_TRUE(seen.empty());
+    box.change(record);
+    box.submit(record);
+    using Seen = std::vector<int>;
+    const int End = Vesk::PasteEnd;
+    // clang-format off
+    const struct { int max; std::string before; std::u32string pasted; int then; std::string text; Seen seen; } cases[] = {
+        {0, "", U"Grüße\nиз\n漢字👍🏽", End, "Grüße из 漢字👍🏽", {End}},
+        {5, "xy", U"ab👍🏽cde\u0301", End, "xyab👍🏽", {End}},  // what fits is kept
+        {5, "12345", U"x", End, "12345", {}},
+        {0, "", U"abc", Vesk::KeyTab, "abc", {End}},
+        {0, "", U"d", Vesk::KeyEnter, "d", {End, Vesk::KeyEnter}},
+        {0, "", U"e", 0, "e", {End}},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        box.maxLength(c.max);
+        box.text(c.before);
+        box.takeFocus();
+        seen.clear();
+        page.raiseEvent(Vesk::PasteBegin);
+        for (char32_t code : c.pasted) {
+            page.raiseEvent(code == U'\n' ? Vesk::PasteLineBreak : Vesk::CharacterEvent(code));
+        }
+        EXPECT_TRUE(seen.empty()) << c.text;
+        c.then == 0 ? elsewhere.raiseEvent('x') : page.raiseEvent(c.then);
+        EXPECT_EQ(c.text, box.text());
+        Seen events;
+        for (const auto& [event, control] : seen) {
+            events.push_back(control == &box ? event : -1);
+        }
+        EXPECT_EQ(c.seen, events) << c.text;
+    }
 }
 
 TEST_F(TextBoxScreen, PageValidateChecksEveryFieldAndFocusesTheFirstInvalid) {
