@@ -205,9 +205,10 @@ int TextBox::erase(int event, void* control) {
         if (at < 0 || !detail::editMask(box->places, box->content, place, true, "", unicode())) {
             return 0;
         }
-        box->length = detail::countCharacters(box->content, 0, box->content.size(), unicode(),
-                                              LLONG_MAX - 1);
-        box->caret = detail::skipCharacters(box->content, 0, static_cast<long long>(place), unicode());
+        box->length =
+            detail::countCharacters(box->content, 0, box->content.size(), unicode(), LLONG_MAX - 1);
+        box->caret =
+            detail::skipCharacters(box->content, 0, static_cast<long long>(place), unicode());
         return box->changed(event);
     }
     const std::size_t from = detail::previousCharacter(box->content, box->caret, unicode());
@@ -226,9 +227,10 @@ int TextBox::eraseForward(int event, void* control) {
         if (!detail::editMask(box->places, box->content, place, true, "", unicode())) {
             return 0;
         }
-        box->length = detail::countCharacters(box->content, 0, box->content.size(), unicode(),
-                                              LLONG_MAX - 1);
-        box->caret = detail::skipCharacters(box->content, 0, static_cast<long long>(place), unicode());
+        box->length =
+            detail::countCharacters(box->content, 0, box->content.size(), unicode(), LLONG_MAX - 1);
+        box->caret =
+            detail::skipCharacters(box->content, 0, static_cast<long long>(place), unicode());
         box->skipLiterals();
         return box->changed(event);
     }

@@ -33,7 +33,8 @@ bool TextBox::typeMasked(const std::string& character) {
     if (!detail::editMask(places, edited, at, false, character, unicode())) {
         return false;
     }
-    const long long count = detail::countCharacters(edited, 0, edited.size(), unicode(), LLONG_MAX - 1);
+    const long long count =
+        detail::countCharacters(edited, 0, edited.size(), unicode(), LLONG_MAX - 1);
     if (limit > 0 && count > limit) {
         return false;
     }

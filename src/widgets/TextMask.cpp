@@ -109,8 +109,7 @@ bool editMask(const std::vector<std::string>& places, std::string& text, std::si
     return true;
 }
 
-std::string fitMask(const std::vector<std::string>& places, const std::string& text,
-                    bool unicode) {
+std::string fitMask(const std::vector<std::string>& places, const std::string& text, bool unicode) {
     std::vector<std::string> values;
     std::size_t place = 0;
     for (const std::string& character : characters(text, unicode)) {

@@ -32,8 +32,7 @@ bool editMask(const std::vector<std::string>& places, std::string& text, std::si
 // The longest beginning of `text` that fits the mask: each of its
 // characters either is the literal of its place or is the value of the
 // next place that takes it (the literals before that place put in).
-std::string fitMask(const std::vector<std::string>& places, const std::string& text,
-                    bool unicode);
+std::string fitMask(const std::vector<std::string>& places, const std::string& text, bool unicode);
 
 }  // namespace gnu::visibility("hidden")]]detail
 }  // namespace Forms

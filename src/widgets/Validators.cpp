@@ -70,7 +70,8 @@ Validator integer(long long min, long long max) {
         long long value = 0;
         const char* end = number.data() + number.size();
         const auto [stop, fault] = std::from_chars(afterPlus(number), end, value);
-        const bool whole = onlyNumberCharacters(number, false) && fault == std::errc() && stop == end;
+        const bool whole =
+            onlyNumberCharacters(number, false) && fault == std::errc() && stop == end;
         return whole && value >= min && value <= max ? "" : message;
     };
 }
@@ -94,10 +95,10 @@ Validator decimal(double min, double max) {
 Validator length(int min, int max) {
     min = std::max(0, min);
     max = std::max(min, max);
-    const std::string message = min == max ? "Enter " + std::to_string(min) + " characters."
-                                : min == 0 ? "Enter at most " + std::to_string(max) + " characters."
-                                           : "Enter " + std::to_string(min) + " to " +
-                                                 std::to_string(max) + " characters.";
+    const std::string message =
+        min == max ? "Enter " + std::to_string(min) + " characters."
+        : min == 0 ? "Enter at most " + std::to_string(max) + " characters."
+                   : "Enter " + std::to_string(min) + " to " + std::to_string(max) + " characters.";
     return [=](const std::string& text) -> std::string {
         const long long count = detail::countCharacters(text, 0, text.size(), true, max);
         return count >= min && count <= max ? "" : message;

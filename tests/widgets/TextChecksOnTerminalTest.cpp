@@ -59,7 +59,9 @@ struct Form {
         show();
     }
 
-    static Form& form(void* control) { return *static_cast<Form*>(static_cast<Control*>(control)->data()); }
+    static Form& form(void* control) {
+        return *static_cast<Form*>(static_cast<Control*>(control)->data());
+    }
 
     void show() {
         delete status.text("s" + std::to_string(steps) + " c" + std::to_string(changes) + " u" +
@@ -80,10 +82,11 @@ std::string drive(const std::vector<KitStep>& steps) {
         terminal,
         [] {
             Form form;
-            countingLoop(form.page, form.steps, [&form] { form.show(); },
-                         [&form](Vesk::Event event) {
-                             return event == Clear[0] && !form.box.text("").empty();
-                         });
+            countingLoop(
+                form.page, form.steps, [&form] { form.show(); },
+                [&form](Vesk::Event event) {
+                    return event == Clear[0] && !form.box.text("").empty();
+                });
         },
         steps);
 }
@@ -92,7 +95,8 @@ std::string drive(const std::vector<KitStep>& steps) {
 // at cell `cell` of the field.
 TerminalCheck field(const std::string& hex, int caret, int cell) {
     return [=](Terminal& t) {
-        return t.row(1).rfind(hex + " @" + std::to_string(caret), 0) == 0 && cursorAt(t, 2, 2 + cell);
+        return t.row(1).rfind(hex + " @" + std::to_string(caret), 0) == 0 &&
+               cursorAt(t, 2, 2 + cell);
     };
 }
 
@@ -104,26 +108,35 @@ TerminalCheck typing(const std::string& text, std::vector<Vesk::Event> then) {
 
 TEST(TextChecksOnTerminal, KeysTakeWholeCharactersAndMaxLengthCountsThem) {
     const std::string thumb = "👍🏽", family = "👨‍👩‍👧", flags = "🇩🇪🇫🇷🇮🇹";
-    EXPECT_EQ("", drive({
-        {"Backspace after a skin tone takes the thumb too", typing(thumb, {Backspace}),
-         field("", 0, 0)},
-        {"Left twice over b and the thumb, Delete takes the thumb", typing("a" + thumb + "b", {Left, Left, Delete}),
-         field("6162", 1, 1)},
-        {"a joined family is one character of three emoji", typing(family + "x", {Home, Right}),
-         field("f09f91a8e2808df09f91a9e2808df09f91a7" "78", 1, 6)},
-        {"a flag is a pair; Backspace takes the pair", typing("🇩🇪🇫🇷", {Left, Backspace}),
-         field("f09f87abf09f87b7", 0, 0)},
-        {"jamo make one syllable", typing("\u1100\u1161\u11a8가", {Left, Backspace}),
-         field("eab080", 0, 0)},
-        {"e and a combining acute are one", typing("e\u0301漢", {Left}), field("65cc81e6bca2", 1, 1)},
-        {"CJK takes two cells each", typing("漢字", {Left}), field("e6bca2e5ad97", 1, 2)},
-        {"maxLength 3: a skin tone joins the third, the fourth is refused",
-         typing("ab" + thumb + "c", {}), field("6162f09f918df09f8fbd", 3, 6)},
-        {"three flags fill it: a fourth regional letter is refused",
-         typing(flags + "🇦", {Home}), field("f09f87a9f09f87aaf09f87abf09f87b7f09f87aef09f87b9", 0, 0)},
-        {"a regional letter first would pair anew into four: refused", typing(flags, {Home}),
-         [](Terminal& t) { return t.type("🇦") && field("f09f87a9f09f87aaf09f87abf09f87b7f09f87aef09f87b9", 0, 0)(t); }},
-    }));
+    EXPECT_EQ(
+        "",
+        drive({
+            {"Backspace after a skin tone takes the thumb too", typing(thumb, {Backspace}),
+             field("", 0, 0)},
+            {"Left twice over b and the thumb, Delete takes the thumb",
+             typing("a" + thumb + "b", {Left, Left, Delete}), field("6162", 1, 1)},
+            {"a joined family is one character of three emoji", typing(family + "x", {Home, Right}),
+             field("f09f91a8e2808df09f91a9e2808df09f91a7"
+                   "78",
+                   1, 6)},
+            {"a flag is a pair; Backspace takes the pair", typing("🇩🇪🇫🇷", {Left, Backspace}),
+             field("f09f87abf09f87b7", 0, 0)},
+            {"jamo make one syllable", typing("\u1100\u1161\u11a8가", {Left, Backspace}),
+             field("eab080", 0, 0)},
+            {"e and a combining acute are one", typing("e\u0301漢", {Left}),
+             field("65cc81e6bca2", 1, 1)},
+            {"CJK takes two cells each", typing("漢字", {Left}), field("e6bca2e5ad97", 1, 2)},
+            {"maxLength 3: a skin tone joins the third, the fourth is refused",
+             typing("ab" + thumb + "c", {}), field("6162f09f918df09f8fbd", 3, 6)},
+            {"three flags fill it: a fourth regional letter is refused",
+             typing(flags + "🇦", {Home}),
+             field("f09f87a9f09f87aaf09f87abf09f87b7f09f87aef09f87b9", 0, 0)},
+            {"a regional letter first would pair anew into four: refused", typing(flags, {Home}),
+             [](Terminal& t) {
+                 return t.type("🇦") &&
+                        field("f09f87a9f09f87aaf09f87abf09f87b7f09f87aef09f87b9", 0, 0)(t);
+             }},
+        }));
 }
 
 TEST(TextChecksOnTerminal, AnInvalidFieldIsRedShowsItsMessageAndDoesNotSubmit) {
@@ -131,40 +144,56 @@ TEST(TextChecksOnTerminal, AnInvalidFieldIsRedShowsItsMessageAndDoesNotSubmit) {
         return (t.cell(6, 3).foreground == Red) == on && (t.cell(5, 2).foreground == Red) == on;
     };
     EXPECT_EQ("", drive({
-        {"Tab to the age field, abc and Enter: red, the message, no submit",
-         [](Terminal& t) { return t.press(Tab) && t.type("abc") && t.press(Enter); },
-         [&](Terminal& t) {
-             return red(t, true) && showsFrom(t, 8, 2, "Enter a whole number from 1 to 120.") &&
-                    showsFrom(t, 0, 0, "s1 c0 u0 ") && cursorAt(t, 6, 6);
-         }},
-        {"42 instead: valid as typed, the label emptied; Enter submits",
-         [](Terminal& t) { return keys({Backspace, Backspace, Backspace})(t) && t.type("42") && t.press(Enter); },
-         [&](Terminal& t) {
-             return red(t, false) && showsFrom(t, 8, 2, "     ") && showsFrom(t, 0, 0, "s2 c0 u1 ");
-         }},
-        {"4200 and back-tab away: checked as the focus leaves",
-         [](Terminal& t) { return t.type("00") && t.press(Vesk::KeyBackTab); },
-         [&](Terminal& t) {
-             return red(t, true) && showsFrom(t, 8, 2, "Enter a whole number") && cursorAt(t, 2, 2);
-         }},
-    }));
+                      {"Tab to the age field, abc and Enter: red, the message, no submit",
+                       [](Terminal& t) { return t.press(Tab) && t.type("abc") && t.press(Enter); },
+                       [&](Terminal& t) {
+                           return red(t, true) &&
+                                  showsFrom(t, 8, 2, "Enter a whole number from 1 to 120.") &&
+                                  showsFrom(t, 0, 0, "s1 c0 u0 ") && cursorAt(t, 6, 6);
+                       }},
+                      {"42 instead: valid as typed, the label emptied; Enter submits",
+                       [](Terminal& t) {
+                           return keys({Backspace, Backspace, Backspace})(t) && t.type("42") &&
+                                  t.press(Enter);
+                       },
+                       [&](Terminal& t) {
+                           return red(t, false) && showsFrom(t, 8, 2, "     ") &&
+                                  showsFrom(t, 0, 0, "s2 c0 u1 ");
+                       }},
+                      {"4200 and back-tab away: checked as the focus leaves",
+                       [](Terminal& t) { return t.type("00") && t.press(Vesk::KeyBackTab); },
+                       [&](Terminal& t) {
+                           return red(t, true) && showsFrom(t, 8, 2, "Enter a whole number") &&
+                                  cursorAt(t, 2, 2);
+                       }},
+                  }));
 }
 
 TEST(TextChecksOnTerminal, AMaskRefusesWhatDoesNotFitAndShowsItsLiterals) {
-    const auto dim = [](Terminal& t, int column) { return t.cell(10, column).foreground == BrightBlack; };
-    EXPECT_EQ("", drive({
-        {"the empty date shows its places", [](Terminal&) { return true; },
-         [&](Terminal& t) { return showsFrom(t, 10, 2, "__/__/____") && dim(t, 2); }},
-        {"a click, 1x2: x refused, the literals and places shown dimmed", [](Terminal& t) { return t.click(10, 2) && t.type("1x2"); },
-         [&](Terminal& t) {
-             return showsFrom(t, 10, 2, "12/__/____") && !dim(t, 3) && dim(t, 4) && dim(t, 5) &&
-                    cursorAt(t, 10, 5);
-         }},
-        {"a typed literal steps over its place", typed("/0326"),
-         [&](Terminal& t) { return showsFrom(t, 10, 2, "12/03/26__") && !dim(t, 9) && cursorAt(t, 10, 10); }},
-        {"three Backspaces take 6, 2, 3 and the slash before the 2", keys({Backspace, Backspace, Backspace}),
-         [&](Terminal& t) { return showsFrom(t, 10, 2, "12/0_/____") && dim(t, 6) && cursorAt(t, 10, 6); }},
-        {"Ж does not fit a digit's place; 日 does not either", typed("Ж日3"),
-         [&](Terminal& t) { return showsFrom(t, 10, 2, "12/03/____") && cursorAt(t, 10, 8); }},
-    }));
+    const auto dim = [](Terminal& t, int column) {
+        return t.cell(10, column).foreground == BrightBlack;
+    };
+    EXPECT_EQ(
+        "",
+        drive({
+            {"the empty date shows its places", [](Terminal&) { return true; },
+             [&](Terminal& t) { return showsFrom(t, 10, 2, "__/__/____") && dim(t, 2); }},
+            {"a click, 1x2: x refused, the literals and places shown dimmed",
+             [](Terminal& t) { return t.click(10, 2) && t.type("1x2"); },
+             [&](Terminal& t) {
+                 return showsFrom(t, 10, 2, "12/__/____") && !dim(t, 3) && dim(t, 4) && dim(t, 5) &&
+                        cursorAt(t, 10, 5);
+             }},
+            {"a typed literal steps over its place", typed("/0326"),
+             [&](Terminal& t) {
+                 return showsFrom(t, 10, 2, "12/03/26__") && !dim(t, 9) && cursorAt(t, 10, 10);
+             }},
+            {"three Backspaces take 6, 2, 3 and the slash before the 2",
+             keys({Backspace, Backspace, Backspace}),
+             [&](Terminal& t) {
+                 return showsFrom(t, 10, 2, "12/0_/____") && dim(t, 6) && cursorAt(t, 10, 6);
+             }},
+            {"Ж does not fit a digit's place; 日 does not either", typed("Ж日3"),
+             [&](Terminal& t) { return showsFrom(t, 10, 2, "12/03/____") && cursorAt(t, 10, 8); }},
+        }));
 }

@@ -22,9 +22,10 @@ long long count(const std::string& text, bool unicode) {
 // skin tone, a joiner, regional letters that pair anew, jamo).
 TEST(TextEditing, EditsReportTheChangeInCharactersOfTheWholeText) {
     const std::vector<std::string> texts = {
-        "", "abc", "👍🏽x👨‍👩‍👧", "🇩🇪🇫🇷🇮🇹", "e\u0301漢\u1100\u1161\u11a8", "\u0301a"};
-    const std::vector<std::string> pieces = {"", "q", "\u0301", "🏽", "\u200d", "👧",
-                                             "🇦", "\u1161", "漢字"};
+        "",       "abc", "👍🏽x👨‍👩‍👧", "🇩🇪🇫🇷🇮🇹", "e\u0301漢\u1100\u1161\u11a8",
+        "\u0301a"};
+    const std::vector<std::string> pieces = {"",  "q", "\u0301", "🏽", "\u200d",
+                                             "👧", "🇦", "\u1161", "漢字"};
     for (bool unicode : {true, false}) {
         for (const std::string& text : texts) {
             for (std::size_t from = 0; from <= text.size(); ++from) {
@@ -34,7 +35,8 @@ TEST(TextEditing, EditsReportTheChangeInCharactersOfTheWholeText) {
                 for (std::size_t to = from;; to = nextCharacter(text, to, false)) {
                     for (const std::string& piece : pieces) {
                         std::string edited = text;
-                        const long long change = replaceCharacters(edited, from, to, piece, unicode);
+                        const long long change =
+                            replaceCharacters(edited, from, to, piece, unicode);
                         const std::string expected = text.substr(0, from) + piece + text.substr(to);
                         ASSERT_EQ(expected, edited);
                         ASSERT_EQ(count(expected, unicode) - count(text, unicode), change)
