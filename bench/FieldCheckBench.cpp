@@ -69,7 +69,7 @@ void KeyWithMaxLength(benchmark::State& state) {
     box.maxLength(length + 1);
     std::string text;
     for (int i = 0; i < length; ++i) {
-        text += i % 3 == 0 ? "é" : i % 3 == 1 ? "x" : "漢";
+        text += i % 3 == 0 ? "é" : i % 3 == 1 ? "가" : "漢";
     }
     box.text(text);
     bool typing = true;

@@ -43,16 +43,18 @@ char32_t pointAt(const std::string& text, std::size_t at) {
 }
 
 // Whether a character always ends between the two code points, whatever
-// comes before them: both are of the kinds that no rule joins to a
-// neighbour of these kinds (most letters, CJK, symbols and emoji). Only
-// such places are taken as a known start, so no walk needs the text before.
+// comes before them: the rules that look further back (regional letters in
+// pairs, emoji joined by U+200D, letters joined by a virama) all start from
+// a regional letter, a joiner or a mark just before the place. Only such
+// places are taken as a known start, so no walk needs the text before.
 bool alwaysParts(char32_t before, char32_t after) {
-    const auto plain = [](char32_t code) {
-        const int kind = utf8proc_get_property(static_cast<utf8proc_int32_t>(code))->boundclass;
-        return kind == UTF8PROC_BOUNDCLASS_OTHER ||
-               kind == UTF8PROC_BOUNDCLASS_EXTENDED_PICTOGRAPHIC;
-    };
-    return plain(before) && plain(after);
+    const int kind = utf8proc_get_property(static_cast<utf8proc_int32_t>(before))->boundclass;
+    if (kind == UTF8PROC_BOUNDCLASS_REGIONAL_INDICATOR || kind == UTF8PROC_BOUNDCLASS_ZWJ ||
+        kind == UTF8PROC_BOUNDCLASS_EXTEND || kind == UTF8PROC_BOUNDCLASS_E_ZWG) {
+        return false;
+    }
+    return utf8proc_grapheme_break(static_cast<utf8proc_int32_t>(before),
+                                   static_cast<utf8proc_int32_t>(after));
 }
 
 // The nearest start of a character before `at` (0 at the latest).

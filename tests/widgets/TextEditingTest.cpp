@@ -23,7 +23,7 @@ long long count(const std::string& text, bool unicode) {
 TEST(TextEditing, EditsReportTheChangeInCharactersOfTheWholeText) {
     const std::vector<std::string> texts = {
         "",       "abc", "👍🏽x👨‍👩‍👧", "🇩🇪🇫🇷🇮🇹", "e\u0301漢\u1100\u1161\u11a8",
-        "\u0301a"};
+        "\u0301a", "가각한\u11a8"};
     const std::vector<std::string> pieces = {"",  "q", "\u0301", "🏽", "\u200d",
                                              "👧", "🇦", "\u1161", "漢字"};
     for (bool unicode : {true, false}) {
