@@ -1,5 +1,6 @@
 # Finds the system libraries the build links and provides each as an imported
-# target of its own: Vesk::Ncursesw (the wide-character ncurses) and
+# target of its own: Vesk::Ncursesw (the wide-character ncurses),
+# Vesk::Utf8proc (grapheme clusters and character categories) and
 # Vesk::Vterm (libvterm, the testing kit's terminal emulator, which the
 # library itself does not need). They use
 # variables of their own only (VESK_<NAME>_*), so a find_package(Curses) of
@@ -54,4 +55,9 @@ function(vesk_find_vterm)
         set(message "")
     endif()
     vesk_find_system_library(Vterm vterm vterm.h vterm "${message}")
+endfunction()
+
+function(vesk_find_utf8proc)
+    vesk_find_system_library(Utf8proc libutf8proc utf8proc.h utf8proc
+        "utf8proc was not found; install libutf8proc-dev.")
 endfunction()

@@ -27,7 +27,7 @@ set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION libs)
 # A shlibs file and the ldconfig trigger.
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS
-    "libc6 (>= 2.34), libstdc++6 (>= 12), libncursesw6 (>= 6.1)")
+    "libc6 (>= 2.34), libstdc++6 (>= 12), libncursesw6 (>= 6.1), libutf8proc2 (>= 2.5)")
 set(CPACK_COMPONENT_RUNTIME_DESCRIPTION "Text-mode forms for console programs - shared libraries")
 
 set(CPACK_DEBIAN_TESTING_PACKAGE_NAME libveskforms-testing0)
@@ -41,7 +41,7 @@ set(CPACK_COMPONENT_TESTING_DESCRIPTION
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME libveskforms-dev)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS
-    "libveskforms0 (= ${PROJECT_VERSION})${kit_packages}, libncurses-dev${kit_development_packages}, pkgconf | pkg-config")
+    "libveskforms0 (= ${PROJECT_VERSION})${kit_packages}, libncurses-dev, libutf8proc-dev${kit_development_packages}, pkgconf | pkg-config")
 # Headers under /usr/include/vesk-forms, which the CMake and pkg-config files
 # put on the include path.
 set(CPACK_COMPONENT_DEVELOPMENT_DESCRIPTION

@@ -1,5 +1,6 @@
-// Login: a user name, a password, a "Remember me" check box and a Sign in
-// button. What is wrong with the input, or a welcome, shows in a label below.
+// Login: a user name, an e-mail address, a password, a "Remember me" check
+// box and a Sign in button. Each field checks what is typed (a validator)
+// and shows what is wrong in a label under it; a welcome shows below.
 //
 // Keys: Tab, Shift-Tab and the arrows move between the fields, Enter in a
 // field (or on the button) signs in, Space toggles the check box, Esc or F10
@@ -18,21 +19,16 @@ namespace {
 constexpr int Escape = 0x1B;
 constexpr int MinimumPassword = 8;
 
-// Characters, not bytes: "é" is two bytes of UTF-8 but one character (a
-// combining accent typed after a letter counts as one more).
-int characters(const std::string& text) {
-    int count = 0;
-    for (unsigned char byte : text) {
-        count += (byte & 0xC0) != 0x80;  // count every byte that starts a character
-    }
-    return count;
-}
-
 // The controls the handler reads and writes. main() owns the form, and each
 // control that runs signIn carries its address (Control::data).
 struct Form {
+    Page* page = nullptr;
     TextBox name;
+    TextBox email;
     TextBox password;
+    Label nameError;
+    Label emailError;
+    Label passwordError;
     CheckBox remember;
     Label message;
 };
@@ -52,16 +48,14 @@ void say(Label& message, const std::string& text, Color color) {
     delete message.text(padded);  // text() hands back a copy to delete
 }
 
-// Runs for Enter in either field and for the button. A handler gets the
-// event and the control it was raised on; non-zero means "handled".
+// Runs for Enter in a field and for the button. A handler gets the event and
+// the control it was raised on; non-zero means "handled". A field runs it
+// only when its own text is valid; Page::validate checks them all and puts
+// the focus in the first field at fault.
 int signIn(int, void* control) {
     Form& form = *formOf(control);
-    if (form.name.text().empty()) {
-        say(form.message, "Please enter a user name.", BrightRed);
-        form.name.takeFocus();  // the focus goes to the field at fault
-    } else if (characters(form.password.text()) < MinimumPassword) {
-        say(form.message, "The password needs at least 8 characters.", BrightRed);
-        form.password.takeFocus();
+    if (form.page->validate() > 0) {
+        say(form.message, "Please correct the fields in red.", BrightRed);
     } else {
         say(form.message,
             "Welcome, " + form.name.text() + "!" +
@@ -69,6 +63,30 @@ int signIn(int, void* control) {
             BrightGreen);
     }
     return 1;
+}
+
+// A field at (row, 13) with its caption on the left and its error label
+// under it, in red.
+void addField(Page& page, Form& form, TextBox& field, Label& error, Label& caption, int row,
+              const std::string& text) {
+    caption.position(row, 2);
+    caption.width(10);
+    delete caption.text(text);
+    page.attachChild(&caption);
+
+    field.position(row, 13);
+    field.width(30);
+    field.background(Blue);
+    field.color(BrightWhite);
+    field.submit(signIn);  // Enter in the field signs in
+    field.data(&form);     // signIn's way back to the form
+    page.attachChild(&field);
+
+    error.position(row + 1, 13);
+    error.width(60);
+    error.color(BrightRed);
+    page.attachChild(&error);
+    field.errorLabel(&error);  // the field's message shows here, emptied once valid
 }
 
 }  // namespace
@@ -97,52 +115,37 @@ int main() {
         delete heading.text("Sign in to continue");
         page.attachChild(&heading);
 
-        Label nameCaption;
-        nameCaption.position(3, 2);
-        nameCaption.width(10);
-        delete nameCaption.text("User name");
-        page.attachChild(&nameCaption);
-
-        form.name.position(3, 13);
-        form.name.width(30);
-        form.name.background(Blue);
-        form.name.color(BrightWhite);
+        form.page = &page;
+        Label nameCaption, emailCaption, secretCaption;
+        addField(page, form, form.name, form.nameError, nameCaption, 3, "User name");
         form.name.placeholder("your name");
-        form.name.submit(signIn);  // Enter in the field signs in
-        form.name.data(&form);     // signIn's way back to the form
-        page.attachChild(&form.name);
+        form.name.validate(Validators::required());
 
-        Label secretCaption;
-        secretCaption.position(5, 2);
-        secretCaption.width(10);
-        delete secretCaption.text("Password");
-        page.attachChild(&secretCaption);
+        addField(page, form, form.email, form.emailError, emailCaption, 5, "E-mail");
+        form.email.placeholder("name@example.com");
+        form.email.validate(Validators::all({Validators::required(), Validators::email()}));
 
-        form.password.position(5, 13);
-        form.password.width(30);
-        form.password.background(Blue);
-        form.password.color(BrightWhite);
+        addField(page, form, form.password, form.passwordError, secretCaption, 7, "Password");
         form.password.placeholder("at least 8 characters");
         form.password.password(true);  // each character shows as '*'
-        form.password.submit(signIn);
-        form.password.data(&form);
-        page.attachChild(&form.password);
+        // Characters as the user sees them: "é" or "👍🏽" is one.
+        form.password.validate(Validators::length(MinimumPassword, 64));
 
         form.remember.text("Remember me");
-        form.remember.position(7, 13);
+        form.remember.position(9, 13);
         form.remember.width(20);
         page.attachChild(&form.remember);
 
         // A button draws its border one cell around its row.
         Button button;
         button.text("Sign in");
-        button.position(10, 14);
+        button.position(12, 14);
         button.width(12);
         button.click(signIn);
         button.data(&form);
         page.attachChild(&button);
 
-        form.message.position(13, 2);
+        form.message.position(15, 2);
         form.message.width(76);
         page.attachChild(&form.message);
         say(form.message, "Esc or F10 quits.", BrightBlack);

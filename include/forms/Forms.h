@@ -26,3 +26,4 @@
 #include "forms/Version.h"
 #include "forms/TextArea.h"
 #include "forms/TextBox.h"
+#include "forms/Validators.h"

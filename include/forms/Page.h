@@ -78,6 +78,9 @@ public:
     /// did too. 0 for a cell with no such control, and for every mouse event
     /// while Session::mouse() is off. Otherwise the result of the handler that
     /// took the event; 0 when none did, also for a Tab that moved the focus.
+    /// On a root page, a text box that keys no longer reach after the event
+    /// (or before it: the host moved the focus) ends its paste and checks
+    /// its text (see TextBox).
     int raiseEvent(int event);
 
     /// Whether Tab and back-tab walk into the pages that tab sets show
@@ -100,6 +103,13 @@ public:
     /// The control list's entry at `index`, in attach order; null when there
     /// is none.
     Control* control(int index);
+    /// Checks the text of every text box in the control list, and in the
+    /// pages that its tab sets hold, at any depth (see TextBox::validate);
+    /// each shows its message. The first invalid one in tab order takes the
+    /// focus: its pages are shown in their tab sets and the scrolling boxes
+    /// around it scroll it into view. Returns how many are invalid (0 when
+    /// all are valid; the focus then stays where it was).
+    int validate();
 
 private:
     friend struct detail::Tree;
@@ -114,6 +124,7 @@ private:
     VESK_FORMS_LOCAL void navigateForward();
     VESK_FORMS_LOCAL void navigateBackward();
     VESK_FORMS_LOCAL int routeMouse(int event);
+    VESK_FORMS_LOCAL int route(int event);
     VESK_FORMS_LOCAL bool showsInside(Control* target);
     VESK_FORMS_LOCAL static int bubble(Control& from, int event);
 

@@ -14,6 +14,7 @@
 #include "vesk/ConsoleTitle.h"
 #include "vesk/Event.h"
 #include "vesk/Format.h"
+#include "widgets/FieldChecks.h"
 
 namespace Vesk {
 namespace Forms {
@@ -134,11 +135,27 @@ Control* Page::control(int index) {
     return controls[index];
 }
 
+// Around the outermost routing only: a handler that raises events on the
+// page again is part of the same event.
+int Page::raiseEvent(int event) {
+    if (routing != 0 || parent() != nullptr) {
+        return route(event);
+    }
+    detail::FieldChecks::settle(*this);
+    const int result = route(event);
+    detail::FieldChecks::settle(*this);
+    return result;
+}
+
+int Page::validate() {
+    return detail::FieldChecks::validate(*this);
+}
+
 // Keys follow the chain of active controls down from this page: a holder
 // on it that shows pages (a tab set) is offered a key before what it shows,
 // so it keeps Page Down, Page Up and Tab; every other key reaches the end of
 // the chain, at any depth.
-int Page::raiseEvent(int event) {
+int Page::route(int event) {
     // A key comes back to a page through the tab sets it passes, but never
     // deeper than tab sets can nest; deeper is a loop in the tree (a page
     // holding, through its control list, the set that shows it).

@@ -15,7 +15,9 @@
 #include "vesk/Event.h"
 #include "vesk/Utf8.h"
 #include "widgets/ControlPaint.h"
+#include "widgets/FieldChecks.h"
 #include "widgets/TextEditing.h"
+#include "widgets/TextMask.h"
 
 namespace Vesk {
 namespace Forms {
@@ -33,11 +35,16 @@ bool unicode() {
 }  // namespace
 
 TextBox::TextBox() {
+    static constexpr Holding table{heldCount, heldAt, forgetLabel, nullptr};
     stamp(detail::Tag::TextBox, sizeof(TextBox));
+    holding = &table;
     focusable = true;
     navigateLeft = handler(Vesk::KeyLeft);
     navigateRight = handler(Vesk::KeyRight);
     attachHandler(Vesk::AnyCharacter, type);
+    attachHandler(Vesk::PasteLineBreak, type);
+    attachHandler(Vesk::PasteBegin, pasteBegin);
+    attachHandler(Vesk::PasteEnd, pasteEnd);
     for (int key : {0x7F, 0x08, static_cast<int>(Vesk::KeyBackspace)}) {
         attachHandler(key, erase);
     }
@@ -56,7 +63,10 @@ TextBox::TextBox() {
     attachHandler(Vesk::UpdateView, painter);
 }
 
-TextBox::~TextBox() = default;
+TextBox::~TextBox() {
+    errorLabel(nullptr);
+    detail::FieldChecks::forget(*this);
+}
 
 std::string TextBox::text() {
     return content;
@@ -64,9 +74,13 @@ std::string TextBox::text() {
 
 std::string TextBox::text(std::string value) {
     content = detail::validText(value);
+    if (!places.empty()) {
+        content = detail::fitMask(places, content, unicode());
+    }
     if (limit > 0) {
         content.resize(detail::skipCharacters(content, 0, limit, unicode()));
     }
+    length = detail::countCharacters(content, 0, content.size(), unicode(), LLONG_MAX - 1);
     caret = content.size();
     scroll = 0;
     return content;
@@ -78,8 +92,9 @@ int TextBox::maxLength() {
 
 int TextBox::maxLength(int value) {
     limit = std::max(0, value);
-    if (limit > 0) {
+    if (limit > 0 && length > limit) {
         content.resize(detail::skipCharacters(content, 0, limit, unicode()));
+        length = limit;
         caret = std::min(caret, content.size());
     }
     return limit;
@@ -110,6 +125,7 @@ int TextBox::cursor() {
 
 int TextBox::cursor(int value) {
     caret = detail::skipCharacters(content, 0, value, unicode());
+    skipLiterals();
     return cursor();
 }
 
@@ -121,40 +137,83 @@ bool TextBox::submit(Handler handler) {
     return detail::storeHandler(submitHandler, handler);
 }
 
+// Inside a paste the change handler waits for its end. A field shown
+// invalid is checked again, so that it turns valid as soon as it is.
 int TextBox::changed(int event) {
+    if (pasting) {
+        pasteChanged = true;
+        return 1;
+    }
+    if (!message.empty()) {
+        check();
+    }
     if (changeHandler != nullptr) {
         changeHandler(event, static_cast<Control*>(this));
     }
     return 1;
 }
 
-// Refused (0): a character that is not printable, or one past maxLength. A
-// combining mark joins the character before the caret and adds none.
+bool TextBox::insert(const std::string& bytes) {
+    const long long grew = detail::replaceCharacters(content, caret, caret, bytes, unicode());
+    if (limit > 0 && length + grew > limit) {
+        detail::replaceCharacters(content, caret, caret + bytes.size(), "", unicode());
+        return false;
+    }
+    length += grew;
+    // Typed before a mark with no character of its own, the character takes it.
+    caret = detail::characterBoundary(content, caret + bytes.size(), unicode());
+    return true;
+}
+
+void TextBox::remove(std::size_t from, std::size_t to) {
+    length += detail::replaceCharacters(content, from, to, "", unicode());
+}
+
+// Refused (0): a character that is not printable, one past maxLength, or
+// one the mask does not take. A combining mark joins the character before
+// the caret and adds none. In a paste a line break is a space, and after
+// the first character refused the rest of the paste is dropped.
 int TextBox::type(int event, void* control) {
     TextBox* box = self(control);
-    const char32_t code = Vesk::CodePoint(event);
+    const char32_t code = Vesk::IsPasteCharacter(event) ? U' ' : Vesk::CodePoint(event);
     if (code == 0 || !detail::typeable(code, unicode())) {
         return 0;
     }
-    const std::string bytes = Vesk::EncodeUtf8(code);
-    box->content.insert(box->caret, bytes);
-    if (box->limit > 0 && detail::countCharacters(box->content, 0, box->content.size(), unicode(),
-                                                  box->limit) > box->limit) {
-        box->content.erase(box->caret, bytes.size());
-        return 0;
+    if (box->pasting && box->pasteFull) {
+        return 1;
     }
-    // Typed before a mark with no character of its own, the character takes it.
-    box->caret = detail::characterBoundary(box->content, box->caret + bytes.size(), unicode());
+    const std::string bytes = Vesk::EncodeUtf8(code);
+    if (!(box->places.empty() ? box->insert(bytes) : box->typeMasked(bytes))) {
+        box->pasteFull = box->pasting;
+        return box->pasting ? 1 : 0;
+    }
     return box->changed(event);
 }
 
+// In a mask, the value before the caret goes and those after it move up.
 int TextBox::erase(int event, void* control) {
     TextBox* box = self(control);
     if (box->caret == 0) {
         return 0;
     }
+    if (!box->places.empty()) {
+        long long at = box->cursor() - 1;
+        while (at >= 0 && at < static_cast<long long>(box->places.size()) &&
+               detail::maskLiteral(box->places[static_cast<std::size_t>(at)])) {
+            --at;
+        }
+        std::size_t place = static_cast<std::size_t>(std::max(0LL, at));
+        if (at < 0 || !detail::editMask(box->places, box->content, place, true, "", unicode())) {
+            return 0;
+        }
+        box->length =
+            detail::countCharacters(box->content, 0, box->content.size(), unicode(), LLONG_MAX - 1);
+        box->caret =
+            detail::skipCharacters(box->content, 0, static_cast<long long>(place), unicode());
+        return box->changed(event);
+    }
     const std::size_t from = detail::previousCharacter(box->content, box->caret, unicode());
-    box->content.erase(from, box->caret - from);
+    box->remove(from, box->caret);
     box->caret = from;
     return box->changed(event);
 }
@@ -164,8 +223,20 @@ int TextBox::eraseForward(int event, void* control) {
     if (box->caret == box->content.size()) {
         return 0;
     }
+    if (!box->places.empty()) {
+        std::size_t place = static_cast<std::size_t>(box->cursor());
+        if (!detail::editMask(box->places, box->content, place, true, "", unicode())) {
+            return 0;
+        }
+        box->length =
+            detail::countCharacters(box->content, 0, box->content.size(), unicode(), LLONG_MAX - 1);
+        box->caret =
+            detail::skipCharacters(box->content, 0, static_cast<long long>(place), unicode());
+        box->skipLiterals();
+        return box->changed(event);
+    }
     const std::size_t to = detail::nextCharacter(box->content, box->caret, unicode());
-    box->content.erase(box->caret, to - box->caret);
+    box->remove(box->caret, to);
     return box->changed(event);
 }
 
@@ -191,15 +262,26 @@ int TextBox::pointer(int event, void* control) {
         at = next;
     }
     box->caret = at;
+    box->skipLiterals();
     return 1;
 }
 
+// The caret passes the literals of a mask: before the first place it
+// could type in, it is at the start.
 int TextBox::left(int event, void* control) {
     TextBox* box = self(control);
-    if (box->caret == 0) {
+    std::size_t to = box->caret;
+    long long at = box->places.empty() ? 0 : box->cursor();
+    do {
+        to = to == 0 ? 0 : detail::previousCharacter(box->content, to, unicode());
+        --at;
+    } while (to > 0 && at >= 0 && static_cast<std::size_t>(at) < box->places.size() &&
+             detail::maskLiteral(box->places[static_cast<std::size_t>(at)]));
+    const bool literalFirst = !box->places.empty() && detail::maskLiteral(box->places[0]);
+    if (box->caret == 0 || (to == 0 && literalFirst)) {
         return box->navigateLeft == nullptr ? 0 : box->navigateLeft(event, control);
     }
-    box->caret = detail::previousCharacter(box->content, box->caret, unicode());
+    box->caret = to;
     return 1;
 }
 
@@ -209,11 +291,13 @@ int TextBox::right(int event, void* control) {
         return box->navigateRight == nullptr ? 0 : box->navigateRight(event, control);
     }
     box->caret = detail::nextCharacter(box->content, box->caret, unicode());
+    box->skipLiterals();
     return 1;
 }
 
 int TextBox::home(int, void* control) {
     self(control)->caret = 0;
+    self(control)->skipLiterals();
     return 1;
 }
 
@@ -223,8 +307,13 @@ int TextBox::end(int, void* control) {
     return 1;
 }
 
+// An invalid text is not submitted: Enter shows why and is taken.
 int TextBox::enter(int, void* control) {
     TextBox* box = self(control);
+    box->endPaste();
+    if (!box->check()) {
+        return 1;
+    }
     return box->submitHandler == nullptr ? 0 : box->submitHandler(Vesk::KeyEnter, control);
 }
 
@@ -265,30 +354,48 @@ long long TextBox::follow(long long room) {
 }
 
 // Box, screen map, the field on the first row (cut to what the frame
-// shows), and the page's cursor on the caret when keys reach it.
+// shows), and the page's cursor on the caret when keys reach it. An invalid
+// field is red; a mask shows its places still to fill after the text.
 int TextBox::painter(int, void* control) {
     TextBox* box = self(control);
     const detail::Frame frame = detail::Tree::frameOf(*box);
     const long long width = std::max(0, box->width());
     const long long height = box->height();
+    const bool invalid = !box->message.empty();
 
-    if (box->border() != NoBorder) {
-        detail::drawFrame(*box, frame);
+    if (box->border() != NoBorder && box->width() >= 0 && height >= 0) {
+        detail::drawBox(frame, -1, -1, height + 2LL, width + 2LL, box->border(),
+                        invalid ? Red : box->borderColor(), box->background(), frame.keys);
     }
 
     detail::Tree::claim(*box, frame, height, width);
 
-    const long long caretCell = box->follow(width);
+    long long caretCell = box->follow(width);
+    // At the end of a masked text the caret stands past the literals that
+    // the next character typed puts in, where that character will show.
+    if (!box->places.empty() && box->caret == box->content.size()) {
+        std::string literals;
+        for (auto at = static_cast<std::size_t>(box->length);
+             at < box->places.size() && detail::maskLiteral(box->places[at]); ++at) {
+            literals += box->places[at];
+        }
+        const long long past = detail::textCells(literals, unicode());
+        caretCell = caretCell + past < width ? caretCell + past : caretCell;
+    }
     const detail::Area area = frame.area(0, 0, 1, width);
     const detail::Span cells = detail::firstRow(area);
-    const bool hint = box->content.empty() && !box->hint.empty();
-    {
-        // In the normal rendition a typed character costs one byte.
-        const Color foreground = hint ? BrightBlack : box->color();
-        std::optional<detail::ColorScope> colors;
+    const bool hint = box->content.empty() && !box->hint.empty() && box->places.empty();
+    long long taken = 0;
+    // In the normal rendition a typed character costs one byte.
+    const Color foreground = hint ? BrightBlack : invalid ? Red : box->color();
+    std::optional<detail::ColorScope> colors;
+    const auto fieldColors = [&] {
         if (!detail::Screen::normal(foreground, box->background(), false)) {
             colors.emplace(foreground, box->background(), false);
         }
+    };
+    {
+        fieldColors();
         std::string stars;
         const std::string* shown = hint ? &box->hint : &box->content;
         std::size_t start = hint ? 0 : box->scroll;
@@ -300,9 +407,22 @@ int TextBox::painter(int, void* control) {
             start = 0;
         }
         detail::TextWalk walk(shown->data() + start, shown->size() - start, unicode());
-        const long long taken = detail::putRow(walk, area.row, area.column, width, cells);
-        detail::putBlanks(area.row, area.column, {std::max(cells.first, taken), cells.last});
+        taken = detail::putRow(walk, area.row, area.column, width, cells);
     }
+    if (!box->places.empty() && taken < width) {
+        colors.reset();
+        const std::string rest = box->unfilled();
+        detail::ColorScope dim(BrightBlack, box->background(), false);
+        detail::TextWalk walk(rest.data(), rest.size(), unicode());
+        detail::putRow(walk, area.row, area.column + taken, width - taken,
+                       {cells.first - taken, cells.last - taken});
+        // What putRow gives back leaves out the blanks at a row's end.
+        taken += detail::textCells(rest.data(), rest.size(), unicode(), width - taken);
+    }
+    if (!colors) {
+        fieldColors();
+    }
+    detail::putBlanks(area.row, area.column, {std::max(cells.first, taken), cells.last});
 
     detail::Tree::cursor(frame, 0, caretCell);
     return 1;

@@ -7,11 +7,13 @@ namespace Vesk {
 namespace Forms {
 namespace [[gnu::visibility("hidden")]] detail {
 
-// The editing rules of a one-line text field over a text kept valid UTF-8
-// without control characters. Positions are byte offsets. A character, for
-// the caret, is a code point and the combining marks after it: with
-// `unicode` (a UTF-8 screen) the code points wcwidth gives no width, as the
-// painters join them (TextWalk); otherwise every code point stands alone.
+// The editing rules of a text field over a text kept valid UTF-8 without
+// control characters. Positions are byte offsets. A character, for the
+// caret, is an extended grapheme cluster as utf8proc finds it (a letter
+// with its marks, an emoji with its modifiers and joined emoji, a flag, a
+// Hangul syllable of jamo) with `unicode` (a UTF-8 screen); otherwise every
+// code point stands alone. Each call reads only about the place it is
+// given, so a key costs the same in a short text as in a long one.
 
 // Control characters: C0, DEL and C1 (U+0080 to U+009F).
 bool isControl(char32_t code);
@@ -37,6 +39,11 @@ long long countCharacters(const std::string& text, std::size_t from, std::size_t
 // Where `count` characters after `from` end, or the text's end.
 std::size_t skipCharacters(const std::string& text, std::size_t from, long long count,
                            bool unicode);
+// Replaces the bytes from `from` to `to` (both between code points) with
+// `bytes` and returns by how much the number of characters grew (negative
+// when it fell): a field keeps its count without counting the whole text.
+long long replaceCharacters(std::string& text, std::size_t from, std::size_t to,
+                            const std::string& bytes, bool unicode);
 
 }  // namespace gnu::visibility("hidden")]]detail
 }  // namespace Forms

@@ -17,7 +17,7 @@ namespace {
 
 constexpr auto Escape = static_cast<Vesk::Event>(0x1B);
 // Colour indexes as the terminal shows them (curses colours 0 to 15).
-constexpr int Green = 2, Blue = 4, White = 7, BrightRed = 9, BrightGreen = 10, BrightYellow = 11;
+constexpr int Green = 2, Blue = 4, White = 7, BrightBlack = 8, BrightRed = 9, BrightGreen = 10, BrightYellow = 11;
 
 std::string binary(const std::string& name) {
     return std::string(VESK_BINARY_DIR) + "/examples/" + name + "/vesk-" + name;
@@ -83,33 +83,42 @@ TEST(Examples, HelloGreetsOnEnter) {
     EXPECT_EQ("  Hello, world!", terminal.row(1)) << "nothing of the longer text is left";
 }
 
-// Each case types a name and a password, checks "Remember me" or not, and
-// signs in with Enter in a field or a click on the button.
+// Each case types a name, an e-mail address and a password, checks
+// "Remember me" or not, and signs in with Enter in the password field or a
+// click on the button. Each field's message shows in red under it.
 TEST(Examples, LoginValidatesWhatIsTyped) {
     struct Case {
         const char* name;
+        const char* email;
         const char* password;
         bool remember;
         bool click;
         const char* message;
         int color;
+        // The messages under the three fields.
+        std::vector<std::string> errors;
         // The name field's first cells as shown, and where the cursor ends.
         std::vector<const char*> nameCells;
         const char* stars;
         int cursorRow, cursorColumn;
     };
+    const std::string required = "A value is required.";
     // clang-format off
     const Case cases[] = {
-        {"", "whatever1", false, false, "Please enter a user name.", BrightRed, {}, "*********",
-         3, 13},
-        // Seven characters in ten bytes: too short. Wide name, cursor after it.
-        {"山田", "pässwö€", false, false, "The password needs at least 8 characters.",
-         BrightRed, {"山", "", "田", ""}, "*******", 5, 20},
+        // Enter signs in: the empty fields are refused, the first takes the focus.
+        {"", "", "whatever1", false, false, "Please correct the fields in red.", BrightRed,
+         {required, required, ""}, {}, "*********", 3, 13},
+        // Seven characters in ten bytes: too short, and Enter in the field is refused.
+        {"山田", "yamada@例え.jp", "pässwö€", false, false, "Esc or F10 quits.", BrightBlack,
+         {"", "", "Enter 8 to 64 characters."}, {"山", "", "田", ""}, "*******", 7, 20},
         // A combining accent shares its letter's cell; eight emoji are eight.
-        {"Jose\u0301", "🙂🙂🙂🙂🙂🙂🙂🙂", false, false, "Welcome, Jose\u0301!",
-         BrightGreen, {"J", "o", "s", "e\u0301", " "}, "********", 5, 21},
-        {"Zoë", "correct horse", true, true, "Welcome, Zoë! You will stay signed in.",
-         BrightGreen, {"Z", "o", "ë"}, "*************", 0, 0},
+        {"Jose\u0301", "jose@example", "🙂🙂🙂🙂🙂🙂🙂🙂", false, false,
+         "Please correct the fields in red.", BrightRed,
+         {"", "Enter an e-mail address such as name@example.com.", ""},
+         {"J", "o", "s", "e\u0301", " "}, "********", 5, 25},
+        {"Zoë", "zoe@example.com", "correct horse", true, true,
+         "Welcome, Zoë! You will stay signed in.", BrightGreen, {"", "", ""}, {"Z", "o", "ë"},
+         "*************", 0, 0},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -119,31 +128,41 @@ TEST(Examples, LoginValidatesWhatIsTyped) {
         EXPECT_TRUE(terminal.waitUntil([](Terminal& t) {
             return t.cell(3, 13).background == Blue;
         })) << "the fields are blue";
-        terminal.type(c.name);
-        terminal.press(Vesk::KeyTab);
-        terminal.type(c.password);
-        terminal.press(Vesk::KeyTab);  // to the check box
+        for (const char* text : {c.name, c.email, c.password}) {
+            terminal.type(text);
+            terminal.press(Vesk::KeyTab);  // the last Tab goes to the check box
+        }
         if (c.remember) {
             terminal.type(" ");
         }
         if (c.click) {
-            EXPECT_TRUE(terminal.click(10, 18));
+            EXPECT_TRUE(terminal.click(12, 18));
         } else {
             terminal.press(Vesk::KeyBackTab);  // back to the password: Enter there submits
             terminal.press(Vesk::KeyEnter);
         }
-        ASSERT_TRUE(terminal.waitFor(c.message)) << terminal.text();
-        EXPECT_EQ(c.color, terminal.cell(13, 2).foreground);
-        EXPECT_EQ(std::string("  Password   ") + c.stars, terminal.row(5));
+        ASSERT_TRUE(terminal.waitUntil([&](Terminal& t) {
+            return t.row(15).rfind("  " + std::string(c.message), 0) == 0 &&
+                   t.row(8).substr(std::min<std::size_t>(13, t.row(8).size())) == c.errors[2];
+        })) << terminal.text();
+        EXPECT_EQ(c.color, terminal.cell(15, 2).foreground);
+        for (int field = 0; field < 3; ++field) {
+            const std::string row = terminal.row(4 + 2 * field);
+            EXPECT_EQ(c.errors[field], row.substr(std::min<std::size_t>(13, row.size()))) << field;
+            if (!c.errors[field].empty()) {
+                EXPECT_EQ(BrightRed, terminal.cell(4 + 2 * field, 13).foreground);
+            }
+        }
+        EXPECT_EQ(std::string("  Password   ") + c.stars, terminal.row(7));
         EXPECT_EQ(std::string(c.remember ? "[x]" : "[ ]") + " Remember me",
-                  terminal.row(7).substr(13));
+                  terminal.row(9).substr(13));
         for (std::size_t i = 0; i < c.nameCells.size(); ++i) {
             EXPECT_EQ(c.nameCells[i], terminal.cell(3, 13 + static_cast<int>(i)).text) << i;
         }
         // A refused sign-in puts the cursor in the field at fault; a
         // successful one leaves it where the user signed in.
         if (c.click) {
-            EXPECT_TRUE(reversed(terminal, 10, 15)) << "the clicked button has the focus";
+            EXPECT_TRUE(reversed(terminal, 12, 15)) << "the clicked button has the focus";
             continue;
         }
         EXPECT_TRUE(cursorAt(terminal, c.cursorRow, c.cursorColumn));

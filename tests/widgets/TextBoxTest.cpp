@@ -4,8 +4,14 @@
 #include <utility>
 #include <vector>
 
+#include <memory>
+#include <stdexcept>
+
 #include "forms/Button.h"
+#include "forms/Label.h"
 #include "forms/Page.h"
+#include "forms/ScrollBox.h"
+#include "forms/Tabs.h"
 #include "forms/TextBox.h"
 #include "geometry/PaintedScreen.h"
 #include "vesk/Event.h"
@@ -210,4 +216,188 @@ TEST_F(TextBoxScreen, PastedTextIsTypedAndCannotSubmit) {
     EXPECT_EQ(7u, seen.size());
     EXPECT_EQ(L"Grüße漢漢!   ", wide(3, 5, 11));
     EXPECT_EQ(13, cursorColumn());
+}
+
+TEST_F(TextBoxScreen, AMaskTakesWhatFitsEachPlaceAndShowsItsLiterals) {
+    const std::string date = "99/99/9999";
+    // clang-format off
+    const struct { std::string mask; int width; std::u32string typed; std::vector<int> keys;
+                   std::string text; int cursor; std::wstring shown; int caret; } cases[] = {
+        {date, 11, U"12032026", {}, "12/03/2026", 10, L"12/03/2026 ", 10},
+        {date, 10, U"1a2", {}, "12", 2, L"12/__/____", 3},
+        {date, 10, U"12/03", {}, "12/03", 5, L"12/03/____", 6},
+        {date, 10, U"12032026", {Home, Right, Right, Right, Backspace}, "12/32/026", 3, L"12/32/026_", 3},
+        {date, 10, U"1203", {Left, Left, Left}, "12/03", 1, L"12/03/____", 1},
+        {date, 10, U"1203", {Home, Delete}, "20/3", 0, L"20/3_/____", 0},
+        {"(999) AAA", 11, U"555ЖΩ日", {}, "(555) ЖΩ日", 9, L"(555) ЖΩ日日 ", 10},
+        {"(999) AAA", 10, U"5551", {Home}, "(555", 1, L"(555) ___ ", 1},
+        {"**", 10, U"👍🏽x漢", {Left}, "👍🏽x", 1, L"👍👍🏽🏽x     ", 4},
+        {"9999-9999-9999", 5, U"123456789", {}, "1234-5678-9", 11, L"-9___", 2},
+        {"", 10, U"a1", {}, "a1", 2, L"a1        ", 2},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        const std::string label = c.mask + " " + c.text;
+        box.mask("");
+        box.text("");
+        EXPECT_TRUE(box.mask(c.mask));
+        EXPECT_EQ(c.mask, box.mask());
+        box.width(c.width);
+        page.paint();
+        dots();
+        press(c.typed, c.keys);
+        EXPECT_EQ(c.text, box.text()) << label;
+        EXPECT_EQ(c.cursor, box.cursor()) << label;
+        EXPECT_EQ(c.shown, wide(3, 5, c.width)) << label;
+        EXPECT_EQ(5 + c.caret, cursorColumn()) << label;
+    }
+    // Host text keeps its longest beginning that fits; a literal left out is put in.
+    box.mask(date);
+    EXPECT_EQ("12/03/2026", box.text("12032026"));
+    EXPECT_EQ("12", box.text("12-03-2026"));
+    EXPECT_EQ("", box.text("ab\xff"));
+    box.text("31122026");
+    EXPECT_EQ("31/1", box.mask("99/9") ? box.text() : "");
+}
+
+// One change at the end of a paste, whatever ends it: its end, the focus
+// leaving, Enter, or events handed to another page (0 below).
+TEST_F(TextBoxScreen, APasteIsOneEditWhateverEndsIt) {
+    Button other;
+    page.attachChild(&other);
+    Page elsewhere;
+    Button there;
+    elsewhere.attachChild(&there);
+    elsewhere.activeControl(&there);
+    box.change(record);
+    box.submit(record);
+    using Seen = std::vector<int>;
+    const int End = Vesk::PasteEnd;
+    // clang-format off
+    const struct { int max; std::string before; std::u32string pasted; int then; std::string text; Seen seen; } cases[] = {
+        {0, "", U"Grüße\nиз\n漢字👍🏽", End, "Grüße из 漢字👍🏽", {End}},
+        {5, "xy", U"ab👍🏽cde\u0301", End, "xyab👍🏽", {End}},  // what fits is kept
+        {5, "12345", U"x", End, "12345", {}},
+        {0, "", U"abc", Vesk::KeyTab, "abc", {End}},
+        {0, "", U"d", Vesk::KeyEnter, "d", {End, Vesk::KeyEnter}},
+        {0, "", U"e", 0, "e", {End}},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        box.maxLength(c.max);
+        box.text(c.before);
+        box.takeFocus();
+        seen.clear();
+        page.raiseEvent(Vesk::PasteBegin);
+        for (char32_t code : c.pasted) {
+            page.raiseEvent(code == U'\n' ? Vesk::PasteLineBreak : Vesk::CharacterEvent(code));
+        }
+        EXPECT_TRUE(seen.empty()) << c.text;
+        c.then == 0 ? elsewhere.raiseEvent('x') : page.raiseEvent(c.then);
+        EXPECT_EQ(c.text, box.text());
+        Seen events;
+        for (const auto& [event, control] : seen) {
+            events.push_back(control == &box ? event : -1);
+        }
+        EXPECT_EQ(c.seen, events) << c.text;
+    }
+}
+
+TEST_F(TextBoxScreen, PageValidateChecksEveryFieldAndFocusesTheFirstInvalid) {
+    Tabs tabs;
+    Page first, second;
+    ScrollBox scroll;
+    std::vector<std::unique_ptr<TextBox>> fields;
+    page.attachChild(&tabs);
+    tabs.position(5, 0);
+    tabs.width(30);
+    tabs.height(4);
+    tabs.attachTab(&first);
+    tabs.attachTab(&second);
+    page.attachChild(&scroll);
+    scroll.position(10, 0);
+    scroll.width(30);
+    scroll.height(3);
+    for (int i = 0; i < 20; ++i) {
+        fields.push_back(std::make_unique<TextBox>());
+        scroll.attachChild(fields.back().get());
+        fields.back()->position(i, 0);
+        fields.back()->text("ok");
+    }
+    TextBox inTab;
+    second.attachChild(&inTab);
+    Label message;
+    page.attachChild(&message);
+    inTab.validate(Validators::required());
+    inTab.errorLabel(&message);
+    fields[15]->validate(Validators::integer(1, 9));
+    box.validate(Validators::length(1, 2));
+    box.text("ab");
+    page.paint();
+
+    EXPECT_EQ(2, page.validate());
+    EXPECT_EQ(&second, tabs.activeTab());
+    EXPECT_EQ(&inTab, second.activeControl());
+    EXPECT_TRUE(inTab.focus());
+    EXPECT_EQ(&tabs, page.activeControl());
+    EXPECT_EQ("A value is required.", *std::unique_ptr<std::string>(message.text()));
+
+    inTab.text("Ёж");
+    EXPECT_EQ(1, page.validate());
+    EXPECT_EQ("", *std::unique_ptr<std::string>(message.text()));
+    EXPECT_EQ(fields[15].get(), page.activeControl());
+    EXPECT_LE(scroll.scrollRow(), 15);
+    EXPECT_GT(scroll.scrollRow() + 3, 15);
+    EXPECT_EQ("Enter a whole number from 1 to 9.", fields[15]->error());
+
+    fields[15]->text("7");
+    EXPECT_EQ(0, page.validate());
+    EXPECT_EQ(fields[15].get(), page.activeControl());
+}
+
+TEST_F(TextBoxScreen, BadChecksAndAnyOrderOfDestructionLeaveTheFieldSound) {
+    EXPECT_FALSE(box.validate(nullptr));
+    EXPECT_FALSE(box.validate(Validators::pattern("([a-z")));
+    EXPECT_TRUE(box.validate([](const std::string& text) -> std::string {
+        throw std::runtime_error("Сервер не ответил: " + text);
+    }));
+    EXPECT_EQ("", box.error());
+    box.text("x\x01\xff");
+    EXPECT_EQ(1, page.raiseEvent(Vesk::KeyEnter));
+    EXPECT_EQ("Сервер не ответил: x\uFFFD\uFFFD", box.error());
+    box.validate([](const std::string&) -> std::string { throw 42; });
+    EXPECT_EQ(1, page.validate());
+    EXPECT_EQ("The value could not be checked.", box.error());
+    page.paint();
+    EXPECT_EQ(16 * Red + Black + 1, VeskTest::wideCell(3, 5).pair);
+
+    // A field destroyed while keys reach it is not checked afterwards.
+    auto focused = std::make_unique<TextBox>();
+    page.attachChild(focused.get());
+    focused->validate(Validators::required());
+    focused->takeFocus();
+    EXPECT_EQ(1, page.raiseEvent('a'));
+    focused.reset();
+    EXPECT_EQ(0, page.raiseEvent('b'));
+    EXPECT_EQ(nullptr, page.activeControl());
+
+    // The label goes first, or the box does: neither leaves a pointer behind.
+    for (bool labelFirst : {true, false}) {
+        auto label = std::make_unique<Label>();
+        auto field = std::make_unique<TextBox>();
+        page.attachChild(field.get());
+        field->validate(Validators::required());
+        EXPECT_EQ(label.get(), field->errorLabel(label.get()));
+        EXPECT_EQ(2, page.validate());
+        if (labelFirst) {
+            label.reset();
+            EXPECT_EQ(nullptr, field->errorLabel());
+            EXPECT_EQ(2, page.validate());
+        } else {
+            field.reset();
+            EXPECT_EQ("A value is required.", *std::unique_ptr<std::string>(label->text()));
+            EXPECT_EQ(1, page.validate());
+            delete label->text("kept");
+        }
+    }
 }
