@@ -24,7 +24,8 @@ TEST_F(TextAreaHost, HostTextIsMadeValidCutToTheLimitAndEndsWithTheCaret) {
         {5, "ab\ncdef", "ab\ncd", 2, 1, 2},
         {3, "ab\n\ncd", "ab\n", 2, 1, 0},
         {2, "e\u0301\u0301a漢", "e\u0301\u0301a", 1, 0, 2},
-        {4, "🇩🇪👍🏽\nx", "🇩🇪👍🏽", 1, 0, 4},
+        {2, "🇩🇪👍🏽\nx", "🇩🇪👍🏽", 1, 0, 2},
+        {4, "🇩🇪👍🏽\nxy", "🇩🇪👍🏽\nx", 2, 1, 1},
     };
     // clang-format on
     for (const auto& c : cases) {
