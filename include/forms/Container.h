@@ -67,6 +67,10 @@ protected:
 
     /// The children in attach order; not owned.
     std::vector<Control*> children;
+
+private:
+    // The natural size: where the children's cells end.
+    VESK_FORMS_LOCAL static Measure measure(Control& control);
 };
 
 }  // namespace Forms

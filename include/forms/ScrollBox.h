@@ -68,6 +68,10 @@ public:
 
 private:
     friend struct detail::Tree;
+    // The natural size (see Control::naturalWidth).
+    VESK_FORMS_LOCAL static Measure measure(Control& control);
+    // Sizes the stacks and grids that fill the box before it measures them.
+    VESK_FORMS_LOCAL static void arrange(Control& control);
     VESK_FORMS_LOCAL static int painter(int event, void* control);
     VESK_FORMS_LOCAL static int barPainter(int event, void* control);
     VESK_FORMS_LOCAL static int pointer(int event, void* control);

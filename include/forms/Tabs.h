@@ -54,6 +54,10 @@ public:
     static bool is(Control& control);
 
 private:
+    // The natural size (see Control::naturalWidth).
+    VESK_FORMS_LOCAL static Measure measure(Control& control);
+    // Gives each page the set's size below the header line.
+    VESK_FORMS_LOCAL static void arrange(Control& control);
     VESK_FORMS_LOCAL static int painter(int event, void* control);
     // The mouse events the page routes here (see Page::raiseEvent).
     VESK_FORMS_LOCAL static int pointer(int event, void* control);

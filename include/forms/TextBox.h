@@ -75,6 +75,8 @@ public:
     bool submit(Handler handler);
 
 private:
+    // The natural size (see Control::naturalWidth).
+    VESK_FORMS_LOCAL static Measure measure(Control& control);
     VESK_FORMS_LOCAL static int type(int event, void* control);
     VESK_FORMS_LOCAL static int erase(int event, void* control);
     VESK_FORMS_LOCAL static int eraseForward(int event, void* control);

@@ -55,6 +55,8 @@ ScrollBox::ScrollBox() {
     static constexpr Holding table{heldCount, heldAt,  forgetHeld, nullptr,
                                    placeHeld, nullptr, heldInView, revealHeld};
     stamp(detail::Tag::ScrollBox, sizeof(ScrollBox));
+    static constexpr Sizing sizes{measure, arrange};
+    sizing = &sizes;
     holding = &table;
     attachHandler(Vesk::UpdateView, painter);
     attachHandler(Vesk::AnyMouse, pointer);

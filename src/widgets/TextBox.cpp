@@ -34,6 +34,8 @@ bool unicode() {
 
 TextBox::TextBox() {
     stamp(detail::Tag::TextBox, sizeof(TextBox));
+    static constexpr Sizing sizes{measure};
+    sizing = &sizes;
     focusable = true;
     navigateLeft = handler(Vesk::KeyLeft);
     navigateRight = handler(Vesk::KeyRight);

@@ -1,0 +1,85 @@
+#include <algorithm>
+#include <climits>
+
+#include "controls/Frame.h"
+
+namespace Vesk {
+namespace Forms {
+
+namespace {
+
+int cellCount(long long cells) {
+    return static_cast<int>(std::clamp<long long>(cells, 0, INT_MAX));
+}
+
+}  // namespace
+
+// The class measures the rectangle; the border is added here, once for all.
+int Control::naturalWidth() {
+    if (ownWidth >= 0) {
+        return ownWidth;
+    }
+    const Measure inner = sizing != nullptr && sizing->measure != nullptr ? sizing->measure(*this)
+                                                                          : given();
+    return cellCount(std::max(0, inner.width) + 2 * detail::Tree::margin(*this));
+}
+
+int Control::naturalWidth(int cells) {
+    ownWidth = cells < 0 ? -1 : cells;
+    return naturalWidth();
+}
+
+int Control::naturalHeight() {
+    if (ownHeight >= 0) {
+        return ownHeight;
+    }
+    const Measure inner = sizing != nullptr && sizing->measure != nullptr ? sizing->measure(*this)
+                                                                          : given();
+    return cellCount(std::max(0, inner.height) + 2 * detail::Tree::margin(*this));
+}
+
+int Control::naturalHeight(int cells) {
+    ownHeight = cells < 0 ? -1 : cells;
+    return naturalHeight();
+}
+
+// While the size a layout wrote stands, the host's is the one it replaced.
+Control::Measure Control::given() {
+    return {laidWidth >= 0 && width() == laidWidth ? hostWidth : width(),
+            laidHeight >= 0 && height() == laidHeight ? hostHeight : height()};
+}
+
+namespace detail {
+
+void Tree::lay(Control& child, long long row, long long column, long long height,
+               long long width) {
+    const long long margin = Tree::margin(child);
+    const long long rows = std::max(0LL, height - 2 * margin);
+    const long long columns = std::max(0LL, width - 2 * margin);
+    child.squeezed = rows < 1 || columns < 1;
+    const int top = static_cast<int>(std::clamp<long long>(row + margin, INT_MIN, INT_MAX));
+    const int left = static_cast<int>(std::clamp<long long>(column + margin, INT_MIN, INT_MAX));
+    const int newHeight = cellCount(rows);
+    const int newWidth = cellCount(columns);
+    if (child.columns != child.laidWidth) {
+        child.hostWidth = child.columns;
+    }
+    if (child.rows != child.laidHeight) {
+        child.hostHeight = child.rows;
+    }
+    child.laidWidth = newWidth;
+    child.laidHeight = newHeight;
+    if (child.place.row != top || child.place.column != left) {
+        child.position(top, left);
+    }
+    if (child.columns != newWidth) {
+        child.width(newWidth);
+    }
+    if (child.rows != newHeight) {
+        child.height(newHeight);
+    }
+}
+
+}  // namespace detail
+}  // namespace Forms
+}  // namespace Vesk
