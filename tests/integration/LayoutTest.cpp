@@ -4,6 +4,7 @@
 // field is focused, and a stack in a scroll box.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <deque>
 #include <string>
 #include <vector>
@@ -263,5 +264,121 @@ TEST(Layout, AStackInAScrollBoxScrollsItsNaturalHeight) {
                         [](Terminal& t) {
                             return showsFrom(t, 11, 0, "字段 19") && cursorAt(t, 11, 8) &&
                                    t.cell(11, 39).text == "█";
+                        }}}));
+}
+
+// Sizes, gaps, padding, weights and columns past any sense: a stack placed
+// by hand at (2, 2), 4 x 10 cells, draws inside itself or nothing, and
+// never outside.
+TEST(Layout, BadInputIsClampedAndNothingIsDrawnOutsideTheHolder) {
+    using Setup = void (*)(Stack&, Grid&, Label (&)[3]);
+    struct Case {
+        const char* what;
+        Setup setup;
+        bool drawsInside;
+    };
+    const Case cases[] = {
+        {"negative gap, padding past the holder",
+         [](Stack& s, Grid&, Label(&)[3]) {
+             s.gap(-5);
+             s.padding(INT_MAX);
+         },
+         false},
+        {"a child fixed at the largest int, the rest cut",
+         [](Stack& s, Grid&, Label(&l)[3]) { s.size(&l[0], INT_MAX); }, true},
+        {"weights summing past 2^31 in a row",
+         [](Stack& s, Grid&, Label(&l)[3]) {
+             s.direction(Direction::Horizontal);
+             for (Label& label : l) {
+                 s.grow(&label, INT_MAX);
+             }
+         },
+         true},
+        {"negative sizes and weights go back to the natural size",
+         [](Stack& s, Grid&, Label(&l)[3]) {
+             s.size(&l[0], -7);
+             s.grow(&l[1], INT_MIN);
+         },
+         true},
+        {"a grid of no columns, then of extreme ones",
+         [](Stack&, Grid& g, Label(&)[3]) {
+             g.columns({});
+             g.columns({INT_MIN, INT_MAX, 0});
+             g.gap(INT_MAX);
+         },
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Terminal terminal(8, 16);
+        const Setup setup = c.setup;
+        const bool inside = c.drawsInside;
+        EXPECT_EQ("", driveCounted(
+                          terminal,
+                          [setup] {
+                              Page root;
+                              Label status;
+                              Stack stack;
+                              Grid grid;
+                              Label labels[3];
+                              Label cell;
+                              int steps = 0;
+                              root.attachChild(&status);
+                              status.width(8);
+                              root.attachChild(&stack);
+                              stack.position(2, 2);
+                              stack.height(4);
+                              stack.width(10);
+                              for (Label& label : labels) {
+                                  delete label.text("Größenänderung");
+                                  stack.attachChild(&label);
+                              }
+                              stack.attachChild(&grid);
+                              delete cell.text("日本語のテキスト");
+                              grid.attachChild(&cell);
+                              setup(stack, grid, labels);
+                              auto show = [&] { delete status.text("s" + std::to_string(steps)); };
+                              show();
+                              countingLoop(root, steps, show);
+                          },
+                          {{"painted", [](Terminal&) { return true; },
+                            [inside](Terminal& t) {
+                                bool drawn = false;
+                                for (int row = 1; row < 8; ++row) {
+                                    for (int column = 0; column < 16; ++column) {
+                                        const bool in = row >= 2 && row < 6 && column >= 2 &&
+                                                        column < 12;
+                                        const bool blank = t.cell(row, column).text == " " ||
+                                                           t.cell(row, column).text.empty();
+                                        if (!in && !blank) {
+                                            return false;
+                                        }
+                                        drawn = drawn || (in && !blank);
+                                    }
+                                }
+                                return drawn == inside;
+                            }}}));
+    }
+}
+
+// A screen of two cells (the kit's emulator does not take one column): the
+// form paints what fits, and lays itself out again when the screen grows.
+TEST(Layout, ATinyScreenAndBack) {
+    const std::vector<std::string> captions = {"Name", "名前"};
+    Terminal terminal(15, 40);
+    EXPECT_EQ("", driveInProcess(
+                      terminal,
+                      [&captions] {
+                          LaidOutForm form(captions);
+                          countingLoop(form.root, form.steps, [&form] { form.show(); });
+                      },
+                      {{"two cells: the counter's first letter",
+                        [](Terminal& t) { return t.resize(2, 2); },
+                        [](Terminal& t) { return t.columns() == 2 && t.cell(0, 0).text == "s"; }},
+                       {"back to 15 x 40, laid out as before",
+                        [](Terminal& t) { return t.resize(15, 40) && t.type("é"); },
+                        [&captions](Terminal& t) {
+                            return laidOut(captions, 15, 6)(t) && showsFrom(t, 2, 6, "é") &&
+                                   cursorAt(t, 2, 7);
                         }}}));
 }
