@@ -85,66 +85,65 @@ int main() {
     {
         // Every control lives on the stack here, in the form or on its own,
         // and is attached to the page, which does not own it; the page must
-        // be built before its children.
+        // be built before its children. A stack lays them out one below
+        // the other, a grid lines the fields up after their captions.
         Page page;
         page.title("Sign in");
         Form form;
 
+        Stack column;
+        column.fill(true);  // the whole screen, at any size
+        column.padding(1);
+        column.gap(1);
+        page.attachChild(&column);
+
         Label heading;
-        heading.position(1, 2);
-        heading.width(40);
         heading.color(BrightWhite);
         delete heading.text("Sign in to continue");
-        page.attachChild(&heading);
+        column.attachChild(&heading);
+
+        Grid fields;
+        fields.columns({0, -1});  // the widest caption, then the rest
+        fields.gap(1);
+        column.attachChild(&fields);
 
         Label nameCaption;
-        nameCaption.position(3, 2);
-        nameCaption.width(10);
         delete nameCaption.text("User name");
-        page.attachChild(&nameCaption);
-
-        form.name.position(3, 13);
-        form.name.width(30);
+        fields.attachChild(&nameCaption);
         form.name.background(Blue);
         form.name.color(BrightWhite);
         form.name.placeholder("your name");
         form.name.submit(signIn);  // Enter in the field signs in
         form.name.data(&form);     // signIn's way back to the form
-        page.attachChild(&form.name);
+        fields.attachChild(&form.name);
 
         Label secretCaption;
-        secretCaption.position(5, 2);
-        secretCaption.width(10);
         delete secretCaption.text("Password");
-        page.attachChild(&secretCaption);
-
-        form.password.position(5, 13);
-        form.password.width(30);
+        fields.attachChild(&secretCaption);
         form.password.background(Blue);
         form.password.color(BrightWhite);
         form.password.placeholder("at least 8 characters");
         form.password.password(true);  // each character shows as '*'
         form.password.submit(signIn);
         form.password.data(&form);
-        page.attachChild(&form.password);
+        fields.attachChild(&form.password);
 
+        Label noCaption;  // the check box goes under the fields
+        fields.attachChild(&noCaption);
         form.remember.text("Remember me");
-        form.remember.position(7, 13);
-        form.remember.width(20);
-        page.attachChild(&form.remember);
+        fields.attachChild(&form.remember);
 
-        // A button draws its border one cell around its row.
+        // A button draws its border one cell around its row; it keeps its
+        // natural width at the left.
         Button button;
         button.text("Sign in");
-        button.position(10, 14);
-        button.width(12);
         button.click(signIn);
         button.data(&form);
-        page.attachChild(&button);
+        column.attachChild(&button);
+        column.align(&button, Align::Start);
 
-        form.message.position(13, 2);
-        form.message.width(76);
-        page.attachChild(&form.message);
+        form.message.width(76);  // say() pads to it until the stack sizes it
+        column.attachChild(&form.message);
         say(form.message, "Esc or F10 quits.", BrightBlack);
 
         page.activeControl(&form.name);  // typing starts in the user name

@@ -45,10 +45,12 @@ constexpr int BarCells = 20;
 
 }  // namespace
 
-// The caption and a blank on each side; the box is the border's share.
+// The caption and a blank on each side as the painter centres it (an odd
+// caption gets one more after it); the box is the border's share.
 Control::Measure Button::measure(Control& control) {
     Button& button = static_cast<Button&>(control);
-    return {detail::clampCells(cells(button.caption) + 2), std::max(1, button.given().height)};
+    const long long length = cells(button.caption);
+    return {detail::clampCells(2 * (length - length / 2 + 1)), std::max(1, button.given().height)};
 }
 
 Control::Measure Label::measure(Control& control) {

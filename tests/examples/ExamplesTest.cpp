@@ -101,13 +101,13 @@ TEST(Examples, LoginValidatesWhatIsTyped) {
     // clang-format off
     const Case cases[] = {
         {"", "whatever1", false, false, "Please enter a user name.", BrightRed, {}, "*********",
-         3, 13},
+         3, 11},
         // Seven characters in ten bytes: too short. Wide name, cursor after it.
         {"山田", "pässwö€", false, false, "The password needs at least 8 characters.",
-         BrightRed, {"山", "", "田", ""}, "*******", 5, 20},
+         BrightRed, {"山", "", "田", ""}, "*******", 5, 18},
         // A combining accent shares its letter's cell; eight emoji are eight.
         {"Jose\u0301", "🙂🙂🙂🙂🙂🙂🙂🙂", false, false, "Welcome, Jose\u0301!",
-         BrightGreen, {"J", "o", "s", "e\u0301", " "}, "********", 5, 21},
+         BrightGreen, {"J", "o", "s", "e\u0301", " "}, "********", 5, 19},
         {"Zoë", "correct horse", true, true, "Welcome, Zoë! You will stay signed in.",
          BrightGreen, {"Z", "o", "ë"}, "*************", 0, 0},
     };
@@ -117,7 +117,7 @@ TEST(Examples, LoginValidatesWhatIsTyped) {
         Terminal terminal;
         ASSERT_NO_FATAL_FAILURE(start(terminal, "login", "Sign in to continue"));
         EXPECT_TRUE(terminal.waitUntil([](Terminal& t) {
-            return t.cell(3, 13).background == Blue;
+            return t.cell(3, 11).background == Blue;
         })) << "the fields are blue";
         terminal.type(c.name);
         terminal.press(Vesk::KeyTab);
@@ -127,23 +127,23 @@ TEST(Examples, LoginValidatesWhatIsTyped) {
             terminal.type(" ");
         }
         if (c.click) {
-            EXPECT_TRUE(terminal.click(10, 18));
+            EXPECT_TRUE(terminal.click(10, 5));
         } else {
             terminal.press(Vesk::KeyBackTab);  // back to the password: Enter there submits
             terminal.press(Vesk::KeyEnter);
         }
         ASSERT_TRUE(terminal.waitFor(c.message)) << terminal.text();
-        EXPECT_EQ(c.color, terminal.cell(13, 2).foreground);
-        EXPECT_EQ(std::string("  Password   ") + c.stars, terminal.row(5));
+        EXPECT_EQ(c.color, terminal.cell(13, 1).foreground);
+        EXPECT_EQ(std::string(" Password  ") + c.stars, terminal.row(5));
         EXPECT_EQ(std::string(c.remember ? "[x]" : "[ ]") + " Remember me",
-                  terminal.row(7).substr(13));
+                  terminal.row(7).substr(11));
         for (std::size_t i = 0; i < c.nameCells.size(); ++i) {
-            EXPECT_EQ(c.nameCells[i], terminal.cell(3, 13 + static_cast<int>(i)).text) << i;
+            EXPECT_EQ(c.nameCells[i], terminal.cell(3, 11 + static_cast<int>(i)).text) << i;
         }
         // A refused sign-in puts the cursor in the field at fault; a
         // successful one leaves it where the user signed in.
         if (c.click) {
-            EXPECT_TRUE(reversed(terminal, 10, 15)) << "the clicked button has the focus";
+            EXPECT_TRUE(reversed(terminal, 10, 3)) << "the clicked button has the focus";
             continue;
         }
         EXPECT_TRUE(cursorAt(terminal, c.cursorRow, c.cursorColumn));
@@ -154,8 +154,8 @@ TEST(Examples, SettingsFollowTheTabsTheListAndTheCheckBoxes) {
     Terminal terminal;
     const std::string summary = "Language: English, autosave on, sound off, hints on";
     ASSERT_NO_FATAL_FAILURE(start(terminal, "settings", summary));
-    EXPECT_EQ("    [x] Save automatically", terminal.row(4));
-    EXPECT_TRUE(reversed(terminal, 4, 5)) << "the first check box has the focus";
+    EXPECT_EQ(" [x] Save automatically", terminal.row(4));
+    EXPECT_TRUE(reversed(terminal, 4, 2)) << "the first check box has the focus";
 
     terminal.press(Vesk::KeyDown);
     terminal.type(" ");
@@ -169,16 +169,16 @@ TEST(Examples, SettingsFollowTheTabsTheListAndTheCheckBoxes) {
         terminal.press(Vesk::KeyDown);
     }
     ASSERT_TRUE(terminal.waitFor("Language: 日本語, autosave on, sound on")) << terminal.text();
-    EXPECT_EQ("    日本語", terminal.row(8).substr(0, 13));
-    EXPECT_TRUE(reversed(terminal, 8, 4)) << "the selected item";
-    EXPECT_EQ(2, terminal.cell(8, 4).width);
+    EXPECT_EQ(" 日本語", terminal.row(8).substr(0, 10));
+    EXPECT_TRUE(reversed(terminal, 8, 1)) << "the selected item";
+    EXPECT_EQ(2, terminal.cell(8, 1).width);
 
     // Clicks: an item, then the General title, then a check box.
-    ASSERT_TRUE(terminal.click(4, 6));
+    ASSERT_TRUE(terminal.click(4, 3));
     ASSERT_TRUE(terminal.waitFor("Language: Français,")) << terminal.text();
-    ASSERT_TRUE(terminal.click(2, 5));
+    ASSERT_TRUE(terminal.click(2, 3));
     ASSERT_TRUE(terminal.waitFor("Show hints")) << terminal.text();
-    ASSERT_TRUE(terminal.click(6, 6));
+    ASSERT_TRUE(terminal.click(6, 3));
     EXPECT_TRUE(terminal.waitFor("Language: Français, autosave on, sound on, hints off"))
         << terminal.text();
 }
