@@ -193,6 +193,29 @@ TEST_F(Demo, DrawsTheFormAgainAtTheNewSize) {
     EXPECT_TRUE(contains(waitFor("Hello from the \"Say hello\" button!"), "button!"));
 }
 
+// From the smallest terminal the demo is made for to a large one: the Quit
+// button and the status line at the bottom, and every control of the Form
+// page reached by Tab (a scroll box brings those below the page into view).
+TEST_F(Demo, FillsTerminalsFromSmallToLarge) {
+    ASSERT_TRUE(contains(waitFor("Say hello"), "Say hello"));
+    for (const auto& size : {std::pair<int, int>{15, 40}, {60, 200}, {24, 80}}) {
+        const int rows = size.first;
+        SCOPED_TRACE(std::to_string(rows) + "x" + std::to_string(size.second));
+        ASSERT_TRUE(terminal.resize(rows, size.second));
+        EXPECT_TRUE(terminal.waitUntil([rows](Terminal& t) {
+            return contains(t.row(rows - 3), "Quit") && contains(t.row(rows - 1), "Ready.") &&
+                   contains(t.row(2), " Buttons  Progress");
+        })) << terminal.text();
+    }
+    ASSERT_TRUE(terminal.resize(15, 40));
+    keys({Vesk::KeyNextPage, Vesk::KeyNextPage, Vesk::KeyNextPage});
+    ASSERT_TRUE(terminal.waitFor("your name")) << terminal.text();
+    // The name, the password, the check box, the list, then Submit.
+    keys({Vesk::KeyTab, Vesk::KeyTab, Vesk::KeyTab, Vesk::KeyTab, Vesk::KeyEnter});
+    EXPECT_TRUE(terminal.waitFor("Submitted: (no name)")) << terminal.text();
+    EXPECT_TRUE(contains(terminal.text(), "Submit")) << terminal.text();
+}
+
 }  // namespace
 
 // The Dialogs page: a question asked over the whole demo and answered by
