@@ -65,6 +65,7 @@ private:
     int inside = 0;
     bool fills = false;
     std::vector<int> lastInput;
+    std::vector<int> nextInput;
     std::vector<Control*> lastChildren;
 };
 

@@ -102,6 +102,7 @@ private:
     std::vector<Setting> settings;
     // What the last layout was computed from; equal input writes nothing.
     std::vector<int> lastInput;
+    std::vector<int> nextInput;
     std::vector<Control*> lastChildren;
 };
 

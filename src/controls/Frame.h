@@ -176,6 +176,8 @@ struct Tree {
     static bool squeezed(const Control& child) { return child.squeezed; }
     // Whether a layout sized the control.
     static bool laidOut(const Control& control) { return control.laidWidth >= 0; }
+    // The control's natural width and height with one measure.
+    static Control::Measure natural(Control& control);
     // Lets the control place what it holds (its sizing table's arrange).
     static void arrange(Control& control) {
         if (control.sizing != nullptr && control.sizing->arrange != nullptr) {

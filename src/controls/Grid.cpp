@@ -135,8 +135,9 @@ Control::Measure Grid::measure(Control& control) {
     std::vector<int> naturals;
     naturals.reserve(grid.children.size() * 2);
     for (Control* child : grid.children) {
-        naturals.push_back(child->naturalWidth());
-        naturals.push_back(child->naturalHeight());
+        const Measure natural = detail::Tree::natural(*child);
+        naturals.push_back(natural.width);
+        naturals.push_back(natural.height);
     }
     // A weighted column would like its widest child too.
     std::vector<int> wanted = grid.spec;
@@ -151,17 +152,21 @@ Control::Measure Grid::measure(Control& control) {
 void Grid::arrange(Control& control) {
     Grid& grid = self(control);
     if (grid.fills) {
-        detail::fillParent(grid, grid.naturalHeight());
+        detail::fillParent(grid);
     }
     const long long width = std::max(0LL, std::max(0, grid.width()) - 2LL * grid.inside);
     const long long height = std::max(0LL, std::max(0, grid.height()) - 2LL * grid.inside);
-    std::vector<int> input{grid.between, grid.inside, static_cast<int>(width),
-                           static_cast<int>(height)};
+    // Built in a vector kept from the last time, so that a paint allocates nothing.
+    std::vector<int>& input = grid.nextInput;
+    input.clear();
+    input.insert(input.end(), {grid.between, grid.inside, static_cast<int>(width),
+                               static_cast<int>(height)});
     input.insert(input.end(), grid.spec.begin(), grid.spec.end());
     const std::size_t head = input.size();
     for (Control* child : grid.children) {
-        input.push_back(child->naturalWidth());
-        input.push_back(child->naturalHeight());
+        const Measure natural = detail::Tree::natural(*child);
+        input.push_back(natural.width);
+        input.push_back(natural.height);
     }
     if (input == grid.lastInput && grid.children == grid.lastChildren) {
         return;

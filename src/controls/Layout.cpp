@@ -38,7 +38,7 @@ void share(std::vector<long long>& sizes, std::vector<long long> weights, long l
     }
 }
 
-void fillParent(Control& holder, int naturalHeight) {
+void fillParent(Control& holder) {
     Region* parent = holder.parent();
     long long rows = 0;
     long long columns = 0;
@@ -49,9 +49,11 @@ void fillParent(Control& holder, int naturalHeight) {
     } else {
         rows = std::max(0, parent->height());
         columns = std::max(0, parent->width());
-        if (tagged(*parent, Tag::ScrollBox) && naturalHeight > rows) {
+        const long long natural =
+            tagged(*parent, Tag::ScrollBox) ? holder.naturalHeight() : 0;
+        if (natural > rows) {
             // The content is taller: the box scrolls it and its bar takes a column.
-            rows = naturalHeight;
+            rows = natural;
             columns = columns > 1 ? columns - 1 : columns;
         }
     }

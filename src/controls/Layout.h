@@ -26,8 +26,9 @@ inline int clampCells(long long cells) {
 void share(std::vector<long long>& sizes, std::vector<long long> weights, long long left);
 
 // Sizes `holder` to its parent's whole area (see Stack::fill); a scroll box
-// gives its width and the larger of its height and `naturalHeight`.
-void fillParent(Control& holder, int naturalHeight);
+// gives its width and the larger of its height and the holder's natural
+// height, measured only then.
+void fillParent(Control& holder);
 
 }  // namespace detail
 }  // namespace Forms

@@ -14,14 +14,8 @@ int cellCount(long long cells) {
 
 }  // namespace
 
-// The class measures the rectangle; the border is added here, once for all.
 int Control::naturalWidth() {
-    if (ownWidth >= 0) {
-        return ownWidth;
-    }
-    const Measure inner = sizing != nullptr && sizing->measure != nullptr ? sizing->measure(*this)
-                                                                          : given();
-    return cellCount(std::max(0, inner.width) + 2 * detail::Tree::margin(*this));
+    return ownWidth >= 0 ? ownWidth : detail::Tree::natural(*this).width;
 }
 
 int Control::naturalWidth(int cells) {
@@ -30,12 +24,7 @@ int Control::naturalWidth(int cells) {
 }
 
 int Control::naturalHeight() {
-    if (ownHeight >= 0) {
-        return ownHeight;
-    }
-    const Measure inner = sizing != nullptr && sizing->measure != nullptr ? sizing->measure(*this)
-                                                                          : given();
-    return cellCount(std::max(0, inner.height) + 2 * detail::Tree::margin(*this));
+    return ownHeight >= 0 ? ownHeight : detail::Tree::natural(*this).height;
 }
 
 int Control::naturalHeight(int cells) {
@@ -50,6 +39,21 @@ Control::Measure Control::given() {
 }
 
 namespace detail {
+
+// The class measures the rectangle; the border is added here, once for all.
+Control::Measure Tree::natural(Control& control) {
+    if (control.ownWidth >= 0 && control.ownHeight >= 0) {
+        return {control.ownWidth, control.ownHeight};
+    }
+    const Control::Measure inner = control.sizing != nullptr && control.sizing->measure != nullptr
+                                       ? control.sizing->measure(control)
+                                       : control.given();
+    const long long border = 2 * margin(control);
+    return {control.ownWidth >= 0 ? control.ownWidth
+                                  : cellCount(std::max(0, inner.width) + border),
+            control.ownHeight >= 0 ? control.ownHeight
+                                   : cellCount(std::max(0, inner.height) + border)};
+}
 
 void Tree::lay(Control& child, long long row, long long column, long long height,
                long long width) {

@@ -167,9 +167,11 @@ Control::Measure Stack::measure(Control& control) {
     long long across = 0;
     for (Control* child : stack.children) {
         const Setting* setting = stack.settings.empty() ? nullptr : stack.settingOf(child, false);
-        const long long own = down ? child->naturalHeight() : child->naturalWidth();
-        along += setting != nullptr && setting->size >= 0 ? setting->size : own;
-        across = std::max<long long>(across, down ? child->naturalWidth() : child->naturalHeight());
+        const Measure natural = detail::Tree::natural(*child);
+        along += setting != nullptr && setting->size >= 0 ? setting->size
+                 : down                                   ? natural.height
+                                                          : natural.width;
+        across = std::max<long long>(across, down ? natural.width : natural.height);
     }
     along += static_cast<long long>(stack.between) *
              std::max<long long>(0, static_cast<long long>(stack.children.size()) - 1);
@@ -185,7 +187,7 @@ Control::Measure Stack::measure(Control& control) {
 void Stack::arrange(Control& control) {
     Stack& stack = self(control);
     if (stack.fills) {
-        detail::fillParent(stack, stack.naturalHeight());
+        detail::fillParent(stack);
     }
     if (stack.children != stack.lastChildren && !stack.settings.empty()) {
         std::vector<Setting> kept;
@@ -204,14 +206,16 @@ void Stack::arrange(Control& control) {
         std::max(0LL, std::max(0, down ? stack.width() : stack.height()) - 2LL * stack.inside);
     const std::size_t count = stack.children.size();
 
-    std::vector<int> input;
-    input.reserve(5 + count * 5);
+    // Built in a vector kept from the last time, so that a paint allocates nothing.
+    std::vector<int>& input = stack.nextInput;
+    input.clear();
     input.insert(input.end(), {static_cast<int>(stack.way), stack.between, stack.inside,
                                static_cast<int>(alongRoom), static_cast<int>(acrossRoom)});
     for (Control* child : stack.children) {
         const Setting* setting = stack.settings.empty() ? nullptr : stack.settingOf(child, false);
-        input.push_back(down ? child->naturalHeight() : child->naturalWidth());
-        input.push_back(down ? child->naturalWidth() : child->naturalHeight());
+        const Measure natural = detail::Tree::natural(*child);
+        input.push_back(down ? natural.height : natural.width);
+        input.push_back(down ? natural.width : natural.height);
         input.push_back(setting == nullptr ? -1 : setting->size);
         input.push_back(setting == nullptr ? 0 : setting->weight);
         input.push_back(setting == nullptr ? 0 : static_cast<int>(setting->align));
