@@ -32,6 +32,8 @@ namespace Forms {
 /// scroll bar's column when the content is taller) and the larger of the
 /// box's height and its own natural height, so the box scrolls it.
 /// Tab order stays the page's: attach order, which is the stack's order.
+/// A border, when set, is drawn one cell around the stack's rectangle as
+/// for every control; padding counts from inside it.
 class VESK_FORMS_API Stack : public Container {
 public:
     /// An empty vertical stack, no gap, no padding, not filling.

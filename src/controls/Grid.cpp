@@ -7,6 +7,7 @@
 #include "controls/Layout.h"
 #include "controls/Lists.h"
 #include "geometry/Tags.h"
+#include "vesk/Event.h"
 
 namespace Vesk {
 namespace Forms {
@@ -79,6 +80,7 @@ Grid::Grid() : spec{0} {
     stamp(detail::Tag::Grid, sizeof(Grid));
     holding = &table;
     sizing = &sizes;
+    attachHandler(Vesk::UpdateView, detail::paintLayout);
 }
 
 Grid::~Grid() = default;

@@ -2,6 +2,8 @@
 
 #include "controls/Frame.h"
 #include "geometry/Tags.h"
+#include "geometry/TextOutput.h"
+#include "terminal/Screen.h"
 #include "geometry/Clip.h"
 
 namespace Vesk {
@@ -57,12 +59,13 @@ void fillParent(Control& holder) {
             columns = columns > 1 ? columns - 1 : columns;
         }
     }
-    const int height = clampCells(rows);
-    const int width = clampCells(columns);
-    const Rect cells = Tree::footprint(holder);
+    // A border goes inside the area, one cell around the rectangle.
     const long long margin = Tree::margin(holder);
-    if (cells.top + margin != 0 || cells.left + margin != 0) {
-        holder.position(0, 0);
+    const int height = clampCells(rows - 2 * margin);
+    const int width = clampCells(columns - 2 * margin);
+    const Rect cells = Tree::footprint(holder);
+    if (cells.top != 0 || cells.left != 0) {
+        holder.position(static_cast<int>(margin), static_cast<int>(margin));
     }
     if (holder.height() != height) {
         holder.height(height);
@@ -70,6 +73,22 @@ void fillParent(Control& holder) {
     if (holder.width() != width) {
         holder.width(width);
     }
+}
+
+int paintLayout(int, void* pointer) {
+    Control& control = *static_cast<Control*>(pointer);
+    if ((control.border)() == NoBorder || control.width() < 0 || control.height() < 0) {
+        return 1;
+    }
+    const Frame frame = Tree::frameOf(control);
+    const long long height = control.height() + 2LL;
+    const long long width = control.width() + 2LL;
+    const Area box = frame.area(-1, -1, height, width);
+    if (!box.empty()) {
+        ColorScope colors(control.borderColor(), control.background(), false);
+        putBox(box, height, width, (control.border)());
+    }
+    return 1;
 }
 
 }  // namespace detail

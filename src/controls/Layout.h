@@ -30,6 +30,10 @@ void share(std::vector<long long>& sizes, std::vector<long long> weights, long l
 // height, measured only then.
 void fillParent(Control& holder);
 
+// The UpdateView handler of a stack and a grid: the border, when it has one,
+// one cell around its rectangle (the children are painted after it); 1.
+int paintLayout(int event, void* control);
+
 }  // namespace detail
 }  // namespace Forms
 }  // namespace Vesk

@@ -7,6 +7,7 @@
 #include "controls/Layout.h"
 #include "controls/Lists.h"
 #include "geometry/Tags.h"
+#include "vesk/Event.h"
 
 namespace Vesk {
 namespace Forms {
@@ -29,6 +30,7 @@ Stack::Stack() {
     stamp(detail::Tag::Stack, sizeof(Stack));
     holding = &table;
     sizing = &sizes;
+    attachHandler(Vesk::UpdateView, detail::paintLayout);
 }
 
 Stack::~Stack() = default;

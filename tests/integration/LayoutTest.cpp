@@ -382,3 +382,58 @@ TEST(Layout, ATinyScreenAndBack) {
                                    cursorAt(t, 2, 7);
                         }}}));
 }
+
+// A bordered stack filling a tab page, the tab set a weighted child of a
+// stack: the border runs round the page, a grid inside it, and all of it
+// follows a resize.
+TEST(Layout, ABorderedStackFillsATabPageThroughAResize) {
+    Terminal terminal(10, 30);
+    auto framed = [](int rows, int columns) {
+        return [=](Terminal& t) {
+            return t.cell(2, 0).text == "┌" && t.cell(rows - 1, columns - 1).text == "┘" &&
+                   showsFrom(t, 3, 1, "Größe") && showsFrom(t, 4, 1, "大小") &&
+                   cursorAt(t, 3, 6);
+        };
+    };
+    EXPECT_EQ("", driveCounted(
+                      terminal,
+                      [] {
+                          Page root;
+                          Stack outer, inner;
+                          Tabs tabs;
+                          Page first, second;
+                          Grid grid;
+                          Label status, sizes[2];
+                          TextBox fields[2];
+                          int steps = 0;
+                          outer.fill(true);
+                          root.attachChild(&outer);
+                          outer.attachChild(&status);
+                          outer.attachChild(&tabs);
+                          outer.grow(&tabs, 1);
+                          first.title("Eins");
+                          second.title("二");
+                          tabs.attachTab(&first);
+                          tabs.attachTab(&second);
+                          inner.fill(true);
+                          (inner.border)(SingleLine);
+                          first.attachChild(&inner);
+                          inner.attachChild(&grid);
+                          grid.columns({0, -1});
+                          delete sizes[0].text("Größe");
+                          delete sizes[1].text("大小");
+                          for (int i = 0; i < 2; ++i) {
+                              grid.attachChild(&sizes[i]);
+                              grid.attachChild(&fields[i]);
+                          }
+                          root.activeControl(&tabs);
+                          first.activeControl(&fields[0]);
+                          fields[0].focus(true);
+                          auto show = [&] { delete status.text("s" + std::to_string(steps)); };
+                          show();
+                          countingLoop(root, steps, show);
+                      },
+                      {{"framed in the page", [](Terminal&) { return true; }, framed(10, 30)},
+                       {"resized, framed again", [](Terminal& t) { return t.resize(12, 40); },
+                        framed(12, 40)}}));
+}
