@@ -161,8 +161,8 @@ void Grid::arrange(Control& control) {
     // Built in a vector kept from the last time, so that a paint allocates nothing.
     std::vector<int>& input = grid.nextInput;
     input.clear();
-    input.insert(input.end(), {grid.between, grid.inside, static_cast<int>(width),
-                               static_cast<int>(height)});
+    input.insert(input.end(),
+                 {grid.between, grid.inside, static_cast<int>(width), static_cast<int>(height)});
     input.insert(input.end(), grid.spec.begin(), grid.spec.end());
     const std::size_t head = input.size();
     for (Control* child : grid.children) {

@@ -1,10 +1,10 @@
 #include "controls/Layout.h"
 
 #include "controls/Frame.h"
+#include "geometry/Clip.h"
 #include "geometry/Tags.h"
 #include "geometry/TextOutput.h"
 #include "terminal/Screen.h"
-#include "geometry/Clip.h"
 
 namespace Vesk {
 namespace Forms {
@@ -51,8 +51,7 @@ void fillParent(Control& holder) {
     } else {
         rows = std::max(0, parent->height());
         columns = std::max(0, parent->width());
-        const long long natural =
-            tagged(*parent, Tag::ScrollBox) ? holder.naturalHeight() : 0;
+        const long long natural = tagged(*parent, Tag::ScrollBox) ? holder.naturalHeight() : 0;
         if (natural > rows) {
             // The content is taller: the box scrolls it and its bar takes a column.
             rows = natural;

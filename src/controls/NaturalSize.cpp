@@ -49,14 +49,12 @@ Control::Measure Tree::natural(Control& control) {
                                        ? control.sizing->measure(control)
                                        : control.given();
     const long long border = 2 * margin(control);
-    return {control.ownWidth >= 0 ? control.ownWidth
-                                  : cellCount(std::max(0, inner.width) + border),
-            control.ownHeight >= 0 ? control.ownHeight
-                                   : cellCount(std::max(0, inner.height) + border)};
+    return {
+        control.ownWidth >= 0 ? control.ownWidth : cellCount(std::max(0, inner.width) + border),
+        control.ownHeight >= 0 ? control.ownHeight : cellCount(std::max(0, inner.height) + border)};
 }
 
-void Tree::lay(Control& child, long long row, long long column, long long height,
-               long long width) {
+void Tree::lay(Control& child, long long row, long long column, long long height, long long width) {
     const long long margin = Tree::margin(child);
     const long long rows = std::max(0LL, height - 2 * margin);
     const long long columns = std::max(0LL, width - 2 * margin);

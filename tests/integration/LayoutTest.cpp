@@ -103,8 +103,8 @@ std::string colours(Terminal& t, int row) {
     std::string shown;
     for (int c = 0; c < t.columns(); ++c) {
         const int background = t.cell(row, c).background;
-        shown += background >= Red && background <= Blue ? static_cast<char>('a' + background - 1)
-                                                          : '.';
+        shown +=
+            background >= Red && background <= Blue ? static_cast<char>('a' + background - 1) : '.';
     }
     return shown;
 }
@@ -121,28 +121,27 @@ TEST(Layout, OneFormFillsEveryScreenSizeWithItsFieldsLinedUp) {
         const std::vector<std::string>* captions;
         int fieldColumn;
     };
-    for (const Case& c : {Case{15, 40, &german, 13}, Case{24, 80, &german, 13},
-                          Case{60, 200, &german, 13}, Case{15, 40, &chinese, 14},
-                          Case{24, 80, &chinese, 14}, Case{60, 200, &chinese, 14}}) {
+    for (const Case& c :
+         {Case{15, 40, &german, 13}, Case{24, 80, &german, 13}, Case{60, 200, &german, 13},
+          Case{15, 40, &chinese, 14}, Case{24, 80, &chinese, 14}, Case{60, 200, &chinese, 14}}) {
         SCOPED_TRACE(std::to_string(c.rows) + "x" + std::to_string(c.columns));
         const int field = c.fieldColumn;
-        EXPECT_EQ("", drive(c.rows, c.columns, *c.captions,
-                            {{"laid out, the caret in the first field", [](Terminal&) { return true; },
-                              [=](Terminal& t) {
-                                  return laidOut(*c.captions, c.rows, field)(t) &&
-                                         cursorAt(t, 2, field);
-                              }},
-                             {"typing goes to the first field", typed("Jürgen 王"),
-                              [=](Terminal& t) {
-                                  return showsFrom(t, 2, field, "Jürgen 王") &&
-                                         cursorAt(t, 2, field + 9);
-                              }},
-                             {"Tab to the second field, the third, then OK",
-                              keys({Vesk::KeyTab, Vesk::KeyTab, Vesk::KeyTab}),
-                              [=](Terminal& t) { return cursorAt(t, c.rows - 3, 2); }},
-                             {"Right from OK goes to Abbrechen where it was laid out",
-                              keys({Vesk::KeyRight}),
-                              [=](Terminal& t) { return cursorAt(t, c.rows - 3, 11); }}}));
+        EXPECT_EQ(
+            "",
+            drive(c.rows, c.columns, *c.captions,
+                  {{"laid out, the caret in the first field", [](Terminal&) { return true; },
+                    [=](Terminal& t) {
+                        return laidOut(*c.captions, c.rows, field)(t) && cursorAt(t, 2, field);
+                    }},
+                   {"typing goes to the first field", typed("Jürgen 王"),
+                    [=](Terminal& t) {
+                        return showsFrom(t, 2, field, "Jürgen 王") && cursorAt(t, 2, field + 9);
+                    }},
+                   {"Tab to the second field, the third, then OK",
+                    keys({Vesk::KeyTab, Vesk::KeyTab, Vesk::KeyTab}),
+                    [=](Terminal& t) { return cursorAt(t, c.rows - 3, 2); }},
+                   {"Right from OK goes to Abbrechen where it was laid out", keys({Vesk::KeyRight}),
+                    [=](Terminal& t) { return cursorAt(t, c.rows - 3, 11); }}}));
     }
 }
 
@@ -150,9 +149,8 @@ TEST(Layout, OneFormFillsEveryScreenSizeWithItsFieldsLinedUp) {
 TEST(Layout, AResizeKeepsTheFocusedFieldAndItsCaret) {
     const std::vector<std::string> captions = {"Vorname", "住所"};
     std::vector<KitStep> steps = {
-        {"the second field, two characters typed", [](Terminal& t) {
-             return t.press(Vesk::KeyTab) && t.type("Ab");
-         },
+        {"the second field, two characters typed",
+         [](Terminal& t) { return t.press(Vesk::KeyTab) && t.type("Ab"); },
          [](Terminal& t) { return cursorAt(t, 4, 11); }},
     };
     for (const auto& size : std::vector<std::pair<int, int>>{{15, 40}, {60, 200}, {24, 80}}) {
@@ -185,34 +183,35 @@ TEST(Layout, FixedNaturalAndWeightedSizesShareARowAndShrink) {
         SCOPED_TRACE(c.columns);
         Terminal terminal(6, c.columns);
         const std::string expected = c.row;
-        EXPECT_EQ("", driveCounted(
-                          terminal,
-                          [] {
-                              Page root;
-                              Stack outer, row;
-                              Label status;
-                              TextBox boxes[4];
-                              int steps = 0;
-                              outer.fill(true);
-                              root.attachChild(&outer);
-                              outer.attachChild(&status);
-                              outer.attachChild(&row);
-                              row.direction(Direction::Horizontal);
-                              row.gap(1);
-                              for (int i = 0; i < 4; ++i) {
-                                  boxes[i].background(static_cast<Color>(Red + i));
-                                  row.attachChild(&boxes[i]);
-                              }
-                              boxes[1].width(8);
-                              row.size(&boxes[0], 5);
-                              row.grow(&boxes[2], 1);
-                              row.grow(&boxes[3], 2);
-                              auto show = [&] { delete status.text("s" + std::to_string(steps)); };
-                              show();
-                              countingLoop(root, steps, show);
-                          },
-                          {{"laid out", [](Terminal&) { return true; },
-                            [=](Terminal& t) { return colours(t, 1) == expected; }}}));
+        EXPECT_EQ("", driveCounted(terminal,
+                                   [] {
+                                       Page root;
+                                       Stack outer, row;
+                                       Label status;
+                                       TextBox boxes[4];
+                                       int steps = 0;
+                                       outer.fill(true);
+                                       root.attachChild(&outer);
+                                       outer.attachChild(&status);
+                                       outer.attachChild(&row);
+                                       row.direction(Direction::Horizontal);
+                                       row.gap(1);
+                                       for (int i = 0; i < 4; ++i) {
+                                           boxes[i].background(static_cast<Color>(Red + i));
+                                           row.attachChild(&boxes[i]);
+                                       }
+                                       boxes[1].width(8);
+                                       row.size(&boxes[0], 5);
+                                       row.grow(&boxes[2], 1);
+                                       row.grow(&boxes[3], 2);
+                                       auto show = [&] {
+                                           delete status.text("s" + std::to_string(steps));
+                                       };
+                                       show();
+                                       countingLoop(root, steps, show);
+                                   },
+                                   {{"laid out", [](Terminal&) { return true; },
+                                     [=](Terminal& t) { return colours(t, 1) == expected; }}}));
     }
 }
 
@@ -221,57 +220,57 @@ TEST(Layout, FixedNaturalAndWeightedSizesShareARowAndShrink) {
 // height, and Tab reaches the last field.
 TEST(Layout, AStackInAScrollBoxScrollsItsNaturalHeight) {
     Terminal terminal(12, 40);
-    EXPECT_EQ("", driveCounted(
-                      terminal,
-                      [] {
-                          Page root;
-                          Stack outer, inner;
-                          ScrollBox box;
-                          Grid grid;
-                          Label status;
-                          std::deque<Label> labels;
-                          std::deque<TextBox> fields;
-                          int steps = 0;
-                          outer.fill(true);
-                          root.attachChild(&outer);
-                          outer.attachChild(&status);
-                          outer.attachChild(&box);
-                          outer.grow(&box, 1);
-                          inner.fill(true);
-                          box.attachChild(&inner);
-                          inner.attachChild(&grid);
-                          grid.columns({0, -1});
-                          grid.gap(1);
-                          for (int i = 0; i < 20; ++i) {
-                              delete labels.emplace_back().text(
-                                  (i % 2 == 0 ? "Feld " : "字段 ") + std::to_string(i));
-                              grid.attachChild(&labels.back());
-                              grid.attachChild(&fields.emplace_back());
-                          }
-                          fields.front().takeFocus();
-                          auto show = [&] { delete status.text("s" + std::to_string(steps)); };
-                          show();
-                          countingLoop(root, steps, show);
-                      },
-                      {{"the first field at the top, the bar in the last column",
-                        [](Terminal&) { return true; },
-                        [](Terminal& t) {
-                            return showsFrom(t, 1, 0, "Feld 0") && cursorAt(t, 1, 8) &&
-                                   t.cell(1, 39).text == "█";
-                        }},
-                       {"Tab to the last field scrolls it in at the bottom",
-                        keys(std::vector<Vesk::Event>(19, Vesk::KeyTab)),
-                        [](Terminal& t) {
-                            return showsFrom(t, 11, 0, "字段 19") && cursorAt(t, 11, 8) &&
-                                   t.cell(11, 39).text == "█";
-                        }}}));
+    EXPECT_EQ("", driveCounted(terminal,
+                               [] {
+                                   Page root;
+                                   Stack outer, inner;
+                                   ScrollBox box;
+                                   Grid grid;
+                                   Label status;
+                                   std::deque<Label> labels;
+                                   std::deque<TextBox> fields;
+                                   int steps = 0;
+                                   outer.fill(true);
+                                   root.attachChild(&outer);
+                                   outer.attachChild(&status);
+                                   outer.attachChild(&box);
+                                   outer.grow(&box, 1);
+                                   inner.fill(true);
+                                   box.attachChild(&inner);
+                                   inner.attachChild(&grid);
+                                   grid.columns({0, -1});
+                                   grid.gap(1);
+                                   for (int i = 0; i < 20; ++i) {
+                                       delete labels.emplace_back().text(
+                                           (i % 2 == 0 ? "Feld " : "字段 ") + std::to_string(i));
+                                       grid.attachChild(&labels.back());
+                                       grid.attachChild(&fields.emplace_back());
+                                   }
+                                   fields.front().takeFocus();
+                                   auto show = [&] {
+                                       delete status.text("s" + std::to_string(steps));
+                                   };
+                                   show();
+                                   countingLoop(root, steps, show);
+                               },
+                               {{"the first field at the top, the bar in the last column",
+                                 [](Terminal&) { return true; },
+                                 [](Terminal& t) {
+                                     return showsFrom(t, 1, 0, "Feld 0") && cursorAt(t, 1, 8) &&
+                                            t.cell(1, 39).text == "█";
+                                 }},
+                                {"Tab to the last field scrolls it in at the bottom",
+                                 keys(std::vector<Vesk::Event>(19, Vesk::KeyTab)), [](Terminal& t) {
+                                     return showsFrom(t, 11, 0, "字段 19") && cursorAt(t, 11, 8) &&
+                                            t.cell(11, 39).text == "█";
+                                 }}}));
 }
 
 // Sizes, gaps, padding, weights and columns past any sense: a stack placed
 // by hand at (2, 2), 4 x 10 cells, draws inside itself or nothing, and
 // never outside.
 TEST(Layout, BadInputIsClampedAndNothingIsDrawnOutsideTheHolder) {
-    using Setup = void (*)(Stack&, Grid&, Label (&)[3]);
+    using Setup = void (*)(Stack&, Grid&, Label(&)[3]);
     struct Case {
         const char* what;
         Setup setup;
@@ -346,8 +345,8 @@ TEST(Layout, BadInputIsClampedAndNothingIsDrawnOutsideTheHolder) {
                                 bool drawn = false;
                                 for (int row = 1; row < 8; ++row) {
                                     for (int column = 0; column < 16; ++column) {
-                                        const bool in = row >= 2 && row < 6 && column >= 2 &&
-                                                        column < 12;
+                                        const bool in =
+                                            row >= 2 && row < 6 && column >= 2 && column < 12;
                                         const bool blank = t.cell(row, column).text == " " ||
                                                            t.cell(row, column).text.empty();
                                         if (!in && !blank) {
@@ -391,49 +390,48 @@ TEST(Layout, ABorderedStackFillsATabPageThroughAResize) {
     auto framed = [](int rows, int columns) {
         return [=](Terminal& t) {
             return t.cell(2, 0).text == "┌" && t.cell(rows - 1, columns - 1).text == "┘" &&
-                   showsFrom(t, 3, 1, "Größe") && showsFrom(t, 4, 1, "大小") &&
-                   cursorAt(t, 3, 6);
+                   showsFrom(t, 3, 1, "Größe") && showsFrom(t, 4, 1, "大小") && cursorAt(t, 3, 6);
         };
     };
-    EXPECT_EQ("", driveCounted(
-                      terminal,
-                      [] {
-                          Page root;
-                          Stack outer, inner;
-                          Tabs tabs;
-                          Page first, second;
-                          Grid grid;
-                          Label status, sizes[2];
-                          TextBox fields[2];
-                          int steps = 0;
-                          outer.fill(true);
-                          root.attachChild(&outer);
-                          outer.attachChild(&status);
-                          outer.attachChild(&tabs);
-                          outer.grow(&tabs, 1);
-                          first.title("Eins");
-                          second.title("二");
-                          tabs.attachTab(&first);
-                          tabs.attachTab(&second);
-                          inner.fill(true);
-                          (inner.border)(SingleLine);
-                          first.attachChild(&inner);
-                          inner.attachChild(&grid);
-                          grid.columns({0, -1});
-                          delete sizes[0].text("Größe");
-                          delete sizes[1].text("大小");
-                          for (int i = 0; i < 2; ++i) {
-                              grid.attachChild(&sizes[i]);
-                              grid.attachChild(&fields[i]);
-                          }
-                          root.activeControl(&tabs);
-                          first.activeControl(&fields[0]);
-                          fields[0].focus(true);
-                          auto show = [&] { delete status.text("s" + std::to_string(steps)); };
-                          show();
-                          countingLoop(root, steps, show);
-                      },
-                      {{"framed in the page", [](Terminal&) { return true; }, framed(10, 30)},
-                       {"resized, framed again", [](Terminal& t) { return t.resize(12, 40); },
-                        framed(12, 40)}}));
+    EXPECT_EQ("",
+              driveCounted(terminal,
+                           [] {
+                               Page root;
+                               Stack outer, inner;
+                               Tabs tabs;
+                               Page first, second;
+                               Grid grid;
+                               Label status, sizes[2];
+                               TextBox fields[2];
+                               int steps = 0;
+                               outer.fill(true);
+                               root.attachChild(&outer);
+                               outer.attachChild(&status);
+                               outer.attachChild(&tabs);
+                               outer.grow(&tabs, 1);
+                               first.title("Eins");
+                               second.title("二");
+                               tabs.attachTab(&first);
+                               tabs.attachTab(&second);
+                               inner.fill(true);
+                               (inner.border)(SingleLine);
+                               first.attachChild(&inner);
+                               inner.attachChild(&grid);
+                               grid.columns({0, -1});
+                               delete sizes[0].text("Größe");
+                               delete sizes[1].text("大小");
+                               for (int i = 0; i < 2; ++i) {
+                                   grid.attachChild(&sizes[i]);
+                                   grid.attachChild(&fields[i]);
+                               }
+                               root.activeControl(&tabs);
+                               first.activeControl(&fields[0]);
+                               fields[0].focus(true);
+                               auto show = [&] { delete status.text("s" + std::to_string(steps)); };
+                               show();
+                               countingLoop(root, steps, show);
+                           },
+                           {{"framed in the page", [](Terminal&) { return true; }, framed(10, 30)},
+                            {"resized, framed again", [](Terminal& t) { return t.resize(12, 40); },
+                             framed(12, 40)}}));
 }
