@@ -14,6 +14,8 @@ namespace Forms {
 /// A control holding an ordered list of children it paints and passes events
 /// to. It does not own them. Attaching a child also enters it into the
 /// control list of the container's page, so build trees from the page down.
+/// Its natural size (see Control::naturalWidth) reaches the right-most and
+/// bottom-most cells of its children as they are placed.
 class VESK_FORMS_API Container : public Control {
 public:
     /// An empty container that cannot take the focus and has no arrow-key

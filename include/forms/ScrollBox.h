@@ -38,6 +38,11 @@ struct Tree;
 ///
 /// Only the children in view are painted, so a box of a thousand fields
 /// paints as fast as one of twenty. Cannot take the focus.
+///
+/// In a stack or a grid the box's natural size is the size the host gave
+/// it; without one, its content's width and the bar's column, and at most
+/// ten rows of its content. A stack or grid that fills the box takes the
+/// box's width and its own natural height when that is taller than the box.
 class VESK_FORMS_API ScrollBox : public Container {
 public:
     /// An empty box scrolled to (0, 0), White on Black.

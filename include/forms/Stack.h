@@ -76,7 +76,8 @@ public:
     bool align(Control* child, Align value);
 
     /// Takes `child` out as Container::detachChild does, and forgets its
-    /// size, weight and alignment.
+    /// size, weight and alignment. (Taken out through Container::detachChild,
+    /// the child's entry goes at the next paint; a destroyed child's at once.)
     bool detachChild(Control* child);
 
     /// True for a stack.

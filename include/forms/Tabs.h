@@ -20,6 +20,9 @@ class Page;
 /// too (see Page::tabIntoPages). Sets nest: keys reach the innermost
 /// control. Build it inside a page before attaching
 /// pages: each page is entered into the control list of the set's root page.
+/// In a stack or a grid, its natural size is its widest and tallest page's
+/// and the header line; laid out, it gives every page its size below that
+/// line at each paint.
 class VESK_FORMS_API Tabs : public Control {
 public:
     /// An empty set that can take the focus.

@@ -306,6 +306,13 @@ TEST(Layout, BadInputIsClampedAndNothingIsDrawnOutsideTheHolder) {
              g.gap(INT_MAX);
          },
          true},
+        {"a child in the stack and the grid, the grid in itself refused",
+         [](Stack& s, Grid& g, Label(&l)[3]) {
+             g.attachChild(&l[0]);
+             s.grow(&l[0], 1);
+             g.attachChild(&g);
+         },
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
