@@ -1,16 +1,18 @@
 // The reference form (ReferenceForm.h) built from stacks and grids instead
-// of placed by hand: the same controls in nearly the same cells, laid out
-// at each paint, so that the two forms' paints can be compared.
+// of placed by hand: the same controls in the same cells, laid out at each
+// paint, so that the two forms' paints can be compared.
 #pragma once
 
 #include <curses.h>
 
 #include <deque>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
 #include "Terminal.h"
 #include "forms/Button.h"
+#include "forms/Control.h"
 #include "forms/Grid.h"
 #include "forms/Label.h"
 #include "forms/Page.h"
@@ -22,15 +24,23 @@ namespace VeskBench {
 
 class LaidOutForm {
 public:
+    // Bare controls stand where the hand-placed form leaves blank cells, so
+    // that both forms put the same text in the same cells.
     LaidOutForm() {
         using namespace Vesk::Forms;
         screen.fill(true);
+        screen.direction(Direction::Horizontal);
         root.attachChild(&screen);
-        label(screen, "vesk-forms reference form");
-        label(screen, "Tab, arrows: move  PgDn/PgUp: switch page  Enter: click");
-        screen.size(&label(screen, ""), 1);
-        screen.attachChild(&tabs);
-        screen.size(&tabs, 17);
+        spacer(screen, 2);
+        screen.attachChild(&column);
+        screen.grow(&column, 1);
+        spacer(screen, 2);
+
+        label(column, "vesk-forms reference form");
+        label(column, "Tab, arrows: move  PgDn/PgUp: switch page  Enter: click");
+        spacer(column, 1);
+        column.attachChild(&tabs);
+        column.size(&tabs, 17);
         shown.title("Status");
         settings.title("Settings");
         about.title("About");
@@ -40,14 +50,14 @@ public:
         tabs.activeTab(&shown);
 
         page.fill(true);
-        page.padding(1);
-        page.gap(1);
         shown.attachChild(&page);
+        spacer(page, 1);
         page.attachChild(&meters);
-        meters.columns({12, 50});
+        meters.columns({2, 12, 50});
         meters.gap(1);
         const char* captions[] = {"Value", "Fraction", "Percentage", "Custom text"};
         for (int i = 0; i < 4; ++i) {
+            meters.attachChild(&gaps.emplace_back());
             label(meters, captions[i]);
             ProgressBar& bar = bars.emplace_back();
             meters.attachChild(&bar);
@@ -58,25 +68,14 @@ public:
         delete bars[3].text("working...");
         stepped = &bars[2];
 
-        page.attachChild(&actions);
-        actions.columns({16, 16, 16, 16});
-        actions.gap(3);
-        const char* names[] = {"Start", "Stop", "Pause", "Resume",
-                               "Load",  "Save", "Apply", "Revert"};
-        for (const char* name : names) {
-            button(actions, name);
-        }
-        label(page, "Enter clicks the focused button.");
+        spacer(page, 1);
+        buttonRow(page, {"Start", "Stop", "Pause", "Resume"});
+        buttonRow(page, {"Load", "Save", "Apply", "Revert"});
+        label(row(page, 3), "Enter clicks the focused button.");
 
-        screen.attachChild(&commands);
-        commands.direction(Direction::Horizontal);
-        commands.gap(3);
-        commands.padding(0);
-        for (const char* name : {"Help", "Log", "Reset", "Quit"}) {
-            commands.size(&button(commands, name), 16);
-        }
-        screen.size(&label(screen, ""), 1);
-        label(screen, "Ready.");
+        buttonRow(column, {"Help", "Log", "Reset", "Quit"});
+        spacer(column, 1);
+        label(column, "Ready.");
 
         left = &buttons[0];
         right = &buttons[1];
@@ -95,14 +94,15 @@ public:
 
     Vesk::Forms::Page root;
     Vesk::Forms::Stack screen;
+    Vesk::Forms::Stack column;
     Vesk::Forms::Tabs tabs;
     Vesk::Forms::Page shown;
     Vesk::Forms::Page settings;
     Vesk::Forms::Page about;
     Vesk::Forms::Stack page;
     Vesk::Forms::Grid meters;
-    Vesk::Forms::Grid actions;
-    Vesk::Forms::Stack commands;
+    std::deque<Vesk::Forms::Stack> rows;
+    std::deque<Vesk::Forms::Control> gaps;
     std::deque<Vesk::Forms::Button> buttons;
     std::deque<Vesk::Forms::Label> labels;
     std::deque<Vesk::Forms::ProgressBar> bars;
@@ -111,6 +111,33 @@ public:
     Vesk::Forms::ProgressBar* stepped = nullptr;
 
 private:
+    // `cells` blank cells along `parent`: a bare control, which paints nothing.
+    void spacer(Vesk::Forms::Stack& parent, int cells) {
+        Vesk::Forms::Control& gap = gaps.emplace_back();
+        parent.attachChild(&gap);
+        parent.size(&gap, cells);
+    }
+
+    // A row in `parent` whose children start `indent` columns in.
+    Vesk::Forms::Stack& row(Vesk::Forms::Container& parent, int indent) {
+        Vesk::Forms::Stack& added = rows.emplace_back();
+        parent.attachChild(&added);
+        added.direction(Vesk::Forms::Direction::Horizontal);
+        spacer(added, indent);
+        return added;
+    }
+
+    // Four buttons of 16 cells with their boxes, 19 apart, from column 2.
+    void buttonRow(Vesk::Forms::Container& parent, std::initializer_list<const char*> names) {
+        Vesk::Forms::Stack& line = row(parent, 2);
+        for (const char* name : names) {
+            if (line.count() > 1) {
+                spacer(line, 3);
+            }
+            line.size(&button(line, name), 16);
+        }
+    }
+
     Vesk::Forms::Label& label(Vesk::Forms::Container& parent, const std::string& text) {
         Vesk::Forms::Label& added = labels.emplace_back();
         parent.attachChild(&added);

@@ -130,6 +130,7 @@ private:
     std::vector<Placed> byTop;
     std::vector<Control*> measured;
     std::vector<int> unbounded;  // children that draw past themselves (Visible)
+    std::vector<Control*> arranging;  // children that place what they hold
     unsigned measuredCount = 0;
     bool measuredOnce = false;
     long long tallest = 0;

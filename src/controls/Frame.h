@@ -178,6 +178,10 @@ struct Tree {
     static bool laidOut(const Control& control) { return control.laidWidth >= 0; }
     // The control's natural width and height with one measure.
     static Control::Measure natural(Control& control);
+    // Whether the control places what it holds before painting.
+    static bool arranges(const Control& control) {
+        return control.sizing != nullptr && control.sizing->arrange != nullptr;
+    }
     // Lets the control place what it holds (its sizing table's arrange).
     static void arrange(Control& control) {
         if (control.sizing != nullptr && control.sizing->arrange != nullptr) {

@@ -38,9 +38,13 @@ Control::Measure ScrollBox::measure(Control& control) {
             given.height > 0 ? given.height : std::min(MostRows, box.contentHeight())};
 }
 
+// Only the children that place what they hold, listed when the box last
+// measured its children: a box of a thousand fields visits none.
 void ScrollBox::arrange(Control& control) {
-    for (Control* child : static_cast<ScrollBox&>(control).children) {
-        detail::Tree::arrange(*child);
+    ScrollBox& box = static_cast<ScrollBox&>(control);
+    box.measure();
+    for (std::size_t i = 0; i < box.arranging.size(); ++i) {
+        detail::Tree::arrange(*box.arranging[i]);
     }
 }
 
