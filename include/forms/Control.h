@@ -163,6 +163,11 @@ private:
     int hostHeight = 0;
     // Left no cells by the last layout: not painted.
     bool squeezed = false;
+    // The natural size as measured in the paint numbered `measuredIn` (0:
+    // none), so that nested layouts measure each control once a paint.
+    unsigned measuredIn = 0;
+    int measuredWidth = 0;
+    int measuredHeight = 0;
     // End of the natural size.
 
 protected:

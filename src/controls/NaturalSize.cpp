@@ -2,6 +2,7 @@
 #include <climits>
 
 #include "controls/Frame.h"
+#include "terminal/Screen.h"
 
 namespace Vesk {
 namespace Forms {
@@ -45,13 +46,21 @@ Control::Measure Tree::natural(Control& control) {
     if (control.ownWidth >= 0 && control.ownHeight >= 0) {
         return {control.ownWidth, control.ownHeight};
     }
+    const unsigned paint = Screen::paintUnderWay();
+    if (paint != 0 && control.measuredIn == paint) {
+        return {control.measuredWidth, control.measuredHeight};
+    }
     const Control::Measure inner = control.sizing != nullptr && control.sizing->measure != nullptr
                                        ? control.sizing->measure(control)
                                        : control.given();
     const long long border = 2 * margin(control);
-    return {
+    const Control::Measure natural{
         control.ownWidth >= 0 ? control.ownWidth : cellCount(std::max(0, inner.width) + border),
         control.ownHeight >= 0 ? control.ownHeight : cellCount(std::max(0, inner.height) + border)};
+    control.measuredIn = paint;
+    control.measuredWidth = natural.width;
+    control.measuredHeight = natural.height;
+    return natural;
 }
 
 void Tree::lay(Control& child, long long row, long long column, long long height, long long width) {
