@@ -58,6 +58,7 @@ public:
 private:
     VESK_FORMS_LOCAL static Measure measure(Control& control);
     VESK_FORMS_LOCAL static void arrange(Control& control);
+    VESK_FORMS_LOCAL static void forgetHeld(Control& holder, Control* child);
     VESK_FORMS_LOCAL static void placeHeld(Control& holder, Control& child, Placement& placement);
 
     std::vector<int> spec;

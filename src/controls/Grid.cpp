@@ -75,7 +75,7 @@ std::vector<long long> starts(std::vector<long long>& sizes, long long gap, long
 }  // namespace
 
 Grid::Grid() : spec{0} {
-    static constexpr Holding table{heldCount, heldAt, forgetChild, nullptr, placeHeld};
+    static constexpr Holding table{heldCount, heldAt, forgetHeld, nullptr, placeHeld};
     static constexpr Sizing sizes{measure, arrange};
     stamp(detail::Tag::Grid, sizeof(Grid));
     holding = &table;
@@ -128,6 +128,15 @@ bool Grid::fill(bool value) {
     return fills;
 }
 
+// The last layout's input goes too: a control made later at the same
+// address must be laid out, not taken for the one that went.
+void Grid::forgetHeld(Control& holder, Control* child) {
+    Grid& grid = self(holder);
+    forgetChild(holder, child);
+    detail::eraseAll(grid.lastChildren, child);
+    grid.lastInput.clear();
+}
+
 void Grid::placeHeld(Control&, Control& child, Placement& placement) {
     placement.shown = !detail::Tree::squeezed(child);
 }
@@ -170,7 +179,12 @@ void Grid::arrange(Control& control) {
         input.push_back(natural.width);
         input.push_back(natural.height);
     }
-    if (input == grid.lastInput && grid.children == grid.lastChildren) {
+    // A control never laid out (one made anew at a gone child's address) is.
+    bool fresh = false;
+    for (Control* child : grid.children) {
+        fresh = fresh || !detail::Tree::laidOut(*child);
+    }
+    if (!fresh && input == grid.lastInput && grid.children == grid.lastChildren) {
         return;
     }
     const std::vector<int> naturals(input.begin() + static_cast<long>(head), input.end());

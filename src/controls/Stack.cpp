@@ -210,6 +210,7 @@ void Stack::arrange(Control& control) {
 
     // Built in a vector kept from the last time, so that a paint allocates nothing.
     std::vector<int>& input = stack.nextInput;
+    bool fresh = false;
     input.clear();
     input.insert(input.end(), {static_cast<int>(stack.way), stack.between, stack.inside,
                                static_cast<int>(alongRoom), static_cast<int>(acrossRoom)});
@@ -221,8 +222,10 @@ void Stack::arrange(Control& control) {
         input.push_back(setting == nullptr ? -1 : setting->size);
         input.push_back(setting == nullptr ? 0 : setting->weight);
         input.push_back(setting == nullptr ? 0 : static_cast<int>(setting->align));
+        // A control never laid out (one made anew at a gone child's address) is.
+        fresh = fresh || !detail::Tree::laidOut(*child);
     }
-    if (input == stack.lastInput && stack.children == stack.lastChildren) {
+    if (!fresh && input == stack.lastInput && stack.children == stack.lastChildren) {
         return;
     }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 
 #include "controls/Probes.h"
@@ -60,4 +61,27 @@ TEST_F(LayoutLifetime, SettingsLeaveWithTheirChildAndLoopsAreRefused) {
     }
     page.paint();
     EXPECT_EQ(0, grid.count());
+
+    // A control made at the address of one that went, in its place, with
+    // the same natural size, is laid out all the same: one cell in.
+    outer.fill(true);
+    grid.padding(1);
+    stack.padding(1);
+    for (Container* holder : {static_cast<Container*>(&grid), static_cast<Container*>(&stack)}) {
+        SCOPED_TRACE(holder == &grid ? "in the grid" : "in the stack");
+        std::optional<Label> cell{std::in_place};
+        Label* const at = &*cell;
+        holder->attachChild(&*cell);
+        page.paint();
+        holder->detachChild(&*cell);  // the container's own, for the stack too
+        cell.reset();
+        cell.emplace();
+        ASSERT_EQ(at, &*cell);
+        holder->attachChild(&*cell);
+        page.paint();
+        std::unique_ptr<Point> place(cell->position());
+        EXPECT_EQ(1, place->row);
+        EXPECT_EQ(1, place->column);
+        holder->detachChild(&*cell);
+    }
 }
