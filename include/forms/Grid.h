@@ -61,7 +61,7 @@ private:
     VESK_FORMS_LOCAL static void forgetHeld(Control& holder, Control* child);
     VESK_FORMS_LOCAL static void placeHeld(Control& holder, Control& child, Placement& placement);
 
-    std::vector<int> spec;
+    std::vector<int> asked;  // the columns as set
     int between = 0;
     int inside = 0;
     bool fills = false;

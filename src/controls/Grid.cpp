@@ -28,21 +28,21 @@ struct Tracks {
     std::vector<long long> heights;
 };
 
-Tracks tracks(const std::vector<int>& spec, const std::vector<int>& naturals) {
-    const std::size_t columns = spec.size();
+Tracks tracks(const std::vector<int>& asked, const std::vector<int>& naturals) {
+    const std::size_t columns = asked.size();
     const std::size_t count = naturals.size() / 2;
     Tracks result{std::vector<long long>(columns, 0), std::vector<long long>(columns, 0),
                   std::vector<long long>((count + columns - 1) / columns, 0)};
     for (std::size_t j = 0; j < columns; ++j) {
-        if (spec[j] > 0) {
-            result.widths[j] = spec[j];
-        } else if (spec[j] < 0) {
-            result.weights[j] = spec[j] == INT_MIN ? INT_MAX : -static_cast<long long>(spec[j]);
+        if (asked[j] > 0) {
+            result.widths[j] = asked[j];
+        } else if (asked[j] < 0) {
+            result.weights[j] = asked[j] == INT_MIN ? INT_MAX : -static_cast<long long>(asked[j]);
         }
     }
     for (std::size_t i = 0; i < count; ++i) {
         const std::size_t column = i % columns;
-        if (spec[column] == 0) {
+        if (asked[column] == 0) {
             result.widths[column] = std::max<long long>(result.widths[column], naturals[2 * i]);
         }
         result.heights[i / columns] =
@@ -74,7 +74,7 @@ std::vector<long long> starts(std::vector<long long>& sizes, long long gap, long
 
 }  // namespace
 
-Grid::Grid() : spec{0} {
+Grid::Grid() : asked{0} {
     static constexpr Holding table{heldCount, heldAt, forgetHeld, nullptr, placeHeld};
     static constexpr Sizing sizes{measure, arrange};
     stamp(detail::Tag::Grid, sizeof(Grid));
@@ -90,15 +90,15 @@ bool Grid::is(Control& control) {
 }
 
 std::vector<int> Grid::columns() {
-    return spec;
+    return asked;
 }
 
 std::vector<int> Grid::columns(std::vector<int> value) {
     if (value.size() > MostColumns) {
         value.resize(MostColumns);
     }
-    spec = value.empty() ? std::vector<int>{0} : value;
-    return spec;
+    asked = value.empty() ? std::vector<int>{0} : value;
+    return asked;
 }
 
 int Grid::gap() {
@@ -151,7 +151,7 @@ Control::Measure Grid::measure(Control& control) {
         naturals.push_back(natural.height);
     }
     // A weighted column would like its widest child too.
-    std::vector<int> wanted = grid.spec;
+    std::vector<int> wanted = grid.asked;
     for (int& column : wanted) {
         column = column < 0 ? 0 : column;
     }
@@ -172,7 +172,7 @@ void Grid::arrange(Control& control) {
     input.clear();
     input.insert(input.end(),
                  {grid.between, grid.inside, static_cast<int>(width), static_cast<int>(height)});
-    input.insert(input.end(), grid.spec.begin(), grid.spec.end());
+    input.insert(input.end(), grid.asked.begin(), grid.asked.end());
     const std::size_t head = input.size();
     for (Control* child : grid.children) {
         const Measure natural = detail::Tree::natural(*child);
@@ -188,11 +188,11 @@ void Grid::arrange(Control& control) {
         return;
     }
     const std::vector<int> naturals(input.begin() + static_cast<long>(head), input.end());
-    Tracks sizes = tracks(grid.spec, naturals);
+    Tracks sizes = tracks(grid.asked, naturals);
     detail::share(sizes.widths, sizes.weights, width - total(sizes.widths, grid.between));
     const std::vector<long long> lefts = starts(sizes.widths, grid.between, width);
     const std::vector<long long> tops = starts(sizes.heights, grid.between, height);
-    const std::size_t columns = grid.spec.size();
+    const std::size_t columns = grid.asked.size();
     for (std::size_t i = 0; i < grid.children.size(); ++i) {
         const std::size_t row = i / columns;
         const std::size_t column = i % columns;
