@@ -17,11 +17,14 @@ build: $(BUILD)/CMakeCache.txt
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-demo: build
+# Builds only what it runs.
+demo: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target vesk-demo
 	$(BUILD)/examples/demo/vesk-demo
 
 # Draws docs/demo.svg from the running demo through the testing kit.
-screenshot: build
+screenshot: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target vesk-screenshot vesk-demo
 	$(BUILD)/tools/screenshot/vesk-screenshot $(BUILD)/examples/demo/vesk-demo docs/demo.svg
 
 bench:

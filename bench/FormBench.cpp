@@ -32,6 +32,15 @@ void IdleRepaint(benchmark::State& state) {
     VeskBench::measureIdleRepaint(state, 0);
 }
 
+// The idle repaint with one unfocused button disabled (1) or not (0): a
+// disabled control costs no more than its own cells.
+void IdleRepaintOneDisabled(benchmark::State& state) {
+    ReferenceForm form;
+    form.buttons[2].enabled(state.range(0) == 0);
+    form.settleOnScreen();
+    measure(state, form, [] {});
+}
+
 // KeyRight and KeyLeft alternately: the focus moves between two buttons.
 void RepaintAfterFocusMove(benchmark::State& state) {
     ReferenceForm form;
@@ -125,6 +134,7 @@ void MeasurementFloor(benchmark::State& state) {
 
 BENCHMARK(FullPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(IdleRepaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(IdleRepaintOneDisabled)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RepaintAfterFocusMove)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RepaintAfterTab)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RepaintAfterClick)->Unit(benchmark::kMicrosecond);

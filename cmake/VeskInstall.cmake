@@ -1,12 +1,17 @@
 # Install rules, split into the Debian packages' components: Runtime (the
 # shared libraries of the forms), Testing (the testing kit's shared library,
-# apart so that programs never need libvterm) and Development (headers, link
-# names, static libraries, CMake and pkg-config files).
+# apart so that programs never need libvterm; left out when the kit is not
+# built) and Development (headers, link names, static libraries, CMake and
+# pkg-config files).
 include(CMakePackageConfigHelpers)
 
 set(VESK_FORMS_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/VeskForms)
 
-foreach(component Runtime Testing)
+set(components Runtime)
+if(VESK_FORMS_KIT)
+    list(APPEND components Testing)
+endif()
+foreach(component ${components})
     set(targets vesk veskforms)
     if(component STREQUAL Testing)
         set(targets veskforms_testing)
@@ -18,10 +23,16 @@ foreach(component Runtime Testing)
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT ${component})
 endforeach()
+# Under <includedir>/vesk-forms, which the targets and the .pc files put on
+# the include path; the kit's headers only with the kit.
+set(kit_headers)
+if(NOT VESK_FORMS_KIT)
+    set(kit_headers PATTERN testing EXCLUDE)
+endif()
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/forms ${PROJECT_SOURCE_DIR}/runtime/include/vesk
-    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT Development)
+    DESTINATION ${VESK_FORMS_INSTALL_INCLUDEDIR} COMPONENT Development ${kit_headers})
 install(FILES ${PROJECT_BINARY_DIR}/include/forms/Version.h
-    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/forms COMPONENT Development)
+    DESTINATION ${VESK_FORMS_INSTALL_INCLUDEDIR}/forms COMPONENT Development)
 install(EXPORT VeskFormsTargets
     NAMESPACE Vesk::
     DESTINATION ${VESK_FORMS_CMAKE_DIR}
@@ -37,7 +48,13 @@ install(FILES
     ${PROJECT_SOURCE_DIR}/cmake/VeskFindLibraries.cmake
     DESTINATION ${VESK_FORMS_CMAKE_DIR}
     COMPONENT Development)
-configure_file(${PROJECT_SOURCE_DIR}/cmake/veskforms.pc.in ${PROJECT_BINARY_DIR}/veskforms.pc @ONLY)
-install(FILES ${PROJECT_BINARY_DIR}/veskforms.pc
-    DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig
-    COMPONENT Development)
+set(pkg_config_files veskforms)
+if(VESK_FORMS_KIT)
+    list(APPEND pkg_config_files veskforms-testing)
+endif()
+foreach(name ${pkg_config_files})
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/${name}.pc.in ${PROJECT_BINARY_DIR}/${name}.pc @ONLY)
+    install(FILES ${PROJECT_BINARY_DIR}/${name}.pc
+        DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig
+        COMPONENT Development)
+endforeach()

@@ -11,6 +11,13 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL Runtime Testing Development)
+set(kit_packages ", libveskforms-testing0 (= ${PROJECT_VERSION})")
+set(kit_development_packages ", libvterm-dev")
+if(NOT VESK_FORMS_KIT)
+    set(CPACK_COMPONENTS_ALL Runtime Development)
+    set(kit_packages "")
+    set(kit_development_packages "")
+endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://localhost/vesk-forms")
@@ -34,7 +41,9 @@ set(CPACK_COMPONENT_TESTING_DESCRIPTION
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME libveskforms-dev)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS
-    "libveskforms0 (= ${PROJECT_VERSION}), libveskforms-testing0 (= ${PROJECT_VERSION}), libncurses-dev, libvterm-dev, pkgconf | pkg-config")
+    "libveskforms0 (= ${PROJECT_VERSION})${kit_packages}, libncurses-dev${kit_development_packages}, pkgconf | pkg-config")
+# Headers under /usr/include/vesk-forms, which the CMake and pkg-config files
+# put on the include path.
 set(CPACK_COMPONENT_DEVELOPMENT_DESCRIPTION
     "Text-mode forms for console programs - headers, CMake and pkg-config files")
 

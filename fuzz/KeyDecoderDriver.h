@@ -41,9 +41,27 @@ inline bool IsPastedText(std::int32_t event) {
     return IsCharacter(event) && (event < 0x80 || CodePoint(event) >= 0xA0);
 }
 
+// Whether the markers of pastes in `events` pair up (PasteBegin, then
+// PasteEnd) and line breaks of a paste come only between them.
+inline bool PastesPairUp(const std::vector<std::int32_t>& events) {
+    bool inside = false;
+    for (std::int32_t event : events) {
+        if (event == PasteBegin || event == PasteEnd) {
+            if (inside != (event == PasteEnd)) {
+                return false;
+            }
+            inside = !inside;
+        } else if (IsPasteCharacter(event) && !inside) {
+            return false;
+        }
+    }
+    return !inside;
+}
+
 // Input layout: one byte choosing the escape delay (1 to 64 ms), then chunks,
 // each a control byte c followed by 1 + c % 8 bytes to feed, after which
-// 2 * (c / 8) ms (0 to 62) pass in silence. A short last chunk is fed as is.
+// 2 * (c / 8) ms (0 to 60) pass in silence, or the paste timeout when
+// c / 8 is 31. A short last chunk is fed as is. Then input ends.
 inline KeyDecoderOutcome DriveKeyDecoder(const std::uint8_t* data, std::size_t size) {
     using std::chrono::milliseconds;
     KeyDecoderOutcome outcome;
@@ -70,10 +88,11 @@ inline KeyDecoderOutcome DriveKeyDecoder(const std::uint8_t* data, std::size_t s
             for (Event event; split.next(event);) {
                 splitEvents.push_back(event);
             }
-            // A byte that neither ends nor starts a paste inside one gives text only.
+            // A byte that neither ends nor starts a paste inside one gives
+            // text and line breaks only.
             for (std::size_t e = first; wasPasting && split.pasting() && e < splitEvents.size();
                  ++e) {
-                if (!IsPastedText(splitEvents[e])) {
+                if (!IsPastedText(splitEvents[e]) && !IsPasteCharacter(splitEvents[e])) {
                     outcome.failure = "a paste delivered something other than text";
                     return outcome;
                 }
@@ -82,7 +101,8 @@ inline KeyDecoderOutcome DriveKeyDecoder(const std::uint8_t* data, std::size_t s
         fed.append(reinterpret_cast<const char*>(data + at), length);
         at += length;
 
-        const milliseconds step(2 * (control / 8));
+        const milliseconds step =
+            control / 8 == 31 ? IO::KeyDecoder::PasteTimeout : milliseconds(2 * (control / 8));
         const milliseconds before = whole.timeLeft();
         whole.advance(step);
         split.advance(step);
@@ -94,11 +114,12 @@ inline KeyDecoderOutcome DriveKeyDecoder(const std::uint8_t* data, std::size_t s
             outcome.failure = "feeding byte by byte changed the pending state";
             return outcome;
         }
-        if (whole.pasting() && whole.pending()) {
-            outcome.failure = "a paste waits for time";
+        if (whole.pasting() && !whole.pending()) {
+            outcome.failure = "a paste does not wait for its timeout";
             return outcome;
         }
-        if (whole.pending() != (whole.timeLeft() > milliseconds(0)) || whole.timeLeft() > delay) {
+        const milliseconds limit = whole.pasting() ? IO::KeyDecoder::PasteTimeout : delay;
+        if (whole.pending() != (whole.timeLeft() > milliseconds(0)) || whole.timeLeft() > limit) {
             outcome.failure = "timeLeft disagrees with pending";
             return outcome;
         }
@@ -109,13 +130,13 @@ inline KeyDecoderOutcome DriveKeyDecoder(const std::uint8_t* data, std::size_t s
     }
     outcome.bytes = fed.size();
 
-    whole.advance(delay);
-    split.advance(delay);
+    whole.endOfInput();
+    split.endOfInput();
     for (Event event; split.next(event);) {
         splitEvents.push_back(event);
     }
     if (whole.pending() || whole.timeLeft() != milliseconds(0)) {
-        outcome.failure = "still pending after the escape delay";
+        outcome.failure = "still pending after the end of input";
         return outcome;
     }
 
@@ -123,6 +144,12 @@ inline KeyDecoderOutcome DriveKeyDecoder(const std::uint8_t* data, std::size_t s
     for (Event event; whole.next(event);) {
         events.push_back(event);
     }
+    if (events.empty() || events.back() != KeyEndOfInput) {
+        outcome.failure = "the end of input did not come last";
+        return outcome;
+    }
+    events.pop_back();
+    splitEvents.pop_back();  // the same, or the comparison below tells
     outcome.events = events.size();
     if (!whole.empty()) {
         outcome.failure = "not empty after draining";
@@ -143,14 +170,20 @@ inline KeyDecoderOutcome DriveKeyDecoder(const std::uint8_t* data, std::size_t s
         return outcome;
     }
 
+    if (!PastesPairUp(events)) {
+        outcome.failure = "paste markers do not pair up";
+        return outcome;
+    }
     std::size_t mice = 0;
     for (std::int32_t code : events) {
         const bool byte = code >= 0 && code <= 0xFF;
         // ncurses' numbering, and the one key with a code of its own.
         const bool key = (code >= KeyCodeBase && code < KeyCodeBase + 0x200) || code == KeyAltDown;
-        const bool character = code >= KeyCharacter && IsCharacter(code);
+        const bool character =
+            code >= KeyCharacter && (IsCharacter(code) || IsPasteCharacter(code));
+        const bool marker = code == PasteBegin || code == PasteEnd;
         const bool mouse = IsMouse(code);
-        if (!byte && !key && !character && !mouse) {
+        if (!byte && !key && !character && !marker && !mouse) {
             outcome.failure = "event code out of range";
             return outcome;
         }

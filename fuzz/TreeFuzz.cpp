@@ -40,9 +40,10 @@ enum Kind : std::uint8_t {
     DropDown,
     Radio,
     Scroller,
-    Field
+    Field,
+    Area
 };
-constexpr int KindCount = 13;
+constexpr int KindCount = 14;
 constexpr std::size_t MaxObjects = 32;
 
 struct Live {
@@ -60,6 +61,7 @@ Control* asControl(const Live& live) {
         case TextLabel: return static_cast<Label*>(live.object);
         case Scroller: return static_cast<ScrollBox*>(live.object);
         case Field: return static_cast<TextBox*>(live.object);
+        case Area: return static_cast<TextArea*>(live.object);
         case Bar: return static_cast<ProgressBar*>(live.object);
         case Shifter: return static_cast<ShiftingHolder*>(live.object);
         case ModalDialog: return static_cast<Dialog*>(live.object);
@@ -93,6 +95,7 @@ void* create(Kind kind) {
         case TextLabel: return new Label();
         case Scroller: return new ScrollBox();
         case Field: return new TextBox();
+        case Area: return new TextArea();
         case Bar: return new ProgressBar();
         case Shifter: return new ShiftingHolder();
         case ModalDialog: return new Dialog();
@@ -124,6 +127,7 @@ void destroy(const Live& live) {
         case TextLabel: delete static_cast<Label*>(live.object); break;
         case Scroller: delete static_cast<ScrollBox*>(live.object); break;
         case Field: delete static_cast<TextBox*>(live.object); break;
+        case Area: delete static_cast<TextArea*>(live.object); break;
         case Bar: delete static_cast<ProgressBar*>(live.object); break;
         case Shifter: delete static_cast<ShiftingHolder*>(live.object); break;
         case ModalDialog: delete static_cast<Dialog*>(live.object); break;
@@ -146,7 +150,10 @@ const int Keys[] = {Vesk::KeyTab,      Vesk::KeyBackTab,      Vesk::KeyEnter,   
                     Vesk::KeyLeft,     Vesk::KeyRight,        Vesk::KeyUp,       Vesk::KeyDown,
                     Vesk::KeyNextPage, Vesk::KeyPreviousPage, Vesk::UpdateView, Vesk::KeyResize,
                     'q',               ' ',                   0x1B,              Vesk::KeyAltDown,
-                    Vesk::KeyHome,     Vesk::KeyEnd};
+                    Vesk::KeyHome,     Vesk::KeyEnd,
+                    // Pastes, undo and redo, as a text area takes them.
+                    Vesk::PasteBegin,  Vesk::PasteEnd,        Vesk::PasteLineBreak, 0x1F,
+                    0x19,              Vesk::KeyDelete,       0x7F};
 
 class Run {
 public:
@@ -523,6 +530,14 @@ private:
                 break;
             }
             case FormPage: static_cast<Page*>(target.object)->title(value); break;
+            case Area: {
+                auto* area = static_cast<TextArea*>(target.object);
+                area->maxLength(input.ConsumeIntegralInRange(-1, 64));
+                area->wrap(input.ConsumeBool());
+                area->cursor(input.ConsumeIntegralInRange(-1, 4), input.ConsumeIntegralInRange(-1, 8));
+                area->text(value);
+                break;
+            }
             default: break;
         }
     }

@@ -13,14 +13,13 @@
 // caret, picks a list item or a page by its title, and the wheel scrolls the
 // list. The session log is written to VeskForms.log. The form is drawn again
 // when the terminal changes size.
-#include <atomic>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <deque>
 #include <memory>
 #include <stdexcept>
 #include <string>
-#include <thread>
 
 #include "forms/Forms.h"
 
@@ -28,9 +27,9 @@ using namespace Vesk::Forms;
 
 namespace {
 
-// An event of our own, posted by the ticker thread to wake the host loop.
-// Any code outside the key codes will do.
-constexpr int Tick = 0x00030001;
+// An event of our own, posted by the session's ticker to wake the host loop.
+// Any code between the library's own and the characters' will do.
+constexpr int Tick = 0x00040001;
 
 constexpr int Escape = 0x1B;
 
@@ -208,7 +207,9 @@ Stack* pageContent(Demo& demo, Page& page) {
 
 int main() {
     try {
-        Session::start(Session::Verbose);
+        // Basic: the session's start and stop; Verbose would log every key,
+        // and what is typed is the user's.
+        Session::start(Session::Basic);
     } catch (std::runtime_error* error) {
         std::unique_ptr<std::runtime_error> owned(error);
         std::fprintf(stderr, "vesk-demo: %s\n", owned->what());
@@ -376,18 +377,13 @@ int main() {
         longForm.activeControl(firstLong);
 
         // The host loop wakes for keys and for the ticker's events alike.
-        std::atomic<bool> ticking{true};
-        std::thread ticker([&ticking] {
-            while (ticking) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(150));
-                Session::setEvent(static_cast<Vesk::Event>(Tick));
-            }
-        });
+        const int ticker =
+            Session::every(std::chrono::milliseconds(150), static_cast<Vesk::Event>(Tick));
 
         root.paint();
         while (!demo.quitRequested) {
             int event = Session::getEvent();
-            if (event == Vesk::KeyF10 || event == Escape) {
+            if (event == Vesk::KeyF10 || event == Escape || event == Vesk::KeyEndOfInput) {
                 break;
             }
             if (event == Vesk::KeyResize) {
@@ -407,8 +403,7 @@ int main() {
             root.paint();
         }
 
-        ticking = false;
-        ticker.join();
+        Session::stopEvery(ticker);
     }
 
     Session::stop();

@@ -116,7 +116,8 @@ int main() {
         show(form);
         form.rename.takeFocus();
         form.page.paint();
-        for (Vesk::Event event; (event = Session::getEvent()) != Vesk::KeyF10 && event != Escape;) {
+        for (Vesk::Event event; (event = Session::getEvent()) != Vesk::KeyF10 && event != Escape &&
+                                event != Vesk::KeyEndOfInput;) {
             form.page.raiseEvent(event);
             form.page.paint();
         }

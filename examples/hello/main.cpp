@@ -54,7 +54,8 @@ int main() {
         page.paint();
         for (;;) {
             const Vesk::Event event = Session::getEvent();
-            if (event == Vesk::KeyF10 || event == 0x1B) {  // F10 or Esc
+            // F10 or Esc, or no more keys to come (input from a closed pipe)
+            if (event == Vesk::KeyF10 || event == 0x1B || event == Vesk::KeyEndOfInput) {
                 break;
             }
             page.raiseEvent(event);

@@ -152,7 +152,7 @@ int main() {
         page.paint();
         for (;;) {
             const int event = Session::getEvent();
-            if (event == Vesk::KeyF10 || event == Escape) {
+            if (event == Vesk::KeyF10 || event == Escape || event == Vesk::KeyEndOfInput) {
                 break;
             }
             page.raiseEvent(event);

@@ -119,7 +119,8 @@ int main() {
         LongForm form;
         build(form);
         form.root.paint();
-        for (int event; (event = Session::getEvent()) != Vesk::KeyF10 && event != Escape;) {
+        for (int event; (event = Session::getEvent()) != Vesk::KeyF10 && event != Escape &&
+                        event != Vesk::KeyEndOfInput;) {
             if (event == Vesk::KeyResize) {
                 fit(form);
             } else {

@@ -1,18 +1,16 @@
-// Progress: a worker thread copies three (pretend) files and posts an event
-// of our own for every step it finishes; the host loop advances two progress
-// bars on each. A button pauses and resumes the work; "Done." shows at the end.
+// Progress: three (pretend) files copied one step per tick of a session
+// ticker, which posts an event of our own at a steady pace; the host loop
+// advances two progress bars on each. A button pauses and resumes the work
+// (stops and starts the ticker); "Done." shows at the end.
 //
 // Usage: vesk-progress [milliseconds per step, default 50]
 // Keys: Enter (or a click) on the button pauses or resumes, Esc or F10 quits.
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
-#include <thread>
 
 #include "forms/Forms.h"
 
@@ -22,20 +20,17 @@ namespace {
 
 constexpr int Escape = 0x1B;
 
-// Event codes of our own: any code above the key, character and library
-// codes and below the mouse events will do.
-constexpr int StepDone = 0x00030001;
-constexpr int WorkDone = 0x00030002;
+// An event code of our own: any code between the library's own and the
+// characters' will do.
+constexpr auto StepDone = static_cast<Vesk::Event>(0x00040001);
 
 constexpr int Files = 3;
 constexpr int StepsPerFile = 20;
 
-// The program's state, owned by main(). The worker reads the two flags and
-// the host loop writes them: atomics, because two threads share them. The
-// rest belongs to the host loop's thread alone.
+// The program's state, owned by main(); only the host loop's thread uses it.
 struct Copying {
-    std::atomic<bool> paused{false};
-    std::atomic<bool> stopping{false};
+    std::chrono::milliseconds perStep{50};
+    int ticker = 0;  // the running ticker's id, 0 while paused or finished
     bool finished = false;
     Label status;
 };
@@ -46,17 +41,6 @@ Copying* copyingOf(void* control) {
     return static_cast<Copying*>(static_cast<Control*>(control)->data());
 }
 
-// The worker never touches the screen: only the thread that started the
-// session may draw. It tells the host what happened through setEvent.
-void work(Copying& copying, std::chrono::milliseconds perStep) {
-    for (int step = 0; step < Files * StepsPerFile && !copying.stopping; ++step) {
-        do {
-            std::this_thread::sleep_for(perStep);
-        } while (copying.paused && !copying.stopping);
-        Session::setEvent(static_cast<Vesk::Event>(StepDone));
-    }
-    Session::setEvent(static_cast<Vesk::Event>(WorkDone));
-}
 
 // Padded to the label's width: a shorter text than before would blank the
 // whole screen for the next paint.
@@ -72,9 +56,17 @@ int pauseOrResume(int, void* control) {
         return 1;  // nothing left to pause
     }
     Button* button = static_cast<Button*>(static_cast<Control*>(control));
-    copying.paused = !copying.paused;
-    button->text(copying.paused ? "Resume" : "Pause");
-    show(copying.status, copying.paused ? "Paused." : "Copying...");
+    // A tick posted before the stop may still be in the inbox: the loop
+    // takes steps only while a ticker runs.
+    const bool pausing = copying.ticker != 0;
+    if (pausing) {
+        Session::stopEvery(copying.ticker);
+        copying.ticker = 0;
+    } else {
+        copying.ticker = Session::every(copying.perStep, StepDone);
+    }
+    button->text(pausing ? "Resume" : "Pause");
+    show(copying.status, pausing ? "Paused." : "Copying...");
     return 1;
 }
 
@@ -95,6 +87,10 @@ ProgressBar* makeBar(Page& page, ProgressBar& bar, int row, long double maximum,
 
 int main(int argc, char** argv) {
     const std::chrono::milliseconds perStep(argc > 1 ? std::atoi(argv[1]) : 50);
+    if (perStep.count() < 1) {
+        std::fprintf(stderr, "vesk-progress: a step takes at least 1 millisecond\n");
+        return 1;
+    }
     try {
         Session::start(Session::None);
     } catch (std::runtime_error* error) {
@@ -107,6 +103,7 @@ int main(int argc, char** argv) {
         Page page;
         page.title("Copying files");
         Copying copying;
+        copying.perStep = perStep;
 
         Label fileCaption, allCaption;
         fileCaption.position(2, 2);
@@ -138,17 +135,21 @@ int main(int argc, char** argv) {
         page.attachChild(&copying.status);
         show(copying.status, "Copying file 1 of 3...");
 
-        std::thread worker(work, std::ref(copying), perStep);
+        copying.ticker = Session::every(perStep, StepDone);
 
         int steps = 0;
         page.paint();
         for (;;) {
             const int event = Session::getEvent();
-            if (event == Vesk::KeyF10 || event == Escape) {
+            if (event == Vesk::KeyF10 || event == Escape || event == Vesk::KeyEndOfInput) {
                 break;
             }
             if (event == StepDone) {
-                // Our own event: advance the bars. Keys and clicks go to the page.
+                // Our own event: advance the bars (unless it was posted just
+                // before a pause). Keys and clicks go to the page.
+                if (copying.ticker == 0) {
+                    continue;
+                }
                 ++steps;
                 allBar.value(steps);
                 delete allBar.text(std::to_string(steps) + " of 60 steps");
@@ -157,19 +158,17 @@ int main(int argc, char** argv) {
                 if (steps % StepsPerFile == 0 && file + 1 < Files) {
                     show(copying.status, "Copying file " + std::to_string(file + 2) + " of 3...");
                 }
-            } else if (event == WorkDone) {
-                copying.finished = true;
-                show(copying.status, steps == Files * StepsPerFile ? "Done." : "Stopped.");
+                if (steps == Files * StepsPerFile) {
+                    Session::stopEvery(copying.ticker);
+                    copying.ticker = 0;
+                    copying.finished = true;
+                    show(copying.status, "Done.");
+                }
             } else {
                 page.raiseEvent(event);
             }
             page.paint();
         }
-
-        // Stop the worker before the session: it must not post events into
-        // a session that is gone.
-        copying.stopping = true;
-        worker.join();
     }
     Session::stop();
     return 0;

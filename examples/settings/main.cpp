@@ -149,7 +149,7 @@ int main() {
         root.paint();
         for (;;) {
             const int event = Session::getEvent();
-            if (event == Vesk::KeyF10 || event == Escape) {
+            if (event == Vesk::KeyF10 || event == Escape || event == Vesk::KeyEndOfInput) {
                 break;
             }
             root.raiseEvent(event);

@@ -72,6 +72,10 @@ private:
     int layer;
     bool keys;
     Control* top;
+    // Whether the control is enabled, and the paint under way (null outside
+    // one), which learns where the cursor went.
+    bool enabled;
+    void* walk;
 };
 
 }  // namespace Forms

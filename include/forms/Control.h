@@ -65,7 +65,8 @@ public:
     /// control becomes the active control of its page, the control active
     /// before loses the focus, and each tab set that shows the page becomes
     /// the active control of the page around it. False, nothing changed,
-    /// when the control cannot take the focus, its page does not list it, or
+    /// when the control cannot take the focus, is disabled or invisible (or
+    /// a holder around it is), its page does not list it, or
     /// a dialog open over its tree's root page does not hold it.
     /// (Page::activeControl alone leaves the focus flag of the control
     /// before as it was.)
@@ -114,6 +115,40 @@ public:
     /// frees or copies what it points to.
     void* data(void* value);
 
+    /// Whether the control takes part in the form (true at first). A
+    /// disabled control is still painted, its text and border in
+    /// BrightBlack, but Tab, back-tab, the arrow keys and the mouse pass it
+    /// by, and keys routed to it do not reach its handlers: they go on to
+    /// the holders around it as keys it left unhandled. What it holds is
+    /// disabled with it, whatever their own setting.
+    bool enabled();
+    /// Stores the setting and returns it. Disabling the control, or a holder
+    /// around the focused control, takes the focus away: the page's active
+    /// control is then none until Tab, a click or takeFocus gives it to
+    /// another, as when the active control is destroyed.
+    bool enabled(bool value);
+    /// Whether the control is shown (true at first). An invisible control is
+    /// not painted, takes no cells of the screen (what it showed is blanked at
+    /// the next paint of its root page), and is passed by as a disabled one
+    /// is; what it holds is hidden with it.
+    bool visible();
+    /// Stores the setting and returns it; hiding the control takes the focus
+    /// away as disabling it does.
+    bool visible(bool value);
+
+protected:
+    /// Whether the log names the character events raised on the control
+    /// without their code (a text box in password mode sets it), so that
+    /// what is typed there never reaches the log file.
+    bool maskedCharacters = false;
+
+private:
+    // See enabled() and visible(); the frame and the focus moves read them
+    // through detail::Tree::usable.
+    bool enabledFlag = true;
+    bool visibleFlag = true;
+
+public:
     // Natural size: what stacks and grids lay out by.
     /// The columns the control would like, its border (and a button's box)
     /// included: its class measures it (a button its caption and a blank on

@@ -55,9 +55,10 @@ public:
     /// closes: Session::getEvent, then keys and mouse reports to
     /// owner->raiseEvent, KeyResize and every event a paint of the owner. An
     /// event that is neither (a worker's Session::setEvent) goes to the
-    /// background handler, if the host set one. Returns the result; -1
-    /// without a session or when the dialog cannot open. The owner and the
-    /// dialog must outlive the call.
+    /// background handler, if the host set one. On KeyEndOfInput the dialog
+    /// closes with -1 and the event is posted again for the host's loop.
+    /// Returns the result; -1 without a session or when the dialog cannot
+    /// open. The owner and the dialog must outlive the call.
     int run(Page* owner);
     /// The colour the dialog is painted on (see Control::background).
     using Page::background;

@@ -26,4 +26,5 @@
 #include "forms/Stack.h"
 #include "forms/Tabs.h"
 #include "forms/Version.h"
+#include "forms/TextArea.h"
 #include "forms/TextBox.h"

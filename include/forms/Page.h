@@ -44,7 +44,8 @@ public:
 
     /// Stores the cell (absolute: row and column of the screen) where the
     /// terminal cursor goes after the page is painted; returns a new copy of
-    /// it that the caller deletes. Focused controls set it as they paint.
+    /// it that the caller deletes. Focused controls set it as they paint;
+    /// a root page's paint in which no control set it hides the cursor.
     [[nodiscard]] Point* cursor(Point& point);
     /// A new copy of the cursor cell; the caller deletes it.
     [[nodiscard]] Point* cursor();

@@ -3,6 +3,7 @@
 /// @file
 /// A queue shared between threads.
 
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -50,6 +51,21 @@ public:
         T value = std::move(items.front());
         items.pop_front();
         return value;
+    }
+
+    /// Takes the oldest value out into `value` and returns true; waits up to
+    /// `timeout` for one when the queue is empty, and returns false, leaving
+    /// `value` alone, when none came. A value already there is taken at
+    /// once, at the cost of pop().
+    template <typename Rep, typename Period>
+    bool pop(T& value, std::chrono::duration<Rep, Period> timeout) {
+        std::unique_lock<std::mutex> lock(mutex);
+        if (items.empty() && !signal.wait_for(lock, timeout, [this] { return !items.empty(); })) {
+            return false;
+        }
+        value = std::move(items.front());
+        items.pop_front();
+        return true;
     }
 
     /// Gives back storage beyond the contents. The waiter it wakes finds the

@@ -4,6 +4,7 @@
 /// The session: the terminal, the keyboard worker, the event inbox, the
 /// screen map and the log.
 
+#include <chrono>
 #include <string>
 #include <thread>
 
@@ -43,10 +44,15 @@ public:
 
     /// Takes over the terminal, starts the keyboard worker and opens the log
     /// file when `level` is not None; true. False when a session runs
-    /// already. Throws
+    /// already. Throws new std::runtime_error("Standard output is not a
+    /// terminal!") when it is not one (output redirected to a file or a
+    /// pipe), before the terminal or the keyboard is touched, and
     /// new std::runtime_error("Cannot initialize terminal!") when curses
     /// cannot drive the terminal, after undoing its own steps; the caller
-    /// deletes the exception.
+    /// deletes the exception. Standard input need not be a terminal: the
+    /// keys are read from it as they come, and KeyEndOfInput arrives at its
+    /// end. While the session runs, flow control is off: Ctrl-S (0x13) and
+    /// Ctrl-Q (0x11) arrive as keys.
     static bool start(Logging level);
     /// Gives the terminal back as start found it. False when no session runs.
     static bool stop();
@@ -76,6 +82,26 @@ public:
     /// emptied screen map have the terminal's new size, and the screen is
     /// blank, to be painted again in full.
     static Vesk::Event getEvent();
+    /// As getEvent(), but waits at most `timeout` (none when it is zero or
+    /// less) and returns 0 when no event came in time. An event already in
+    /// the inbox is taken at once, at the cost of the blocking getEvent. 0 is
+    /// also the NUL key (Ctrl-Space, Ctrl-@), which a host using a timeout
+    /// cannot tell from no event. Throws as getEvent does without a session.
+    static Vesk::Event getEvent(std::chrono::milliseconds timeout);
+
+    /// Puts `event` into the inbox every `period`, as setEvent would, from a
+    /// timer thread of the session: the first one period from now, then at a
+    /// steady cadence, with no burst to catch up when the host falls behind.
+    /// Returns the ticker's id (from 1, never reused in the process), to give
+    /// to stopEvery; 0 when no session runs or the period is under 1 ms.
+    /// Safe from any thread. Any number may run at once, each on a thread
+    /// of its own; stop ends them all, and none posts after stop returns.
+    static int every(std::chrono::milliseconds period, Vesk::Event event);
+    /// Stops the ticker `id` gave by every: when it returns true, the ticker
+    /// posts nothing more (an event it posted before stays in the inbox).
+    /// False for an id that is not running (stopped already, ended by stop,
+    /// or never given). Safe from any thread.
+    static bool stopEvery(int id);
 
     /// Switch the colour pair of `foreground` on `background` (pair
     /// 16 x foreground + background + 1) and, when `highlight` is set and the
@@ -121,10 +147,16 @@ private:
     VESK_FORMS_LOCAL static void workerLoop();
     // Gives the map the terminal's size (empty) and logs the dimensions.
     VESK_FORMS_LOCAL static void takeScreenSize();
+    // What getEvent does with an event it took (a resize takes the new size).
+    VESK_FORMS_LOCAL static Vesk::Event taken(Vesk::Event event);
     // The steps of start, in order; `end` undoes the first `reached` of them.
     enum Step : int { Nothing, LogOpen, WorkerRuns, CollectorRuns, TerminalOpen };
     VESK_FORMS_LOCAL static void end(Step reached);
     VESK_FORMS_LOCAL static int collectInbox(int, void*);
+    // The timers of every: a tick posts the timer's event; start opens them
+    // to new tickers, end closes them and stops those that run.
+    VESK_FORMS_LOCAL static int postTick(int, void* timer);
+    VESK_FORMS_LOCAL static void openTickers(bool open);
 
     static std::thread* worker;
     VESK_FORMS_LOCAL static Vesk::Threading::Timer* collector;

@@ -53,6 +53,7 @@ public:
     /// Whether each character is shown as '*'.
     bool password();
     /// Shows each character as '*' (true) or as itself; returns the setting.
+    /// In password mode the log names typed characters without their code.
     bool password(bool value);
 
     /// Shown dimmed (BrightBlack on the background) while the text is empty.

@@ -15,8 +15,7 @@ constexpr std::uint8_t Escape = 0x1B;
 
 // Bracketed paste: the terminal wraps pasted text in these.
 constexpr int PasteStart = 200;
-constexpr char PasteEnd[] = "\x1b[201~";
-constexpr std::size_t PasteEndLength = sizeof PasteEnd - 1;
+constexpr char PasteEndHead[] = "\x1b[201";  // then '~'
 // C1 control characters, U+0080 to U+009F, are no text.
 constexpr char32_t FirstAfterC1 = 0xA0;
 
@@ -73,6 +72,13 @@ constexpr Key functionKey(int n) {
 constexpr Key plainKey(std::int32_t code) {
     return Key{code, 0, 0};
 }
+
+// ESC and one of these start a string (OSC, DCS, SOS, PM, APC), ended by
+// BEL or by ESC \.
+bool isStringIntroducer(char byte) {
+    return byte == ']' || byte == 'P' || byte == 'X' || byte == '^' || byte == '_';
+}
+constexpr std::uint8_t Bell = 0x07;
 
 bool isParameter(std::uint8_t byte) {
     return byte >= 0x30 && byte <= 0x3F;
@@ -323,6 +329,7 @@ void KeyDecoder::feed(const std::uint8_t* bytes, std::size_t count) {
     if (count == 0) {
         return;
     }
+    gap = silence.count() > 0;
     silence = std::chrono::milliseconds(0);
     for (std::size_t i = 0; i < count; ++i) {
         if (paste) {
@@ -330,6 +337,7 @@ void KeyDecoder::feed(const std::uint8_t* bytes, std::size_t count) {
         } else {
             step(bytes[i]);
         }
+        gap = false;
     }
 }
 
@@ -338,21 +346,39 @@ void KeyDecoder::feed(const std::string& bytes) {
 }
 
 void KeyDecoder::advance(std::chrono::milliseconds elapsed) {
+    const std::chrono::milliseconds limit = paste ? PasteTimeout : delay;
     if (elapsed.count() > 0) {
-        // Saturate: only whether the delay has been reached matters.
-        silence = elapsed >= delay - silence ? delay : silence + elapsed;
+        // Saturate: only whether the limit has been reached matters.
+        silence = elapsed >= limit - silence ? limit : silence + elapsed;
     }
-    if (pending() && silence >= delay) {
+    if (paste) {
+        if (silence >= PasteTimeout) {
+            endPaste();
+        }
+    } else if (state != State::Ground && silence >= delay) {
         flushRaw();
     }
 }
 
+void KeyDecoder::endOfInput() {
+    if (paste) {
+        endPaste();
+    } else if (state != State::Ground) {
+        flushRaw();
+    }
+    silence = std::chrono::milliseconds(0);
+    emit(KeyEndOfInput);
+}
+
 bool KeyDecoder::pending() const {
-    return !paste && state != State::Ground;
+    return paste || state != State::Ground;
 }
 
 std::chrono::milliseconds KeyDecoder::timeLeft() const {
-    return pending() ? delay - silence : std::chrono::milliseconds(0);
+    if (paste) {
+        return PasteTimeout - silence;
+    }
+    return state != State::Ground ? delay - silence : std::chrono::milliseconds(0);
 }
 
 bool KeyDecoder::next(Event& event) {
@@ -379,6 +405,11 @@ std::chrono::milliseconds KeyDecoder::parseEscapeDelay(const char* text,
 }
 
 void KeyDecoder::step(std::uint8_t byte) {
+    if (gap && (spoiled || state == State::MouseReport || state == State::SgrMouse)) {
+        // Its bytes stopped coming: cut, and the byte after the silence is
+        // someone typing.
+        drop();
+    }
     switch (state) {
         case State::Ground:
             if (byte == Escape) {
@@ -419,9 +450,19 @@ void KeyDecoder::step(std::uint8_t byte) {
             }
             if (body == 0 && byte == SgrMouseIntroducer) {
                 sequence.push_back(static_cast<char>(byte));
-                spoiledReport = false;
                 state = State::SgrMouse;
                 return;
+            }
+            if (spoiled) {
+                // Past the limit: runs on to its final byte, which ends it.
+                if (isFinal(byte)) {
+                    drop();
+                    return;
+                }
+                if (isParameter(byte) || isIntermediate(byte)) {
+                    return;
+                }
+                break;
             }
             if (isFinal(byte) || (byte == RxvtShift && isRxvtNumber(sequence.substr(2)))) {
                 sequence.push_back(static_cast<char>(byte));
@@ -431,9 +472,12 @@ void KeyDecoder::step(std::uint8_t byte) {
             // Parameters come before intermediates.
             const bool afterIntermediate =
                 body > 0 && isIntermediate(static_cast<std::uint8_t>(sequence.back()));
-            if (body < MaxSequenceBody &&
-                (isIntermediate(byte) || (isParameter(byte) && !afterIntermediate))) {
-                sequence.push_back(static_cast<char>(byte));
+            if (isIntermediate(byte) || (isParameter(byte) && !afterIntermediate)) {
+                if (body < MaxSequenceBody) {
+                    sequence.push_back(static_cast<char>(byte));
+                } else {
+                    spoiled = true;
+                }
                 return;
             }
             break;
@@ -447,12 +491,20 @@ void KeyDecoder::step(std::uint8_t byte) {
             break;
         case State::Ss3:
             if (isFinal(byte)) {
+                if (spoiled) {
+                    drop();
+                    return;
+                }
                 sequence.push_back(static_cast<char>(byte));
                 finishSequence(byte);
                 return;
             }
-            if (isParameter(byte) && sequence.size() - 2 < MaxSequenceBody) {
-                sequence.push_back(static_cast<char>(byte));
+            if (isParameter(byte)) {
+                if (sequence.size() - 2 < MaxSequenceBody) {
+                    sequence.push_back(static_cast<char>(byte));
+                } else {
+                    spoiled = true;
+                }
                 return;
             }
             break;
@@ -464,7 +516,7 @@ void KeyDecoder::step(std::uint8_t byte) {
             }
             return;
         case State::SgrMouse:
-            if (isFinal(byte) || isParameter(byte) || isIntermediate(byte)) {
+            if (byte >= 0x20 && byte <= 0x7E) {
                 stepSgrMouse(byte);
                 return;
             }
@@ -476,24 +528,14 @@ void KeyDecoder::step(std::uint8_t byte) {
     step(byte);
 }
 
-// Text only: the end marker is looked for, everything else that is not a
-// character is dropped. Nothing here waits for time.
+// Text and line breaks only; escape sequences are looked at for the end
+// marker and dropped whole. Nothing here waits for the escape delay.
 void KeyDecoder::stepPaste(std::uint8_t byte) {
+    const bool lineFeedAfterReturn = afterReturn && byte == '\n';
+    afterReturn = false;
     if (!sequence.empty() && sequence[0] == static_cast<char>(Escape)) {
-        if (byte == static_cast<std::uint8_t>(PasteEnd[sequence.size()])) {
-            sequence.push_back(static_cast<char>(byte));
-            if (sequence.size() == PasteEndLength) {
-                sequence.clear();
-                paste = false;
-            }
+        if (stepPasteEscape(byte)) {
             return;
-        }
-        // Not the end marker: its ESC is dropped and the bytes after it are
-        // text ("[", "2", "0", "1", all printable).
-        const std::string text = sequence.substr(1);
-        sequence.clear();
-        for (char c : text) {
-            emit(static_cast<std::uint8_t>(c));
         }
     } else if (!sequence.empty()) {
         if (Utf8::continues(sequence, byte)) {
@@ -511,9 +553,86 @@ void KeyDecoder::stepPaste(std::uint8_t byte) {
     }
     if (byte == Escape || Utf8::lengthFrom(byte) != 0) {
         sequence.assign(1, static_cast<char>(byte));
+    } else if (byte == '\r') {
+        emit(PasteLineBreak);
+        afterReturn = true;
+    } else if (byte == '\n') {
+        if (!lineFeedAfterReturn) {
+            emit(PasteLineBreak);
+        }
     } else if (IsCharacter(byte)) {
         emit(byte);
     }
+}
+
+// One byte of an escape sequence in a paste: CSI (ESC [ parameters,
+// intermediates, final), SS3 (ESC O, parameters, final), a string (ESC ] for
+// a hyperlink or a title, ESC P, X, ^ or _) up to BEL or ESC \, ESC
+// intermediates final, or ESC and one byte. False when the byte cannot be
+// part of it: the sequence is dropped and the byte decodes on its own.
+bool KeyDecoder::stepPasteEscape(std::uint8_t byte) {
+    const char kind = sequence.size() > 1 ? sequence[1] : '\0';
+    const bool anyFinal = byte >= 0x30 && byte <= 0x7E;
+    bool more = false;
+    bool last = false;
+    if (isStringIntroducer(kind)) {
+        // The text of a string is no paste text. An ESC in it is kept as its
+        // third byte: with "\" it ends the string, else it starts a sequence
+        // of its own (the end marker among them).
+        if (sequence.size() > 2) {
+            sequence.assign(1, static_cast<char>(Escape));
+            if (byte == '\\') {
+                sequence.clear();
+                return true;
+            }
+            return stepPasteEscape(byte);
+        }
+        if (byte == Escape) {
+            sequence.push_back(static_cast<char>(byte));
+        } else if (byte == Bell) {
+            sequence.clear();
+        }
+        return true;
+    }
+    if (kind == '\0') {
+        more = byte == '[' || byte == 'O' || isIntermediate(byte) || isStringIntroducer(byte);
+        last = !more && anyFinal;
+    } else if (kind == '[') {
+        more = isParameter(byte) || isIntermediate(byte);
+        last = isFinal(byte);
+    } else if (kind == 'O') {
+        more = isParameter(byte);
+        last = isFinal(byte);
+    } else {
+        more = isIntermediate(byte);
+        last = anyFinal;
+    }
+    if (more) {
+        // Only the head is kept: a longer one is not the end marker anyway.
+        if (sequence.size() < sizeof PasteEndHead) {
+            sequence.push_back(static_cast<char>(byte));
+        }
+        return true;
+    }
+    const bool endMarker = last && byte == '~' && sequence == PasteEndHead;
+    sequence.clear();
+    if (endMarker) {
+        endPaste();
+    }
+    return last;
+}
+
+void KeyDecoder::endPaste() {
+    paste = false;
+    afterReturn = false;
+    sequence.clear();
+    emit(PasteEnd);
+}
+
+void KeyDecoder::drop() {
+    sequence.clear();
+    spoiled = false;
+    state = State::Ground;
 }
 
 void KeyDecoder::finishSequence(std::uint8_t final) {
@@ -549,6 +668,8 @@ void KeyDecoder::finishSequence(std::uint8_t final) {
     } else if (final == '~') {
         if (parameters.count == 1 && parameters.value[0] == PasteStart) {
             paste = true;
+            afterReturn = false;
+            emit(PasteBegin);
             return;
         }
         if (parameters.count > 0) {
@@ -574,23 +695,22 @@ void KeyDecoder::finishSequence(std::uint8_t final) {
     }
 }
 
-// A byte that belongs to an SGR mouse report by its class. A wrong one spoils
-// the report, which then runs on to its final byte and gives no event.
+// A printable byte of an SGR mouse report. Anything but digits, ';' and the
+// final M or m spoils the report, which then runs on to its M or m and gives
+// no event.
 void KeyDecoder::stepSgrMouse(std::uint8_t byte) {
-    if (!isFinal(byte)) {
+    if (byte != 'M' && byte != 'm') {
         const bool fits = sequence.size() - SgrMouseHead < MaxSequenceBody;
         if (fits && ((byte >= '0' && byte <= '9') || byte == ';')) {
             sequence.push_back(static_cast<char>(byte));
         } else {
-            spoiledReport = true;
+            spoiled = true;
         }
         return;
     }
     int field[3];
-    const bool valid = !spoiledReport && (byte == 'M' || byte == 'm') &&
-                       parseSgrMouse(sequence.substr(SgrMouseHead), field);
-    sequence.clear();
-    state = State::Ground;
+    const bool valid = !spoiled && parseSgrMouse(sequence.substr(SgrMouseHead), field);
+    drop();
     if (!valid) {
         return;
     }
@@ -619,13 +739,13 @@ void KeyDecoder::finishLegacyMouse() {
 }
 
 void KeyDecoder::flushRaw() {
-    // A mouse report cut short is dropped: its bytes are never keys.
-    const bool report = state == State::MouseReport || state == State::SgrMouse;
-    for (std::size_t i = 0; !report && i < sequence.size(); ++i) {
+    // A mouse report cut short, or a body past the limit, is dropped: its
+    // bytes are never keys.
+    const bool keep = !spoiled && state != State::MouseReport && state != State::SgrMouse;
+    for (std::size_t i = 0; keep && i < sequence.size(); ++i) {
         emit(static_cast<std::uint8_t>(sequence[i]));
     }
-    sequence.clear();
-    state = State::Ground;
+    drop();
 }
 
 void KeyDecoder::emit(std::int32_t code) {

@@ -23,7 +23,8 @@ using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
 constexpr milliseconds DefaultEscapeDelay(25);
-// How often a reader whose input has ended or failed looks at fd 0 again.
+// How often a reader without a wake-up pipe looks at its flags, and how long
+// it pauses after an unexpected poll failure.
 constexpr milliseconds RetryInterval(100);
 
 struct Reader {
@@ -62,7 +63,6 @@ struct Reader {
     int wake[2] = {-1, -1};
     KeyDecoder decoder;
     Clock::duration carry{0};
-    bool inputBroken = false;  // fd 0 hit end of input or an error
 };
 
 // Requests are flags, so that any number of them is seen once and a wake-up
@@ -70,6 +70,9 @@ struct Reader {
 // signal handler must not create.
 std::atomic<bool> cancelRequested{false};
 std::atomic<bool> resizeRequested{false};
+// fd 0 reached its end or failed: it is not read again until
+// PrepareKeyboardInput.
+std::atomic<bool> inputEnded{false};
 // The write end of the reader's wake pipe once the reader exists, else -1.
 std::atomic<int> wakeWriter{-1};
 
@@ -125,13 +128,10 @@ Event GetKeyboardInput() {
         // while the caller was busy still join the sequence they belong to.
         int timeout = decoder.pending() ? pollTimeout(decoder.timeLeft()) : -1;
         pollfd fds[2] = {{state.wake[0], POLLIN, 0}, {0, POLLIN, 0}};
-        nfds_t count = 2;
-        if (state.inputBroken) {
-            // fd 0 would be ready at once forever; look at it again only now and then.
-            count = 1;
-            timeout = timeout < 0 ? pollTimeout(RetryInterval)
-                                  : std::min(timeout, pollTimeout(RetryInterval));
-        } else if (state.wake[0] < 0) {
+        // Once ended, fd 0 would be ready at once forever: only the wake-up
+        // pipe is waited for.
+        const nfds_t count = inputEnded.load() ? 1 : 2;
+        if (state.wake[0] < 0) {
             // Without a wake-up pipe a cancel cannot interrupt the wait, so
             // the flags are looked at now and then instead.
             timeout = timeout < 0 ? pollTimeout(RetryInterval)
@@ -146,9 +146,6 @@ Event GetKeyboardInput() {
         }
         state.elapse(Clock::now() - before);
         if (ready <= 0) {
-            if (ready == 0 && count == 1) {
-                state.inputBroken = false;
-            }
             continue;
         }
         if ((fds[0].revents & POLLIN) != 0 && state.drainWake()) {
@@ -157,21 +154,20 @@ Event GetKeyboardInput() {
         if (count == 1) {
             continue;
         }
-        if ((fds[1].revents & POLLNVAL) != 0) {
-            state.inputBroken = true;
-            continue;
-        }
-        if ((fds[1].revents & (POLLIN | POLLHUP | POLLERR)) == 0) {
+        if ((fds[1].revents & (POLLIN | POLLHUP | POLLERR | POLLNVAL)) == 0) {
             continue;
         }
 
         std::uint8_t buffer[256];
-        const ssize_t n = read(0, buffer, sizeof buffer);
+        const ssize_t n = (fds[1].revents & POLLNVAL) != 0 ? 0 : read(0, buffer, sizeof buffer);
         if (n > 0) {
             state.carry = Clock::duration::zero();
             decoder.feed(buffer, static_cast<std::size_t>(n));
-        } else if (n == 0 || (errno != EINTR && errno != EAGAIN)) {
-            state.inputBroken = true;
+        } else if (n == 0 || (errno != EINTR && errno != EAGAIN && errno != EWOULDBLOCK)) {
+            // The end of a pipe or file, a hung-up terminal (EIO), a closed
+            // descriptor: no more keys will come. Told once, then fd 0 rests.
+            inputEnded.store(true);
+            decoder.endOfInput();
         }
     }
 }
@@ -188,6 +184,7 @@ void NotifyResize() {
 
 void PrepareKeyboardInput() {
     reader();
+    inputEnded.store(false);
 }
 
 }  // namespace IO

@@ -73,8 +73,8 @@ int moveFocus(void* subject, const char* direction) {
 
 bool Control::takeFocus() {
     Control* home = page();
-    if (home == nullptr || !canFocus() || !listed(*static_cast<Page*>(home), this) ||
-        detail::Overlays::covered(*this)) {
+    if (home == nullptr || !detail::Tree::takesFocus(*this) ||
+        !listed(*static_cast<Page*>(home), this) || detail::Overlays::covered(*this)) {
         return false;
     }
     Page* page = static_cast<Page*>(home);

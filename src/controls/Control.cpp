@@ -102,8 +102,11 @@ int Control::raiseEvent(int event) {
             Session::log("Event UpdateView raised on root window", Session::Trace);
         }
     } else if (Session::logLevel() >= Session::Verbose) {
-        std::unique_ptr<std::string> line(Vesk::String::Format(
-            "Event 0x%08X raised on %s", static_cast<unsigned int>(event), tag));
+        std::unique_ptr<std::string> line(
+            maskedCharacters && Vesk::IsCharacter(event)
+                ? Vesk::String::Format("Event <masked character> raised on %s", tag)
+                : Vesk::String::Format("Event 0x%08X raised on %s",
+                                       static_cast<unsigned int>(event), tag));
         Session::log(*line, Session::Verbose);
     }
     return found(event, this);

@@ -41,7 +41,8 @@ Control::Placement Tree::placement(Control& holder, Control& child, long long ro
 bool Tree::childFrame(Control& holder, const Frame& holderFrame, Control& child, Frame& frame) {
     const Control::Placement placement =
         Tree::placement(holder, child, holderFrame.row, holderFrame.column);
-    if (!placement.shown || placement.layer < 0 || placement.layer > PaintWalk::MaxLayer ||
+    if (!child.visibleFlag || !placement.shown || placement.layer < 0 ||
+        placement.layer > PaintWalk::MaxLayer ||
         holderFrame.layer + placement.layer > PaintWalk::MaxLayer) {
         return false;
     }
@@ -53,6 +54,7 @@ bool Tree::childFrame(Control& holder, const Frame& holderFrame, Control& child,
     frame.clip = placement.clip ? frame.inherited & own : frame.inherited;
     frame.layer = holderFrame.layer + placement.layer;
     frame.keys = false;
+    frame.enabled = holderFrame.enabled && child.enabledFlag;
     return true;
 }
 
@@ -73,6 +75,12 @@ Frame Tree::frameOf(Control& control) {
     frame.column = top->place.column;
     frame.clip = frame.inherited = screenRect();
     frame.top = top->controlMark ? static_cast<Control*>(top) : nullptr;
+    if (frame.top != nullptr) {
+        frame.enabled = frame.top->enabledFlag;
+        if (!frame.top->visibleFlag) {
+            frame.clip = frame.inherited = Rect{0, 0, 0, 0};
+        }
+    }
     for (std::size_t i = path.size() - 1; i > 0; --i) {
         Region* holder = path[i];
         Region* child = path[i - 1];
@@ -81,6 +89,13 @@ Frame Tree::frameOf(Control& control) {
             frame.row += child->place.row;
             frame.column += child->place.column;
             frame.clip = holder->overflow() == Hidden ? frame.inherited & own : frame.inherited;
+            if (child->controlMark) {
+                const Control& held = *static_cast<Control*>(child);
+                frame.enabled = frame.enabled && held.enabledFlag;
+                if (!held.visibleFlag) {
+                    frame.clip = frame.inherited = Rect{0, 0, 0, 0};
+                }
+            }
             continue;
         }
         Frame next;
@@ -94,10 +109,12 @@ Frame Tree::frameOf(Control& control) {
             next.row = frame.row + bounded(placement.row);
             next.column = frame.column + bounded(placement.column);
             next.clip = next.inherited = Rect{0, 0, 0, 0};
+            next.enabled = frame.enabled && static_cast<Control*>(child)->enabledFlag;
         }
         frame = next;
     }
-    frame.keys = frame.top != nullptr && keysTarget(*frame.top) == &control && control.focus();
+    frame.keys = frame.top != nullptr && keysTarget(*frame.top) == &control && control.focus() &&
+                 frame.enabled;
     return frame;
 }
 

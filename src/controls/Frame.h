@@ -37,6 +37,9 @@ struct Frame {
     // Keys reach the control: it ends the chain of active controls from the
     // top of its tree, and has the focus.
     bool keys = false;
+    // The control and every holder above it are enabled: a painter's colours
+    // turn BrightBlack and its cells take no arrow key (Tree::usable).
+    bool enabled = true;
     Control* top = nullptr;  // the top of the tree, a control
     PaintWalk* walk = nullptr;
 
@@ -132,6 +135,17 @@ struct Tree {
     static void aim(Control& control, int event, long long row, long long column);
     // The mouse event's cell counted from the control's top-left cell.
     static void pointerCell(Control& control, int event, long long& row, long long& column);
+
+    // Whether the control and every control up its parent chain are
+    // enabled and visible (`shownOnly`: visible) - the rule the frames
+    // follow down the tree, read here up the chain without a paint.
+    static bool usable(Control& control, bool shownOnly = false);
+    // Whether Tab, the arrow keys and the mouse may give it the focus.
+    static bool takesFocus(Control& control) { return control.canFocus() && usable(control); }
+    // Takes the focus from the active control of each page up the chain
+    // from `control` (itself included) that lies inside it, leaving that
+    // page with no active control: `control` was disabled or hidden.
+    static void dropFocus(Control& control);
 
     // The table of what the control holds, or null.
     static const Control::Holding* holdingOf(Control& control) { return control.holding; }

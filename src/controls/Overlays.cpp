@@ -45,7 +45,7 @@ void wrapFocus(Page& dialog, Control* current, bool forward) {
     std::vector<Control*> stops;
     for (int i = 0; i < dialog.controlCount(); ++i) {
         Control* control = dialog.control(i);
-        if (control->canFocus()) {
+        if (Tree::takesFocus(*control)) {
             stops.push_back(control);
         }
     }
@@ -177,7 +177,8 @@ int Overlays::raise(Page& page, int event) {
     if (event == Vesk::KeyTab || event == Vesk::KeyBackTab) {
         Control* target = Tree::keysTarget(dialog);
         if (target != &dialog && !Tree::showsPages(*target) && !tagged(*target, Tag::Page) &&
-            target->handles(event) && target->Control::raiseEvent(event) != 0) {
+            target->handles(event) && Tree::usable(*target) &&
+            target->Control::raiseEvent(event) != 0) {
             return 1;
         }
         // The control may have closed the dialog.

@@ -161,7 +161,7 @@ int Page::raiseEvent(int event) {
         Control* target = detail::Tree::keysTarget(*this);
         if (target != this && !detail::Tree::showsPages(*target) &&
             !detail::tagged(*target, detail::Tag::Page) && target->handles(event) &&
-            target->Control::raiseEvent(event) != 0) {
+            detail::Tree::usable(*target) && target->Control::raiseEvent(event) != 0) {
             return 1;
         }
         detail::Tree::tabThrough(*this, event == Vesk::KeyTab);
@@ -175,11 +175,12 @@ int Page::raiseEvent(int event) {
             continue;
         }
         current = chain[i];
-        if (current->handles(event)) {
+        if (current->handles(event) && detail::Tree::usable(*current)) {
             break;
         }
     }
-    if (current != nullptr && current->handles(event)) {
+    // A disabled control's handlers do not run: the key goes on as unhandled.
+    if (current != nullptr && current->handles(event) && detail::Tree::usable(*current)) {
         const int result = current->Control::raiseEvent(event);
         if (result != 0) {
             return tab ? 1 : result;
@@ -204,7 +205,7 @@ int Page::bubble(Control& from, int event) {
                                      !detail::tagged(*up, detail::Tag::Page);
          up = up->parent()) {
         Control* holder = static_cast<Control*>(up);
-        if (holder->handles(event)) {
+        if (holder->handles(event) && detail::Tree::usable(*holder)) {
             const int result = holder->Control::raiseEvent(event);
             if (result != 0) {
                 return result;
@@ -257,6 +258,10 @@ int Page::routeMouse(int event) {
     if (target == nullptr || (!target->canFocus() && !wheel)) {
         return 0;
     }
+    if (!detail::Tree::usable(*target)) {
+        // A disabled control takes no click; the wheel goes on around it.
+        return wheel && bubble(*target, event) != 0 ? 1 : 0;
+    }
     detail::Tree::aim(*target, event, Vesk::MouseRow(event) - static_cast<long long>(entry->row),
                       Vesk::MouseColumn(event) - static_cast<long long>(entry->column));
     if (left && !press) {
@@ -294,7 +299,8 @@ void Page::navigateForward() {
     int reached = active;
     if (active < 0) {
         // Nothing is active yet: the first control that can take the focus.
-        for (reached = 0; reached <= last && !controls[reached]->canFocus(); ++reached) {
+        for (reached = 0; reached <= last && !detail::Tree::takesFocus(*controls[reached]);
+             ++reached) {
         }
         if (reached > last) {
             return;
@@ -304,7 +310,8 @@ void Page::navigateForward() {
             return;
         }
         controls[active]->focus(false);
-        for (reached = active + 1; reached <= last && !controls[reached]->canFocus(); ++reached) {
+        for (reached = active + 1; reached <= last && !detail::Tree::takesFocus(*controls[reached]);
+             ++reached) {
         }
         if (reached > last) {
             reached = active;
@@ -322,8 +329,8 @@ void Page::navigateBackward() {
     int reached = active;
     if (active < 0) {
         // Nothing is active yet: the last control that can take the focus.
-        for (reached = controlCount() - 1; reached >= 0 && !controls[reached]->canFocus();
-             --reached) {
+        for (reached = controlCount() - 1;
+             reached >= 0 && !detail::Tree::takesFocus(*controls[reached]); --reached) {
         }
         if (reached < 0) {
             return;
@@ -332,7 +339,7 @@ void Page::navigateBackward() {
         controls[active]->focus(false);
         while (reached > 0) {
             --reached;
-            if (controls[reached]->canFocus()) {
+            if (detail::Tree::takesFocus(*controls[reached])) {
                 break;
             }
             if (reached == 0) {

@@ -33,7 +33,7 @@ private:
 // painted by itself) puts its cursor in place and refreshes once at its end.
 int Tree::paintNode(Control& control, const Frame& frame) {
     Frame own = frame;
-    own.keys = &control == frame.walk->target && control.focus();
+    own.keys = &control == frame.walk->target && control.focus() && own.enabled;
     Page* page = !frame.walk->scoped && tagged(control, Tag::Page) ? static_cast<Page*>(&control)
                                                                   : nullptr;
     std::optional<PaintScope> scope;
@@ -46,6 +46,7 @@ int Tree::paintNode(Control& control, const Frame& frame) {
     int painted = 0;
     {
         FrameInUse use(own, control.paintFrame);
+        DimScope dim(!own.enabled);
         painted = control.Control::raiseEvent(Vesk::UpdateView);
     }
     paintHeld(control, own);
@@ -146,8 +147,11 @@ bool Tree::paint(Control& start) {
     }
     ScreenMap* map = SessionInternals::map();
     int painted = 0;
+    // An invisible control, or one inside an invisible holder, paints
+    // nothing; a root page still takes back and blanks what it showed.
+    const bool shown = usable(start, true);
     // Twice at most: the second time after a scrolling holder followed the cursor.
-    for (int pass = 0; pass < 2; ++pass) {
+    for (int pass = 0; pass < 2 && shown; ++pass) {
         if (rootPage && map != nullptr) {
             map->release(&start);
         }
@@ -160,6 +164,9 @@ bool Tree::paint(Control& start) {
     }
 
     if (rootPage && map != nullptr) {
+        if (!shown) {
+            map->release(&start);
+        }
         map->settle(&start);
     }
     if (rootPage && scope) {
@@ -169,6 +176,8 @@ bool Tree::paint(Control& start) {
         Screen::blankStale(page->paintNumber, area.top, area.left, area.bottom, area.right,
                            page->color(), page->background());
         page->paintNumber = scope->number();
+        // The cursor shows only where a control put it, never at a stale cell.
+        scope->cursorShown(walk.cursorSet);
     }
     if (scope) {
         scope->finish(page->cursorCell.row, page->cursorCell.column);

@@ -16,7 +16,8 @@ void Tree::claimCells(Control& control, const Frame& frame, const Rect& cells, b
     entry.top = frame.top;
     entry.row = clampCoordinate(frame.row);
     entry.column = clampCoordinate(frame.column);
-    entry.pointerOnly = pointerOnly;
+    // The arrow keys pass over a disabled control; a click on it is ignored.
+    entry.pointerOnly = pointerOnly || !frame.enabled;
     map->claim(frame.layer, shown.top, shown.left, shown.bottom, shown.right, entry);
 }
 

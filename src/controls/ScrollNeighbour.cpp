@@ -115,7 +115,7 @@ Control* Tree::scrolledNeighbour(Control& from, const char* direction, Control* 
                 const long long left = bounded(current.cells.left + bounded(place.column));
                 const Rect cells{top, left, top + std::max(0, held->height()),
                                  left + std::max(0, held->width())};
-                if (held != &from && held->canFocus() && !showsPages(*held)) {
+                if (held != &from && takesFocus(*held) && !showsPages(*held)) {
                     const long long distance = ahead(cells, row, column, rows, columns);
                     if (distance > 0 && (nearest < 0 || distance < nearest)) {
                         nearest = distance;

@@ -35,7 +35,7 @@ void collect(Page& page, std::vector<Control*>& stops, std::vector<Expanded>& ex
                 }
             }
         }
-        if (control->canFocus()) {
+        if (Tree::takesFocus(*control)) {
             stops.push_back(control);
         }
     }

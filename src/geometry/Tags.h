@@ -24,6 +24,7 @@ inline constexpr Name Label = "Vqrm1Label";
 inline constexpr Name ProgressBar = "Vqrm1PrgsBr";
 inline constexpr Name CheckBox = "Vqrm1ChkBox";
 inline constexpr Name TextBox = "Vqrm1TxtBox";
+inline constexpr Name TextArea = "Vqrm1TxtAra";
 inline constexpr Name ListBox = "Vqrm1LstBox";
 inline constexpr Name Choice = "Vqrm1Choice";
 inline constexpr Name RadioGroup = "Vqrm1RadGrp";

@@ -20,7 +20,21 @@ Vesk::Event Session::getEvent() {
     if (worker == nullptr) {
         throw new std::runtime_error("Session not started!");
     }
-    Vesk::Event event = inbox.pop();
+    return taken(inbox.pop());
+}
+
+Vesk::Event Session::getEvent(std::chrono::milliseconds timeout) {
+    if (worker == nullptr) {
+        throw new std::runtime_error("Session not started!");
+    }
+    Vesk::Event event{};
+    if (!inbox.pop(event, timeout)) {
+        return static_cast<Vesk::Event>(0);
+    }
+    return taken(event);
+}
+
+Vesk::Event Session::taken(Vesk::Event event) {
     if (event == Vesk::KeyResize) {
         // The map is emptied with the new size: the host paints again.
         detail::Terminal::resize();

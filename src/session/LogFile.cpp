@@ -13,9 +13,12 @@ namespace detail {
 namespace {
 
 // O_NONBLOCK: opening a pipe without a reader, or some devices, would wait.
-// The type is checked on what was opened, so nothing can be swapped in.
+// O_NOFOLLOW: a symbolic link there, dangling or not, could make the log
+// create or empty a file elsewhere. The type is checked on what was opened,
+// so nothing can be swapped in.
 int openRegularFile(const char* name) {
-    const int fd = ::open(name, O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    const int fd =
+        ::open(name, O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (fd < 0) {
         return -1;
     }

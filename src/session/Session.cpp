@@ -46,6 +46,12 @@ bool Session::start(Logging level) {
         }
         reached = LogOpen;
 
+        // Before the keyboard worker: a session that cannot draw leaves the
+        // keyboard alone.
+        if (!Terminal::outputIsTerminal()) {
+            throw new std::runtime_error("Standard output is not a terminal!");
+        }
+
         worker = new std::thread(workerLoop);
         reached = WorkerRuns;
 
@@ -54,6 +60,7 @@ bool Session::start(Logging level) {
         collector->interval(15000);
         collector->tick(collectInbox);
         collector->enabled(true);
+        openTickers(true);
 
         if (!Terminal::open()) {
             throw new std::runtime_error("Cannot initialize terminal!");
@@ -100,6 +107,8 @@ bool Session::stop() {
 }
 
 void Session::end(Step reached) {
+    // First: no ticker posts once stop has returned.
+    openTickers(false);
     if (reached >= TerminalOpen) {
         Terminal::close();
         log("(curses) Screen uninitialized", Verbose);

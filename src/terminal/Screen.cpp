@@ -67,6 +67,15 @@ int colorAttribute(Color foreground, Color background) {
     return static_cast<int>(COLOR_PAIR(pair));
 }
 
+// The foreground as it reaches the terminal (see DimScope). Dimmed text on
+// a BrightBlack ground (a list's selection) turns Black, or it would vanish.
+Color shownColor(Color foreground, Color background) {
+    if (!terminalState.dimmed) {
+        return foreground;
+    }
+    return background == BrightBlack ? Black : BrightBlack;
+}
+
 bool reversed(Color foreground, bool highlight) {
     return highlight && foreground != BrightBlack;
 }
@@ -202,6 +211,7 @@ void Screen::clear() {
 }
 
 void Screen::colors(Color foreground, Color background, bool highlight) {
+    foreground = shownColor(foreground, background);
     if (reversed(foreground, highlight)) {
         attron(A_REVERSE);
     }
@@ -209,6 +219,7 @@ void Screen::colors(Color foreground, Color background, bool highlight) {
 }
 
 void Screen::uncolors(Color foreground, Color background, bool highlight) {
+    foreground = shownColor(foreground, background);
     if (reversed(foreground, highlight)) {
         attroff(A_REVERSE);
     }
@@ -216,6 +227,7 @@ void Screen::uncolors(Color foreground, Color background, bool highlight) {
 }
 
 bool Screen::normal(Color foreground, Color background, bool highlight) {
+    foreground = shownColor(foreground, background);
     return foreground == White && background == Black && !reversed(foreground, highlight);
 }
 
@@ -283,6 +295,14 @@ void Screen::boxRow(long long row, long long column, long long width, long long 
     }
 }
 
+DimScope::DimScope(bool on) : before(terminalState.dimmed) {
+    terminalState.dimmed = before || on;
+}
+
+DimScope::~DimScope() {
+    terminalState.dimmed = before;
+}
+
 PaintScope::PaintScope() {
     if (terminalState.paintDepth++ == 0) {
         // Never 0, which stands for writes outside a paint.
@@ -344,6 +364,12 @@ void Screen::blankStale(unsigned previous, long long top, long long left, long l
     }
     if (switched) {
         uncolors(foreground, background, false);
+    }
+}
+
+void PaintScope::cursorShown(bool shown) {
+    if (terminalState.paintDepth == 1) {
+        Terminal::cursor(shown);
     }
 }
 

@@ -47,7 +47,8 @@ public:
 
     // Colour pair 16 x foreground + background + 1 (curses keeps its low
     // eight bits) and, with `highlight` unless the foreground is
-    // BrightBlack, reverse video; switched on and off again.
+    // BrightBlack, reverse video; switched on and off again. Inside a
+    // DimScope the foreground is BrightBlack.
     static void colors(Color foreground, Color background, bool highlight);
     static void uncolors(Color foreground, Color background, bool highlight);
     // Whether those colours look as the normal rendition does (pair 0 is
@@ -111,6 +112,21 @@ private:
     bool highlight;
 };
 
+// Turns every foreground written in its lifetime BrightBlack (Black on a
+// BrightBlack ground; also in normal()) when `on`: the paint walk runs a
+// disabled control's painter in one, so that no painter chooses the colours
+// of a disabled control.
+class DimScope {
+public:
+    explicit DimScope(bool on);
+    ~DimScope();
+    DimScope(const DimScope&) = delete;
+    DimScope& operator=(const DimScope&) = delete;
+
+private:
+    bool before;
+};
+
 // Marks a page paint for its lifetime. Only the outermost paint (a page
 // shown inside another page's paint is not) puts the cursor in place and
 // refreshes, so each paint updates the terminal once.
@@ -124,6 +140,9 @@ public:
     // When outermost and a session runs: the cursor to the cell, then
     // one refresh.
     void finish(int row, int column);
+    // When outermost: shows the cursor, or hides it when no control placed
+    // it in this paint.
+    void cursorShown(bool shown);
     // The number of the outermost paint under way (see Screen::blankStale).
     unsigned number() const;
 };

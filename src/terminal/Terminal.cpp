@@ -3,6 +3,7 @@
 #include <curses.h>
 #include <signal.h>
 #include <sys/ioctl.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -173,6 +174,49 @@ bool openInput() {
     return true;
 }
 
+// The cursor, hidden while no control places it. Shown again on close,
+// before endwin; a signal's give-back shows it through the screen's bytes
+// (cnorm), and the resize that follows a resume hides it again.
+bool openCursor() {
+    push([](int) {
+        if (terminalState.cursorHidden) {
+            curs_set(1);
+        }
+        terminalState.cursorHidden = false;
+    });
+    return true;
+}
+
+// Ctrl-S and Ctrl-Q are keys of the session, not XOFF and XON: with flow
+// control on, a Ctrl-S would freeze the next paint until a Ctrl-Q. A signal
+// handler puts the host's modes back whole (and the program's on resume),
+// so only stop needs the undo below. Curses learns the modes each time
+// (def_prog_mode), or a mode change of its own would bring its old copy back.
+void setFlowControl(bool host) {
+    for (int i = 0; i < signalState.ttyCount; ++i) {
+        termios modes{};
+        if (tcgetattr(signalState.ttys[i].fd, &modes) != 0) {
+            continue;
+        }
+        modes.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF);
+        if (host) {
+            modes.c_iflag |= terminalState.flowControl[i];
+        }
+        tcsetattr(signalState.ttys[i].fd, TCSANOW, &modes);
+    }
+    def_prog_mode();
+}
+
+bool openFlowControl() {
+    for (int i = 0; i < signalState.ttyCount; ++i) {
+        terminalState.flowControl[i] =
+            signalState.ttys[i].host.c_iflag & static_cast<tcflag_t>(IXON | IXOFF);
+    }
+    push([](int) { setFlowControl(true); }, Bytes{}, Bytes{}, true);
+    setFlowControl(false);
+    return true;
+}
+
 // A mode switched on by writing `enable` and off by writing `disable`, from
 // a signal handler too.
 bool openMode(const char* enable, const char* disable) {
@@ -237,8 +281,9 @@ bool openGuard() {
 }
 
 // A new terminal mode is one more step like openPaste, before openGuard.
-bool (*const steps[])() = {openLocale, openWindowSignal, openScreen, openColors, openInput,
-                           openTitle,  openPaste,        openMouse,  openGuard};
+bool (*const steps[])() = {openLocale, openWindowSignal, openScreen,      openColors,
+                           openInput,  openFlowControl,  openCursor,      openTitle,
+                           openPaste,  openMouse,        openGuard};
 static_assert(sizeof steps / sizeof *steps <= SignalState::maxSteps, "one record per step");
 
 // LINES or COLUMNS from the environment when it holds a size, as curses reads
@@ -255,6 +300,10 @@ int environmentSize(const char* name, int size) {
 }
 
 }  // namespace
+
+bool Terminal::outputIsTerminal() {
+    return isatty(STDOUT_FILENO) == 1;
+}
 
 bool Terminal::open() {
     if (terminalState.recordCount > 0) {
@@ -303,6 +352,14 @@ bool Terminal::mouse() {
     return terminalState.mouseWanted;
 }
 
+void Terminal::cursor(bool shown) {
+    if (terminalState.screen == nullptr || terminalState.cursorHidden == !shown) {
+        return;
+    }
+    terminalState.cursorHidden = !shown;
+    curs_set(shown ? 1 : 0);
+}
+
 bool Terminal::colors() {
     return terminalState.hasColors;
 }
@@ -337,6 +394,11 @@ void Terminal::resize() {
     // something else has drawn over.
     werase(stdscr);
     clearok(curscr, TRUE);
+    // A stop gave the terminal back with the cursor shown, unknown to curses.
+    if (terminalState.cursorHidden) {
+        curs_set(1);
+        curs_set(0);
+    }
 }
 
 bool Terminal::admitResize() {

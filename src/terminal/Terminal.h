@@ -9,7 +9,7 @@ namespace detail {
 // The one owner of every change a session makes to the terminal, a facade
 // over the one terminal object (TerminalState.h). Opening takes the steps in
 // order (character type, window-size signal, the curses screen with its
-// colours, input modes, the window title, bracketed paste, mouse reports
+// colours, input modes, flow control off, the window title, bracketed paste, mouse reports
 // (always recorded, switched while open), the handlers that give the terminal
 // back on a fatal signal or a stop); each step that succeeds records its undo,
 // and closing runs them back last first. The same records serve stop, a failed
@@ -19,6 +19,10 @@ class Terminal {
 public:
     Terminal() = delete;
 
+    // Whether standard output, where the session draws, is a terminal;
+    // checked by start before anything changes. Standard input need not be
+    // one: the keys then come from it as they are, up to its end.
+    static bool outputIsTerminal();
     // Takes the terminal. False, with every opened step closed again, when
     // curses cannot drive it (unknown terminal, no cursor addressing).
     static bool open();
@@ -29,6 +33,9 @@ public:
     // Closing, giving back and suspending turn them off; resuming on again.
     static void mouse(bool on);
     static bool mouse();
+
+    // Shows or hides the cursor while open; closing shows it again.
+    static void cursor(bool shown);
 
     // Whether the screen shows colours (and so had start_color).
     static bool colors();

@@ -55,6 +55,13 @@ struct TerminalState {
     // behind.
     std::atomic<bool> resizeQueued{false};
 
+    // Whether the session hid the cursor (see Terminal::cursor).
+    bool cursorHidden = false;
+
+    // IXON and IXOFF as the host had them on each of signalState.ttys, for
+    // the flow-control step to put back.
+    tcflag_t flowControl[2] = {};
+
     // Whether the host asked for mouse reports; holds across sessions.
     bool mouseWanted = false;
     // The mouse step's place in signalState.undo while open, else -1.
@@ -73,6 +80,9 @@ struct TerminalState {
 
     // Pages being painted on the host's thread; see PaintScope.
     int paintDepth = 0;
+    // While a disabled control's painter runs: every foreground is
+    // BrightBlack (see DimScope).
+    bool dimmed = false;
     // The paint that last wrote each cell of the screen, row by row (see
     // Screen::blankStale); the cells are freed when the terminal closes.
     struct PaintMarks {

@@ -49,6 +49,7 @@ bool Terminal::attach() {
     unsetenv("LINES");
     unsetenv("COLUMNS");
     state->attached = true;
+    state->keepRealOutput();
     return true;
 }
 
@@ -63,6 +64,7 @@ bool Terminal::detach() {
 
 void Terminal::State::restoreStandardFiles() {
     std::fflush(stdout);
+    dropRealOutput();
     for (auto [saved, fd] : {std::pair{&savedInput, 0}, std::pair{&savedOutput, 1}}) {
         if (*saved >= 0) {
             dup2(*saved, fd);

@@ -10,7 +10,9 @@ namespace Testing {
 
 // Called under State::lock, from inside the emulator.
 void Terminal::State::collectOutput(const char* bytes, std::size_t length, void* user) {
-    static_cast<State*>(user)->outgoing.append(bytes, length);
+    auto* state = static_cast<State*>(user);
+    state->outgoing.append(bytes, length);
+    state->queued += length;
 }
 
 int Terminal::State::noteProperty(VTermProp property, VTermValue* value, void* user) {

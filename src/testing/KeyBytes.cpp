@@ -19,7 +19,7 @@ constexpr NamedKey namedKeys[] = {
     {Vesk::KeyLineFeed, VTERM_KEY_ENTER, VTERM_MOD_NONE},
     {Vesk::KeyTab, VTERM_KEY_TAB, VTERM_MOD_NONE},
     {Vesk::KeyBackTab, VTERM_KEY_TAB, VTERM_MOD_SHIFT},
-    {0x1B, VTERM_KEY_ESCAPE, VTERM_MOD_NONE},
+    {Vesk::KeyEscape, VTERM_KEY_ESCAPE, VTERM_MOD_NONE},
     {Vesk::KeyBackspace, VTERM_KEY_BACKSPACE, VTERM_MOD_NONE},
     {0x7F, VTERM_KEY_BACKSPACE, VTERM_MOD_NONE},
     {Vesk::KeyDelete, VTERM_KEY_DEL, VTERM_MOD_NONE},

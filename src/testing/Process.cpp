@@ -21,12 +21,16 @@ namespace Testing {
 
 namespace {
 
-// This process's environment with TERM and `extra` set, later entries
-// replacing earlier ones of the same name.
+// This process's environment without LINES and COLUMNS (curses would take
+// them over the terminal's size, as attach() unsets them), with TERM and
+// `extra` set, later entries replacing earlier ones of the same name.
 std::vector<std::string> environmentWith(const std::vector<std::string>& extra) {
     std::vector<std::string> entries;
     for (char** entry = environ; *entry != nullptr; ++entry) {
-        entries.emplace_back(*entry);
+        const std::string text = *entry;
+        if (text.rfind("LINES=", 0) != 0 && text.rfind("COLUMNS=", 0) != 0) {
+            entries.push_back(text);
+        }
     }
     std::vector<std::string> added{"TERM=xterm-256color"};
     added.insert(added.end(), extra.begin(), extra.end());

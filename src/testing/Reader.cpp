@@ -1,4 +1,5 @@
-// The reader thread: what the program writes goes into the emulator.
+// The reader thread: what the program writes goes into the emulator, and
+// what is queued for the program is written as the program takes it.
 #include <poll.h>
 #include <unistd.h>
 
@@ -11,10 +12,40 @@ namespace Vesk {
 namespace Forms {
 namespace Testing {
 
+void Terminal::State::writeSome() {
+    if (outgoing.empty()) {
+        return;
+    }
+    // The master side does not block: this takes no longer than a copy.
+    const ssize_t length = ::write(master, outgoing.data(), outgoing.size());
+    if (length < 0 && (errno == EINTR || errno == EAGAIN)) {
+        return;
+    }
+    if (length > 0) {
+        outgoing.erase(0, static_cast<std::size_t>(length));
+        written += static_cast<unsigned long long>(length);
+    } else {
+        // Refused: what is queued can never go.
+        written += outgoing.size();
+        refused = written;
+        outgoing.clear();
+    }
+    sent.notify_all();
+}
+
 void Terminal::State::readOutput() {
     char chunk[8192];
     for (;;) {
-        pollfd ready[2] = {{master, POLLIN, 0}, {wake[0], POLLIN, 0}};
+        bool sending;
+        {
+            std::lock_guard<std::mutex> guard(lock);
+            if (stopping) {
+                return;
+            }
+            sending = !outgoing.empty();
+        }
+        const short events = sending ? POLLIN | POLLOUT : POLLIN;
+        pollfd ready[2] = {{master, events, 0}, {wake[0], POLLIN, 0}};
         if (poll(ready, 2, -1) < 0) {
             if (errno == EINTR) {
                 continue;
@@ -22,7 +53,15 @@ void Terminal::State::readOutput() {
             return;
         }
         if (ready[1].revents != 0) {
-            return;
+            while (::read(wake[0], chunk, sizeof chunk) > 0) {
+            }
+        }
+        if ((ready[0].revents & POLLOUT) != 0) {
+            std::lock_guard<std::mutex> guard(lock);
+            writeSome();
+        }
+        if ((ready[0].revents & (POLLIN | POLLHUP | POLLERR)) == 0) {
+            continue;
         }
         const ssize_t length = ::read(master, chunk, sizeof chunk);
         if (length <= 0) {
@@ -39,7 +78,6 @@ void Terminal::State::readOutput() {
             ++generation;
         }
         changed.notify_all();
-        send();
     }
 }
 

@@ -1,4 +1,7 @@
 // The emulator's screen read as the kit's cells and rows.
+#include <algorithm>
+#include <vector>
+
 #include "testing/Palette.h"
 #include "testing/TerminalState.h"
 #include "vesk/Utf8.h"
@@ -67,6 +70,41 @@ std::string Terminal::State::rowText(int row) {
     }
     text.erase(text.find_last_not_of(' ') + 1);
     return text;
+}
+
+std::string Terminal::State::cellsText(int row, int from, int to) {
+    std::string text;
+    if (row < 0 || row >= rows) {
+        return text;
+    }
+    from = std::max(from, 0);
+    to = std::min(to, columns);
+    for (int column = from; column < to; ++column) {
+        const Cell cell = cellAt(row, column);
+        // A wide character shows only when both its halves are inside.
+        const bool rightHalfCut = cell.text.empty() && column == from;
+        const bool leftHalfCut = cell.width == 2 && column + 1 == to;
+        text += rightHalfCut || leftHalfCut ? " " : cell.text;
+    }
+    return text;
+}
+
+Position Terminal::State::place(const std::string& text) {
+    for (int row = 0; row < rows; ++row) {
+        // The row's text, and the column of the cell each byte belongs to.
+        std::string line;
+        std::vector<int> columnOf;
+        for (int column = 0; column < columns; ++column) {
+            const std::string cell = cellAt(row, column).text;
+            line += cell;
+            columnOf.insert(columnOf.end(), cell.size(), column);
+        }
+        const std::size_t at = line.find(text);
+        if (at != std::string::npos) {
+            return Position{row, at < columnOf.size() ? columnOf[at] : columns};
+        }
+    }
+    return Position{};
 }
 
 Cursor Terminal::State::cursorNow() {

@@ -22,6 +22,8 @@ Canvas::Canvas(Control& control) : control(control) {
     layer = frame.layer;
     keys = frame.keys;
     top = frame.top;
+    enabled = frame.enabled;
+    walk = frame.walk;
 }
 
 detail::Frame Canvas::frame() const {
@@ -32,6 +34,8 @@ detail::Frame Canvas::frame() const {
     frame.layer = layer;
     frame.keys = keys;
     frame.top = top;
+    frame.enabled = enabled;
+    frame.walk = static_cast<detail::PaintWalk*>(walk);
     return frame;
 }
 

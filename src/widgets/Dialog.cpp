@@ -23,10 +23,13 @@ Dialog* self(void* control) {
     return static_cast<Dialog*>(static_cast<Control*>(control));
 }
 
-// What the terminal sends: ASCII and other single bytes, characters and
-// the keys ncurses numbers. A host's own event codes lie outside these.
+// What the terminal sends: ASCII and other single bytes, characters, the
+// keys ncurses numbers and the marks of a paste. A host's own event codes lie
+// outside these.
 bool isKey(Vesk::Event event) {
     return (event >= 0 && event < 0x100) || Vesk::IsCharacter(event) ||
+           Vesk::IsPasteCharacter(event) || event == Vesk::PasteBegin ||
+           event == Vesk::PasteEnd ||
            (event >= Vesk::KeyCodeBase && event < Vesk::KeyCodeBase + 0x10000);
 }
 
@@ -105,6 +108,13 @@ int Dialog::run(Page* owner) {
     owner->paint();
     while (isOpen()) {
         const Vesk::Event event = Session::getEvent();
+        if (event == Vesk::KeyEndOfInput) {
+            // No key can close it any more: closed here, and the event is
+            // posted again for the host's own loop to end on.
+            Session::setEvent(event);
+            close(-1);
+            break;
+        }
         if (event == Vesk::KeyResize) {
             // Painted below, in full on the blank screen.
         } else if (Vesk::IsMouse(event) || isKey(event)) {

@@ -92,6 +92,7 @@ bool TextBox::password() {
 }
 
 bool TextBox::password(bool value) {
+    maskedCharacters = value;  // what is typed stays out of the log
     return hidden = value;
 }
 

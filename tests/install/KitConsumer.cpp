@@ -3,6 +3,7 @@
 // and the screen shows the result.
 #include <cstdio>
 #include <memory>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -57,8 +58,16 @@ int main() {
             if (passed) {
                 page.raiseEvent(Session::getEvent());
                 page.paint();
-                passed = check(terminal.waitFor("Grüße, 世界!"), "no greeting shown") &&
-                         check(terminal.cell(1, 9).text == "世", "wrong cell");
+                const Testing::WaitResult greeted = terminal.waitFor("Grüße, 世界!");
+                if (!greeted) {
+                    std::ostringstream seen;
+                    seen << greeted;
+                    std::fprintf(stderr, "%s", seen.str().c_str());
+                }
+                passed = check(greeted, "no greeting shown") &&
+                         check(terminal.cell(1, 9).text == "世", "wrong cell") &&
+                         check(terminal.find("世界") == Testing::Position{1, 9}, "not found") &&
+                         check(terminal.cells(1, 2, 11) == "Grüße, 世", "wrong cells");
             }
         }
         Session::stop();

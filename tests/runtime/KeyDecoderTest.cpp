@@ -67,9 +67,12 @@ Codes operator+(Codes codes, const Codes& more) {
 }
 
 // Decodes `bytes` in one read, one byte per read, and in two reads split at
-// every boundary, each read just inside the delay; then lets the delay pass.
-void expectDecodes(const std::string& bytes, const Codes& expected) {
+// every boundary, each read `gap` after the last (just inside the delay by
+// default; none for mouse reports, which come in one burst); then lets the
+// delay pass.
+void expectDecodes(const std::string& bytes, const Codes& expected, bool burst = false) {
     SCOPED_TRACE(testing::PrintToString(bytes));
+    const milliseconds gap = burst ? milliseconds(0) : KeyDecoder().escapeDelay() - milliseconds(1);
     KeyDecoder whole;
     whole.feed(bytes);
     whole.advance(whole.escapeDelay());
@@ -79,7 +82,7 @@ void expectDecodes(const std::string& bytes, const Codes& expected) {
     KeyDecoder split;
     for (char c : bytes) {
         split.feed(std::string(1, c));
-        split.advance(split.escapeDelay() - milliseconds(1));
+        split.advance(gap);
     }
     split.advance(milliseconds(1));
     EXPECT_FALSE(split.pending());
@@ -88,7 +91,7 @@ void expectDecodes(const std::string& bytes, const Codes& expected) {
     for (std::size_t at = 1; at < bytes.size(); ++at) {
         KeyDecoder two;
         two.feed(bytes.substr(0, at));
-        two.advance(two.escapeDelay() - milliseconds(1));
+        two.advance(gap);
         two.feed(bytes.substr(at));
         two.advance(two.escapeDelay());
         EXPECT_EQ(drain(two), expected) << "split after byte " << at;
@@ -144,9 +147,8 @@ TEST(KeyDecoder, DecodesSequencesWholeAndSplit) {
         // Alt+Down has its own code (a drop-down opens on it); Shift+Alt does not.
         {"\x1b[1;3B\x1bO3B\x1b[1;4B", {KeyAltDown, KeyAltDown, KeyDown}},
         // Well-formed but unknown: swallowed, what follows still decodes.
-        {"\x1b[200~pasted\x1b[201~\x1b[I\x1b[Ox", bytesOf("pastedx")},
-        {"\x1b[<0;120;45M\x1b[<0;120;45my\x1b[M !!z",
-         {Press(Left, 44, 119), Release(Left, 44, 119), 'y', Press(Left, 0, 0), 'z'}},
+        {"\x1b[200~pasted\x1b[201~\x1b[I\x1b[Ox",
+         Codes{PasteBegin} + bytesOf("pasted") + Codes{PasteEnd, 'x'}},
         {"\x1b[99~\x1b[?1;2c\x1b[2 q\x1b[5A\x1b[[Z\x1b[1;2;3A\x1b[27;5;9~\x1b[1:2A\x1bOz", {}},
         {"\x1b[" + n32 + "~w", bytesOf("w")},
         // Alt+key and ESC ESC.
@@ -162,15 +164,11 @@ TEST(KeyDecoder, DecodesSequencesWholeAndSplit) {
         {"\x1b[1 2A", bytesOf("\x1b[1 2A")},
         {"\x1b[[1", bytesOf("\x1b[[1")},
         {"\x1b[\xc3\xa9", {0x1B, '[', C(0xE9)}},
-        {"\x1b[" + n32 + "1~", bytesOf("\x1b[" + n32 + "1~")},
         // Left unfinished: given back once the delay has passed.
         {"\x1b", {0x1B}},
         {"\x1b[", {0x1B, '['}},
         {"\x1bO", {0x1B, 'O'}},
         {"\x1b[1;", bytesOf("\x1b[1;")},
-        // A mouse report left unfinished is dropped instead.
-        {"\x1b[M a", {}},
-        {"\x1b[<0;1;2", {}},
     };
     for (const auto& row : rows) {
         expectDecodes(row.bytes, row.expected);
@@ -219,9 +217,11 @@ TEST(KeyDecoder, DecodesUtf8AndGivesBackMalformedBytes) {
     }
 }
 
-TEST(KeyDecoder, DecodesMouseReportsAndSwallowsTheRest) {
+// Mouse reports and sequences past the body limit come in one burst.
+TEST(KeyDecoder, DecodesMouseReportsAndDropsMalformedBurstsWhole) {
     const Codes after = {'x', KeyUp};  // must still arrive after any row
     const std::string digits40(40, '1');
+    const std::string n32(KeyDecoder::MaxSequenceBody, '1');
     const struct {
         std::string bytes;
         Codes expected;
@@ -243,7 +243,11 @@ TEST(KeyDecoder, DecodesMouseReportsAndSwallowsTheRest) {
         // buttons, an unknown button pressed, b out of range.
         {"\x1b[<32;5;5M\x1b[<34;5;5M\x1b[<35;5;5M\x1b[<96;5;5M\x1b[<64;5;6m", {}},
         {"\x1b[<66;5;6M\x1b[<67;5;6M\x1b[<128;1;1M\x1b[<3;1;1M\x1b[<3;1;1m\x1b[<9999;1;1M", {}},
-        // Malformed: fields missing, extra, empty, bad characters, too long.
+        {"\x1b[<0;120;45M\x1b[<0;120;45my\x1b[M !!z",
+         {Press(Left, 44, 119), Release(Left, 44, 119), 'y', Press(Left, 0, 0), 'z'}},
+        // Malformed: fields missing, extra, empty, bad characters, too long;
+        // dropped up to the M or m, whatever bytes it holds.
+        {"\x1b[<a;b;cM\x1b[<1x;2;3m\x1b[<0;1;1Z;1M", {}},
         {"\x1b[<0;1M\x1b[<0;1;1;1M\x1b[<;1;1M\x1b[<0;;1m\x1b[<M\x1b[<0;1;M", {}},
         {"\x1b[<0:1;1M\x1b[<0;1;1 M\x1b[<0;1;1A\x1b[<0;1<;1M\x1b[<0;1;1$M", {}},
         {"\x1b[<0;1;" + digits40 + "M", {}},
@@ -262,31 +266,44 @@ TEST(KeyDecoder, DecodesMouseReportsAndSwallowsTheRest) {
          {Press(Left, 221, 222), Press(Left, 0, 0), Press(Left, 0, 0)}},
         // No event: moves and drags, horizontal wheel, extra buttons, b below 32.
         {"\x1b[M@!!\x1b[MC!!\x1b[Mb!!\x1b[M\xa0!!\x1b[M\x01!!", {}},
-    };
+        // A body past the limit is dropped up to its final byte, or up to
+        // the byte that breaks it off.
+        {"\x1b[" + n32 + "1;2~x\x1bO" + n32 + "1Py", bytesOf("xy")},
+        {"\x1b[" + n32 + "11\x01x", bytesOf("\x01x")},
+            };
     for (const auto& row : rows) {
-        expectDecodes(row.bytes, row.expected);
-        expectDecodes(row.bytes + "x\x1b[A", row.expected + after);
+        expectDecodes(row.bytes, row.expected, true);
+        expectDecodes(row.bytes + "x\x1b[A", row.expected + after, true);
     }
 }
 
-TEST(KeyDecoder, DeliversBracketedPasteAsCharactersOnly) {
+TEST(KeyDecoder, DeliversBracketedPasteAsCharactersAndLineBreaks) {
     const std::string start = "\x1b[200~";
     const std::string end = "\x1b[201~";
+    const Codes br = {PasteLineBreak};
     const struct {
         std::string pasted;  // between the markers
         Codes expected;
     } rows[] = {
         {"", {}},
         {"plain text", bytesOf("plain text")},
-        // Keys inside a paste are text without their ESC; the marker gives no event.
-        {"a\x1b[Bb\x1b[3~\x1bOP\x1bq", bytesOf("a[Bb[3~OPq")},
-        {"\x1b[200~\x1b[20\x1b[201x\x1b", bytesOf("[200~[20[201x")},
-        {"\x1b\x1b\x1b[2", bytesOf("[2")},
-        // Line breaks, tabs, other C0 controls and DEL are dropped.
-        {"one\r\ntwo\tthree\x7f\x01\x00.\x08"s, bytesOf("onetwothree.")},
+        // Escape sequences are dropped whole; so are other markers.
+        {"\x1b[31mred\x1b[0m \x1b[1;38;5;196mbold\x1b[m", bytesOf("red bold")},
+        {"a\x1b[Bb\x1b[3~\x1bOP\x1bO5Q\x1bqc\x1b(Bd\x1b", bytesOf("abcd")},
+        {"\x1b[200~\x1b[20\x1b[201x\x1b\x1b\x1b[2", {}},
+        {"\x1b[" + std::string(40, '1') + "mx\x1b[1\xc3\xa9", {'x', C(0xE9)}},
+        // Strings (a hyperlink, a title) run to BEL or ESC \, or to the next sequence.
+        {"see \x1b]8;;http://x.org/\x1b\\here\x1b]8;;\x1b\\ \x1b]0;t\aend",
+         bytesOf("see here end")},
+        {"\x1b]0;a\x1bOPb\x1b_x\r\xc3\xa9", {'b'}},
+        // CR LF, CR and LF are one break each; other controls are dropped.
+        {"one\r\ntwo\rthree\nfour\n\n\r\r", bytesOf("one") + br + bytesOf("two") + br +
+                                                 bytesOf("three") + br + bytesOf("four") + br +
+                                                 br + br + br},
+        {"\ta\x7f\x01\x00.\x08\r\x1b[0m\n"s, bytesOf("a.") + br + br},
         {"Gr\xc3\xbc\xc3\x9f"
-         "e \xe6\xbc\xa2\xe5\xad\x97\n\xf0\x9f\x98\x80",
-         bytesOf("Gr") + Codes{C(0xFC), C(0xDF), 'e', ' ', C(0x6F22), C(0x5B57), C(0x1F600)}},
+         "e \xe6\xbc\xa2\xf0\x9f\x98\x80",
+         bytesOf("Gr") + Codes{C(0xFC), C(0xDF), 'e', ' ', C(0x6F22), C(0x1F600)}},
         // Malformed UTF-8 and C1 controls are dropped as well.
         {"a\xc3(\xe6\xbc\xff"
          "b\xed\xa0\x80"
@@ -296,32 +313,15 @@ TEST(KeyDecoder, DeliversBracketedPasteAsCharactersOnly) {
     };
     for (const auto& row : rows) {
         // The same keys must work again once the paste has ended.
-        expectDecodes(start + row.pasted + end + "\r\x1b[A", row.expected + Codes{KeyEnter, KeyUp});
+        expectDecodes(start + row.pasted + end + "\r\x1b[A",
+                      Codes{PasteBegin} + row.expected + Codes{PasteEnd, KeyEnter, KeyUp});
     }
-
-    // Without its end, everything goes on being text: no time limit applies.
-    KeyDecoder decoder;
-    decoder.feed(start + "a\x1b");
-    EXPECT_TRUE(decoder.pasting());
-    EXPECT_FALSE(decoder.pending());
-    EXPECT_EQ(decoder.timeLeft(), milliseconds(0));
-    decoder.advance(milliseconds(60000));
-    decoder.feed("[A\r\xe6\xbc");
-    decoder.advance(milliseconds(60000));
-    decoder.feed("\xa2\x1b[201");
-    EXPECT_EQ(drain(decoder), (Codes{'a', '[', 'A', C(0x6F22)}));
-    EXPECT_TRUE(decoder.pasting());
-    decoder.feed("~\x1b[201~\x1b");
-    EXPECT_FALSE(decoder.pasting());
-    EXPECT_TRUE(decoder.pending());
-    decoder.advance(decoder.escapeDelay());
-    EXPECT_EQ(drain(decoder), Codes{0x1B});
 }
 
 TEST(KeyDecoder, ResolvesPendingSequencesAfterTheDelay) {
     struct Step {
         std::string bytes;
-        int thenMs;  // silence after the bytes
+        int thenMs;  // silence after the bytes; -1: input ends
     };
     const struct {
         int delayMs;
@@ -344,18 +344,43 @@ TEST(KeyDecoder, ResolvesPendingSequencesAfterTheDelay) {
         {25, {{"\xf0\x9f\x98", 10}}, {}, 15},
         {25, {{"\xe6", 24}, {"\xbc", 24}, {"\xa2", 0}}, {C(0x6F22)}, 0},
         {25, {{"\xe6\xbc", 25}, {"\xa2x", 0}}, {0xE6, 0xBC, 0xA2, 'x'}, 0},
-        // A mouse report cut off is dropped; what follows decodes.
+        // A mouse report or a body past the limit that stops for any time is
+        // cut: dropped, and what follows decodes as typed.
         {25, {{"\x1b[<0;12", 10}}, {}, 15},
         {25, {{"\x1b[<0;12;3", 25}, {"M", 0}}, {'M'}, 0},
+        {25, {{"\x1b[<0;12;3", 1}, {"M", 0}}, {'M'}, 0},
+        {25, {{"\x1b[<0;1x", 5}, {"y;1M", 0}}, bytesOf("y;1M"), 0},
         {25, {{"\x1b[M!", 25}, {"\x1b[A", 0}}, {KeyUp}, 0},
-        {25, {{"\x1b[M", 24}, {" ", 24}, {"!", 24}, {"!", 0}}, {Press(Left, 0, 0)}, 0},
+        {25, {{"\x1b[M!", 1}, {"ab", 0}}, bytesOf("ab"), 0},
+        {25, {{"\x1b[M", 24}, {" ", 24}, {"!", 24}, {"!", 0}}, bytesOf(" !!"), 0},
+        {25, {{"\x1b[" + std::string(40, '2') + ";", 3}, {"1~", 0}}, bytesOf("1~"), 0},
+        // A paste waits for its end marker up to two seconds after its last
+        // byte, then ends; keys decode again.
+        {25, {{"\x1b[200~a\r", 1999}, {"\n", 1999}}, {PasteBegin, 'a', PasteLineBreak}, 1},
+        {25,
+         {{"\x1b[200~ab\x1b[20", 2000}, {"1~\x1b[21~", 0}},
+         {PasteBegin, 'a', 'b', PasteEnd, '1', '~', KeyF10},
+         0},
+        {25, {{"\x1b[200~\xe6", 1000}, {"\xbc\xa2", 2500}}, {PasteBegin, C(0x6F22), PasteEnd}, 0},
+        // The end of input resolves what waits at once.
+        {25, {{"", -1}}, {KeyEndOfInput}, 0},
+        {25, {{"a\x1b", -1}}, {'a', 0x1B, KeyEndOfInput}, 0},
+        {25, {{"\x1b[<0;1", -1}}, {KeyEndOfInput}, 0},
+        {25,
+         {{"\x1b[200~a\xe6", -1}, {"b", 0}},
+         {PasteBegin, 'a', PasteEnd, KeyEndOfInput, 'b'},
+         0},
     };
     for (const auto& c : cases) {
         KeyDecoder decoder{milliseconds(c.delayMs)};
         std::string trace;
         for (const Step& step : c.steps) {
             decoder.feed(step.bytes);
-            decoder.advance(milliseconds(step.thenMs));
+            if (step.thenMs < 0) {
+                decoder.endOfInput();
+            } else {
+                decoder.advance(milliseconds(step.thenMs));
+            }
             trace += testing::PrintToString(step.bytes) + "+" + std::to_string(step.thenMs) + " ";
         }
         SCOPED_TRACE(trace);

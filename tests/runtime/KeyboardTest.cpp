@@ -125,21 +125,31 @@ TEST_F(KeyboardInput, ReadsKeysInOrderAndHonoursCancel) {
     EXPECT_EQ(GetKeyboardInput(), 'm');
 }
 
-TEST_F(KeyboardInput, WaitsWithoutSpinningOnceInputEnds) {
+TEST_F(KeyboardInput, TellsTheEndOfInputOnceThenWaitsWithoutSpinning) {
     for (bool terminal : {false, true}) {
         SCOPED_TRACE(terminal ? "pseudo-terminal" : "pipe");
         attach(terminal);
         type("e");
         EXPECT_EQ(GetKeyboardInput(), 'e');
-        // End of file for a pipe, EIO for a terminal whose master went away.
+        // A terminal that hangs up discards what was not read; a pipe keeps
+        // it, and the ESC waiting for its delay comes out before the end.
+        if (!terminal) {
+            type("\x1b");
+        }
+        // End of file for a pipe, a hang-up for a terminal whose master went away.
         closeWriter();
+        if (!terminal) {
+            EXPECT_EQ(GetKeyboardInput(), 0x1B);
+        }
+        EXPECT_EQ(GetKeyboardInput(), Vesk::KeyEndOfInput);
         const auto [result, used] = blockedRead(cancel, milliseconds(300));
         EXPECT_EQ(result, KeyboardCancelled);
         EXPECT_LT(used.count(), 50) << "CPU ms used while blocked";
 
-        // New input on fd 0 is picked up again.
+        // New input on fd 0 is read once the reader is prepared again.
         attach(false);
         type("r");
+        PrepareKeyboardInput();
         EXPECT_EQ(GetKeyboardInput(), 'r');
     }
 }

@@ -8,13 +8,17 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "forms/Page.h"
 #include "forms/Session.h"
+#include "forms/TextBox.h"
 #include "support/LogLines.h"
 #include "support/PseudoTerminal.h"
+#include "vesk/Event.h"
 
 using Vesk::Forms::Session;
 using Log = VeskTest::PseudoTerminal;
@@ -113,15 +117,17 @@ TEST_F(Log, OverlappingCallsWriteWholeLines) {
 }
 
 // Only a regular file takes the log: the session starts at once beside a
-// named pipe without a reader (which would block the open for good), a socket
-// or a device, and leaves each as it was.
-TEST_F(Log, SkipsAPipeASocketOrADeviceWithoutBlocking) {
+// named pipe without a reader (which would block the open for good), a socket,
+// a device or a symbolic link, and leaves each as it was, a link's target too.
+TEST_F(Log, SkipsAPipeASocketADeviceOrALinkWithoutBlocking) {
     const struct {
         const char* kind;
         void (*make)();
-        mode_t type;
+        mode_t type;               // as lstat tells
+        const char* target;        // a link's target, or null
+        const char* targetHolds;   // its contents afterwards; null: still missing
     } cases[] = {
-        {"pipe", [] { ASSERT_EQ(0, mkfifo("VeskForms.log", 0600)); }, S_IFIFO},
+        {"pipe", [] { ASSERT_EQ(0, mkfifo("VeskForms.log", 0600)); }, S_IFIFO, nullptr, nullptr},
         {"socket",
          [] {
              sockaddr_un address{};
@@ -131,8 +137,17 @@ TEST_F(Log, SkipsAPipeASocketOrADeviceWithoutBlocking) {
              ASSERT_EQ(0, bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address));
              close(fd);
          },
-         S_IFSOCK},
-        {"device", [] { ASSERT_EQ(0, symlink("/dev/null", "VeskForms.log")); }, S_IFCHR},
+         S_IFSOCK, nullptr, nullptr},
+        {"device", [] { ASSERT_EQ(0, symlink("/dev/null", "VeskForms.log")); }, S_IFLNK, nullptr,
+         nullptr},
+        {"link to a file",
+         [] {
+             std::ofstream("kept.txt") << "kept\n";
+             ASSERT_EQ(0, symlink("kept.txt", "VeskForms.log"));
+         },
+         S_IFLNK, "kept.txt", "kept\n"},
+        {"dangling link", [] { ASSERT_EQ(0, symlink("created.txt", "VeskForms.log")); }, S_IFLNK,
+         "created.txt", nullptr},
     };
     for (const auto& c : cases) {
         unlink("VeskForms.log");
@@ -143,7 +158,43 @@ TEST_F(Log, SkipsAPipeASocketOrADeviceWithoutBlocking) {
         ASSERT_TRUE(Session::stop()) << c.kind;
         alarm(0);
         struct stat info {};
-        ASSERT_EQ(0, stat("VeskForms.log", &info)) << c.kind;
+        ASSERT_EQ(0, lstat("VeskForms.log", &info)) << c.kind;
         EXPECT_EQ(c.type, info.st_mode & S_IFMT) << c.kind;
+        if (c.target != nullptr) {
+            EXPECT_EQ(c.targetHolds != nullptr, fileExists(c.target)) << c.kind;
+            EXPECT_EQ(c.targetHolds ? c.targetHolds : "", readFile(c.target)) << c.kind;
+        }
     }
+}
+
+// What is typed into a password field never reaches the log: its characters
+// are named without their code; its other keys, and a plain field's
+// characters, keep theirs.
+TEST_F(Log, PasswordCharactersAreLoggedWithoutTheirCode) {
+    ASSERT_TRUE(Session::start(Session::Verbose));
+    {
+        Vesk::Forms::Page page;
+        Vesk::Forms::TextBox box;
+        page.attachChild(&box);
+        page.activeControl(&box);
+        box.password(true);
+        for (int event : {int{'s'}, int{Vesk::CharacterEvent(U'\u00e9')},
+                          static_cast<int>(Vesk::KeyBackspace)}) {
+            page.raiseEvent(event);
+        }
+        box.password(false);
+        page.raiseEvent('t');
+    }
+    ASSERT_TRUE(Session::stop());
+    Lines events;
+    for (const std::string& line : logged()) {
+        if (line.rfind("Event 0x", 0) == 0 || line.rfind("Event <", 0) == 0) {
+            events.push_back(line);
+        }
+    }
+    EXPECT_EQ((Lines{"Event <masked character> raised on Vqrm1TxtBox",
+                     "Event <masked character> raised on Vqrm1TxtBox",
+                     "Event 0x00020107 raised on Vqrm1TxtBox",  // Backspace
+                     "Event 0x00000074 raised on Vqrm1TxtBox"}),
+              events);
 }

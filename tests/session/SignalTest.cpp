@@ -286,6 +286,8 @@ TEST_F(GuardedChild, HostHandlersRunAfterTheRestore) {
 
 TEST_F(GuardedChild, StopsWithTheTerminalGivenBackAndResumesWithARedraw) {
     spawn([] {}, reportResizes);
+    // Flow control among the modes: on while stopped, off again after.
+    EXPECT_TRUE((hostModes.c_iflag & IXON) != 0 && (programModes.c_iflag & IXON) == 0);
     // Twice: the handler is in place again after the first round.
     for (int round = 0; round < 2; ++round) {
         kill(pid, SIGTSTP);

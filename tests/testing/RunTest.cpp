@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -51,6 +54,66 @@ TEST(Run, StartsProgramsWithArgumentsEnvironmentAndDirectory) {
     }
 }
 
+// The test's LINES and COLUMNS would override the terminal's size in the
+// program; only those the test passes reach it.
+TEST(Run, LeavesTheSizeToTheTerminalUnlessTold) {
+    struct Case {
+        std::vector<std::string> environment;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {{}, "[|] 5 60"},
+        {{"LINES=7"}, "[7|] 5 60"},
+        {{"COLUMNS=33", "LINES=8"}, "[8|33] 5 60"},
+    };
+    setenv("LINES", "40", 1);
+    setenv("COLUMNS", "120", 1);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        Terminal terminal(5, 60);
+        ASSERT_TRUE(terminal.run(
+            "sh", {"-c", "printf '[%s|%s] %s' \"$LINES\" \"$COLUMNS\" \"$(stty size)\""},
+            c.environment));
+        EXPECT_EQ(0, terminal.wait());
+        EXPECT_TRUE(terminal.waitFor(c.shown)) << terminal.text();
+    }
+    EXPECT_STREQ("40", std::getenv("LINES"));
+    unsetenv("LINES");
+    unsetenv("COLUMNS");
+}
+
+// Sending waits for the program to take the bytes without holding up the
+// reading of its output: a program writing all it reads, with the terminal
+// echoing it too, takes a megabyte; one that never reads makes the send give
+// up after its timeout.
+TEST(Run, SendsAMegabyteWithoutStallingTheReader) {
+    struct Case {
+        std::string command;
+        bool taken;
+    };
+    const Case cases[] = {
+        // Counts what it read once Ctrl+D ends the input.
+        {"tee /dev/tty | wc -c", true},
+        {"sleep 30", false},
+    };
+    std::string megabyte;
+    for (int line = 0; line < 10000; ++line) {
+        megabyte += std::string(99, static_cast<char>('a' + line % 26)) + "\n";
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        Terminal terminal(5, 60);
+        ASSERT_TRUE(terminal.run("sh", {"-c", c.command}));
+        const auto timeout = std::chrono::milliseconds(c.taken ? 60000 : 200);
+        EXPECT_EQ(c.taken, terminal.type(megabyte, timeout));
+        if (c.taken) {
+            EXPECT_TRUE(terminal.type("\x04"));
+            const auto counted = terminal.waitFor("1000000", std::chrono::seconds(30));
+            EXPECT_TRUE(counted) << counted;
+        }
+    }
+}
+
 TEST(Run, EndsTheProgramWhenTheTerminalGoes) {
     int pid = 0;
     {
@@ -93,7 +156,14 @@ TEST(Run, SendsTheBytesOfATerminalsKeysAndClicks) {
         {"page up", "", key(Vesk::KeyPreviousPage), "1b 5b 35 7e"},
         {"enter", "", key(Vesk::KeyEnter), "0d"},
         {"backspace", "", key(Vesk::KeyBackspace), "7f"},
-        {"escape", "", key(static_cast<Vesk::Event>(0x1B)), "1b"},
+        {"escape", "", key(Vesk::KeyEscape), "1b"},
+        {"escape as an int", "", [](Terminal& t) { return t.press(0x1B); }, "1b"},
+        {"a char", "", [](Terminal& t) { return t.press('a'); }, "61"},
+        {"a tab char", "", [](Terminal& t) { return t.press('\t'); }, "09"},
+        {"a code point", "", [](Terminal& t) { return t.press(U'é'); }, "c3 a9"},
+        {"a control code point", "", [](Terminal& t) { return t.press(U'\x1b'); }, "1b"},
+        {"a character event as an int", "",
+         [](Terminal& t) { return t.press(Vesk::CharacterEvent(U'Ж')); }, "d0 96"},
         {"ctrl-c", "", key(static_cast<Vesk::Event>(0x03)), "03"},
         {"CJK", "", key(static_cast<Vesk::Event>(Vesk::CharacterEvent(U'世'))), "e4 b8 96"},
         {"typed", "", [](Terminal& t) { return t.type("é\t"); }, "c3 a9 09"},
@@ -125,6 +195,8 @@ TEST(Run, RefusesWhatNoKeyOrPointerSends) {
     EXPECT_FALSE(terminal.press(Vesk::KeyResize));
     EXPECT_FALSE(terminal.press(
         static_cast<Vesk::Event>(Vesk::MouseEvent(Vesk::MouseButton::Left, true, 0, 1, 1))));
+    EXPECT_FALSE(terminal.press(static_cast<char>(0xC3))) << "half of a UTF-8 character";
+    EXPECT_FALSE(terminal.press(U'\xD800')) << "a surrogate";
     EXPECT_FALSE(terminal.click(1, 1)) << "mouse reports are off";
     EXPECT_FALSE(terminal.wheel(1, 1, true)) << "mouse reports are off";
     EXPECT_FALSE(terminal.resize(0, 10));

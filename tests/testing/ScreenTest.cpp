@@ -1,11 +1,17 @@
 // What a program writes, read back cell by cell and as a picture.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "forms/testing/Terminal.h"
 
 using Vesk::Forms::Testing::Cell;
+using Vesk::Forms::Testing::Position;
+using Vesk::Forms::Testing::WaitResult;
 using Vesk::Forms::Testing::Terminal;
 
 namespace {
@@ -62,6 +68,93 @@ TEST_F(Screen, ReadsCellsWithColoursAttributesAndWideCharacters) {
     EXPECT_EQ("RCBV\n<a & \"b\">世😀e\u0301.\n\n", terminal.text());
     EXPECT_EQ(1, terminal.cursor().row);
     EXPECT_EQ(15, terminal.cursor().column);
+}
+
+// Row 1 in cells: "<a & \"b\">" 0 to 8, 世 9 and 10, 😀 11 and 12, e with
+// its mark 13, "." 14.
+TEST_F(Screen, FindsTextsAndReadsCellsByColumn) {
+    struct Found {
+        std::string text;
+        Position at;
+    };
+    const Found found[] = {
+        {"B", {0, 2}},
+        {"世", {1, 9}},
+        {"😀e\u0301.", {1, 11}},
+        {".", {1, 14}},
+        {"\u0301", {1, 13}},  // a mark alone is in its base's cell
+        {"V\n<", {}},         // not across rows
+        {"nowhere", {}},
+    };
+    for (const Found& f : found) {
+        EXPECT_EQ(f.at, terminal.find(f.text)) << f.text;
+    }
+    EXPECT_FALSE(terminal.find("nowhere"));
+    EXPECT_TRUE(terminal.find("R"));
+
+    struct Read {
+        int row, from, to;
+        std::string text;
+    };
+    const Read reads[] = {
+        {1, 9, 11, "世"},
+        {1, 9, 13, "世😀"},
+        {1, 10, 13, " 😀"},   // the right half of 世 cut off
+        {1, 8, 10, "> "},     // its left half cut off
+        {1, 10, 11, " "},
+        {1, 13, 15, "e\u0301."},
+        {1, 27, 40, "   "},   // only the columns on the screen
+        {0, -3, 2, "RC"},
+        {1, 5, 5, ""},
+        {4, 0, 3, ""},        // off the screen
+        {1, 0, 30, "<a & \"b\">世😀e\u0301." + std::string(15, ' ')},
+    };
+    for (const Read& r : reads) {
+        EXPECT_EQ(r.text, terminal.cells(r.row, r.from, r.to))
+            << r.row << ": " << r.from << " to " << r.to;
+    }
+}
+
+// A wait's result prints what was awaited and the screen with the cursor.
+TEST_F(Screen, WaitsTellWhatTheyAwaitedAndShowTheScreen) {
+    struct Case {
+        std::function<WaitResult(Terminal&)> wait;
+        bool seen;
+        std::vector<std::string> printed;
+    };
+    const std::string screen =
+        "  0 |RCBV\n  1 |<a & \"b\">世😀e\u0301.\n    |" + std::string(15, ' ') +
+        "^\n  2 |\n  3 |\n";
+    const Case cases[] = {
+        {[](Terminal& t) { return t.waitFor("世😀"); },
+         true,
+         {"for the text \"世😀\": seen;", screen}},
+        {[](Terminal& t) { return t.waitFor("nowhere", std::chrono::milliseconds(20)); },
+         false,
+         {"for the text \"nowhere\": not seen;", "the cursor at row 1, column 15 (^):\n", screen}},
+        {[](Terminal& t) {
+             return t.waitUntil(
+                 "the cursor hidden", [](Terminal& s) { return !s.cursor().visible; },
+                 std::chrono::milliseconds(20));
+         },
+         false,
+         {"for the cursor hidden: not seen;", screen}},
+        {[](Terminal& t) {
+             return t.waitUntil([](Terminal& s) { return s.row(0) == "RCBV"; });
+         },
+         true,
+         {"for the condition: seen;"}},
+    };
+    for (const Case& c : cases) {
+        const WaitResult result = c.wait(terminal);
+        std::ostringstream printed;
+        printed << result;
+        EXPECT_EQ(c.seen, static_cast<bool>(result)) << printed.str();
+        for (const std::string& part : c.printed) {
+            EXPECT_NE(std::string::npos, printed.str().find(part))
+                << part << " missing from\n" << printed.str();
+        }
+    }
 }
 
 TEST_F(Screen, DrawsAPictureWithColoursEscapedTextAndTheCursor) {

@@ -33,7 +33,7 @@ protected:
 
 constexpr int Escape = 0x1B;
 // An event of the host's own, as the guide's examples post them.
-constexpr Vesk::Event Tick = static_cast<Vesk::Event>(0x00030001);
+constexpr Vesk::Event Tick = static_cast<Vesk::Event>(0x00040001);
 
 }  // namespace
 
@@ -97,4 +97,14 @@ TEST_F(SmallScreen, RunHandsOtherEventsToTheBackgroundAndReturnsTheResult) {
     EXPECT_EQ(-1, dialog.run(&page));
     worker.join();
     EXPECT_EQ((std::vector<int>{Tick, Tick}), seen);
+
+    // Paste marks are keys, not the host's; the end of input closes the
+    // dialog and comes back for the host's own loop (the Esc only guards).
+    for (int event : {int(Vesk::PasteBegin), int(Vesk::PasteEnd), int(Vesk::KeyEndOfInput), 0x1B}) {
+        Session::setEvent(static_cast<Vesk::Event>(event));
+    }
+    EXPECT_EQ(-1, dialog.run(&page));
+    EXPECT_EQ((std::vector<int>{Tick, Tick}), seen);
+    EXPECT_EQ(0x1B, Session::getEvent());
+    EXPECT_EQ(Vesk::KeyEndOfInput, Session::getEvent());
 }

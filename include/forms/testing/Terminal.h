@@ -10,7 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "forms/testing/Cell.h"
+#include "forms/testing/Cursor.h"
 #include "forms/testing/Export.h"
+#include "forms/testing/Position.h"
+#include "forms/testing/WaitResult.h"
 #include "vesk/Event.h"
 
 namespace Vesk {
@@ -18,33 +22,6 @@ namespace Forms {
 /// Tools for testing programs built on the library, usable from any test
 /// framework.
 namespace Testing {
-
-/// One cell of the emulated screen, as a terminal shows it.
-struct Cell {
-    /// The character as UTF-8 with any combining marks; a blank is " ". The
-    /// right half of a wide character is "" (its left cell holds it).
-    std::string text;
-    /// Colour indexes (0..255), or -1 for the terminal's default colour.
-    int foreground = -1;
-    /// The background's colour index (0..255), or -1 for the default.
-    int background = -1;
-    /// Shown in reverse video.
-    bool reverse = false;
-    /// Shown bold.
-    bool bold = false;
-    /// Cells the character takes: 1, or 2 for a wide character.
-    int width = 1;
-};
-
-/// Where the cursor is, counted from 0, and whether it is shown.
-struct Cursor {
-    /// The row, from 0 at the top.
-    int row = 0;
-    /// The column, from 0 at the left.
-    int column = 0;
-    /// Whether the program shows the cursor.
-    bool visible = true;
-};
 
 /// A pseudo-terminal with a terminal emulator on its other side: what a
 /// program writes is interpreted as an xterm would (TERM=xterm-256color), and
@@ -59,8 +36,8 @@ struct Cursor {
 ///   pseudo-terminal as its controlling terminal.
 ///
 /// Every member may be called from any thread. Reading members (text(),
-/// row(), cell(), cursor(), svg()) show what arrived so far; use waitFor() or
-/// waitUntil() to wait for a program's output.
+/// row(), cells(), find(), cell(), cursor(), svg()) show what arrived so far;
+/// use waitFor() or waitUntil() to wait for a program's output.
 class VESK_FORMS_TESTING_API Terminal {
 public:
     /// Opens a pseudo-terminal of `rows` by `columns` cells with a blank
@@ -77,8 +54,9 @@ public:
 
     /// Makes the pseudo-terminal the process's standard input and output and
     /// sets TERM=xterm-256color (LINES and COLUMNS are unset). Standard error
-    /// stays, so test failures are seen. False when already attached or
-    /// running a program.
+    /// stays, so test failures are seen; the real standard output is kept
+    /// for writeToRealOutput() (forms/testing/GTest.h sends GoogleTest's
+    /// results there). False when already attached or running a program.
     bool attach();
     /// Gives back the standard input and output and the environment that
     /// attach() replaced. Stop the session first. False when not attached.
@@ -86,10 +64,12 @@ public:
 
     /// Starts `program` (a path, or a name looked up in PATH) with
     /// `arguments` in a new session whose controlling terminal is the
-    /// pseudo-terminal, with this process's environment plus
-    /// TERM=xterm-256color and each "NAME=value" of `environment`; in
-    /// `directory` when it is not empty. False when it cannot be started or
-    /// something already runs on this terminal.
+    /// pseudo-terminal, with this process's environment less LINES and
+    /// COLUMNS (which would override the terminal's size), plus
+    /// TERM=xterm-256color and each "NAME=value" of `environment` (which may
+    /// set LINES and COLUMNS again); in `directory` when it is not empty.
+    /// False when it cannot be started or something already runs on this
+    /// terminal.
     bool run(const std::string& program, const std::vector<std::string>& arguments = {},
              const std::vector<std::string>& environment = {}, const std::string& directory = {});
     /// Whether the program started by run() is still running.
@@ -98,15 +78,35 @@ public:
     /// when a signal ended it, or -1 when it still runs after `timeout`.
     int wait(std::chrono::milliseconds timeout = std::chrono::seconds(5));
 
-    /// Sends `bytes` as typed, unchanged; false when the pseudo-terminal
-    /// refuses them.
-    bool type(const std::string& bytes);
+    /// Sends `bytes` as typed, unchanged. True once the pseudo-terminal took
+    /// them all for the program; false when it refused them, or when not all
+    /// were taken within `timeout` because the program stopped reading and
+    /// the pseudo-terminal's buffer stayed full. The bytes not taken by then
+    /// stay queued, in order, and go when the program reads again. Sending
+    /// never holds up the reading of the program's output, so a program that
+    /// echoes what it reads is fine.
+    bool type(const std::string& bytes,
+              std::chrono::milliseconds timeout = std::chrono::seconds(5));
     /// Sends the bytes the terminal sends for a key: a character
     /// (Vesk::CharacterEvent or a plain code below 0x80), Enter, Tab,
-    /// back-tab, Escape, Backspace, Delete, the arrows, Home, End, Page Up
-    /// and Down, F10. Honours the modes the program set (application cursor
-    /// keys). False for an event no key sends.
+    /// back-tab, Escape (Vesk::KeyEscape or 0x1B), Backspace, Delete, the
+    /// arrows, Home, End, Page Up and Down, F10. Honours the modes the
+    /// program set (application cursor keys). False for an event no key
+    /// sends, or as type() when the program does not take the bytes within
+    /// five seconds.
     bool press(Vesk::Event key);
+    /// The same for an event code held in an int, e.g. press(0x1B) or
+    /// press(Vesk::CharacterEvent(U'é')).
+    bool press(int code);
+    /// Presses the key of an ASCII character, e.g. press('a'); a control
+    /// character presses its key as press(int) does (a tab, Tab). False for
+    /// a byte from 0x80 up, which is no character alone (type() sends UTF-8).
+    bool press(char character);
+    /// Presses the key of a character given by its code point, e.g.
+    /// press(U'é') or press(U'世'); control characters press their key as
+    /// press(int) does. False for a code point no key sends (a surrogate,
+    /// one past U+10FFFF).
+    bool press(char32_t character);
     /// Moves the pointer to the cell and presses and releases the left
     /// button. False, sending nothing, while the program has not turned
     /// mouse reports on.
@@ -119,20 +119,37 @@ public:
     bool resize(int rows, int columns);
 
     /// Waits until the screen shows `text` (within one row) or `timeout`
-    /// passes; true when it was seen.
-    bool waitFor(const std::string& text,
-                 std::chrono::milliseconds timeout = std::chrono::seconds(5));
-    /// Waits until `condition` holds or `timeout` passes; true when it held.
-    /// The condition is checked at once and again after each output, and may
-    /// call this terminal's reading members.
-    bool waitUntil(const std::function<bool(Terminal&)>& condition,
-                   std::chrono::milliseconds timeout = std::chrono::seconds(5));
+    /// passes. The result tests as true when the text was seen and prints
+    /// what was awaited, how long the wait took and the screen (see
+    /// WaitResult).
+    WaitResult waitFor(const std::string& text,
+                       std::chrono::milliseconds timeout = std::chrono::seconds(5));
+    /// Waits until `condition` holds or `timeout` passes; the result tests
+    /// as true when it held. The condition is checked at once and again
+    /// after each output, and may call this terminal's reading members.
+    WaitResult waitUntil(const std::function<bool(Terminal&)>& condition,
+                         std::chrono::milliseconds timeout = std::chrono::seconds(5));
+    /// The same, with `what` naming the condition in the printed result,
+    /// e.g. "the cursor in the name field".
+    WaitResult waitUntil(const std::string& what, const std::function<bool(Terminal&)>& condition,
+                         std::chrono::milliseconds timeout = std::chrono::seconds(5));
 
     /// Every row (see row()), joined by "\n".
     std::string text();
     /// A row's characters as UTF-8 (a wide character once), without the
     /// blanks at its end; "" for a row off the screen.
     std::string row(int row);
+    /// The characters of a row's cells from column `from` up to, not
+    /// including, column `to`, as UTF-8 with their blanks: a wide character
+    /// counts as two cells. A wide character cut by either edge shows as a
+    /// blank for its half inside, so the text stays `to - from` cells wide.
+    /// Columns off the screen are left out; "" for a row off the screen.
+    std::string cells(int row, int from, int to);
+    /// Where `text` first stands on the screen, within one row: the first
+    /// row that has it, and the cell column where it starts there (cells,
+    /// not bytes or characters: a wide character before it counts two). A
+    /// Position that tests as false (row and column -1) when no row has it.
+    Position find(const std::string& text);
     /// One cell; a blank default cell for a cell off the screen.
     Cell cell(int row, int column);
     /// Where the cursor is now.
@@ -145,6 +162,12 @@ public:
     int rows();
     /// The screen's width in columns.
     int columns();
+
+    /// Writes `text` to the process's real standard output: the one attach()
+    /// put aside while a terminal is attached, else descriptor 1. For
+    /// messages a test writes for its user while its standard output is the
+    /// pseudo-terminal. False when not all of it could be written.
+    static bool writeToRealOutput(const std::string& text);
 
 private:
     struct State;

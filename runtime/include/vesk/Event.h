@@ -12,6 +12,8 @@ namespace Vesk {
 /// controls. Keys outside this table arrive as 0x00020000 plus their ncurses
 /// key code, or as their own byte value for ASCII and for bytes that are not
 /// UTF-8. A character from U+0080 up arrives as KeyCharacter plus its code point.
+/// The library's own codes from 0x00030000 up (PasteBegin and the next) take
+/// 0x00030000 to 0x0003FFFF; a host's own events use 0x00040000 to 0x00FFFFFF.
 enum Event : std::int32_t {
     /// Tab: moves the focus to the next control of the page.
     KeyTab = 0x00000009,
@@ -52,11 +54,13 @@ enum Event : std::int32_t {
     KeyResize = 0x0002019A,
     /// Starts a bracketed paste: the character events up to PasteEnd were
     /// pasted, not typed. Inside a paste a line break (CR LF, CR or LF) is one
-    /// character event of U+000A (see IsPasteCharacter), never KeyEnter.
-    /// Hosts that ignore the two markers see the pasted characters only.
+    /// PasteLineBreak (U+000A by CodePoint, see IsPasteCharacter), never
+    /// KeyEnter; other control characters and escape sequences are dropped.
+    /// Neither marker is a character or a mouse event: hosts that ignore them
+    /// see the pasted characters only.
     PasteBegin = 0x00030000,
     /// Ends a bracketed paste: the terminal's end marker came, or no byte came
-    /// for two seconds after the last one.
+    /// for two seconds (IO::KeyDecoder::PasteTimeout) after the last one.
     PasteEnd = 0x00030001,
     /// Standard input reached its end (closed pipe, /dev/null, hung-up
     /// terminal). Raised once; nothing else arrives from the keyboard after it.

@@ -20,9 +20,13 @@ constexpr Event KeyboardCancelled = static_cast<Event>(-1);
 ///
 /// A lone ESC is told from the start of a sequence by waiting the escape
 /// delay: ESCDELAY milliseconds from the environment as read on first use,
-/// 25 by default. Once input has ended or failed, fd 0 is looked at again a
-/// few times a second, so the call keeps blocking without using the CPU until
-/// it is cancelled.
+/// 25 by default.
+///
+/// When fd 0 reaches its end (read returns 0: a closed pipe, /dev/null) or
+/// fails (a hung-up terminal, a closed descriptor), what the decoder holds is
+/// resolved and KeyEndOfInput is returned once. From then on fd 0 is not read:
+/// the call blocks without using the CPU until it is cancelled or told of a
+/// resize, until PrepareKeyboardInput reads fd 0 again.
 VESK_API Event GetKeyboardInput();
 
 /// Wakes a blocked GetKeyboardInput(), which then returns KeyboardCancelled.
@@ -37,7 +41,9 @@ VESK_API void CancelKeyboardInput();
 VESK_API void NotifyResize();
 
 /// Creates the reader's state (its wake pipe, the escape delay) now instead
-/// of at the first read, so that later calls find it ready.
+/// of at the first read, so that later calls find it ready, and reads fd 0
+/// again after an end of input (a session starts on whatever fd 0 is now).
+/// Not while a GetKeyboardInput() runs.
 VESK_API void PrepareKeyboardInput();
 
 }  // namespace IO
