@@ -51,6 +51,9 @@ struct Controls {
     std::deque<Label> labels;
     std::deque<ProgressBar> bars;
     std::deque<TextBox> fields;
+    std::deque<Stack> stacks;
+    std::deque<Grid> grids;
+    std::deque<ScrollBox> boxes;
 };
 
 // The program's state, owned by main(): the controls, the ones the handlers
@@ -136,9 +139,11 @@ int quit(int, void* control) {
     return 1;
 }
 
-TextBox* makeField(Demo& demo, Container& parent, int row, const char* hint) {
+// Controls are attached as they are made, from the page down, so that the
+// page lists each one (the order of Tab). Stacks and grids size and place
+// them; a field would like 30 columns, and takes what its column gives.
+TextBox* makeField(Demo& demo, Container& parent, const char* hint) {
     TextBox* field = &demo.owned.fields.emplace_back();
-    field->position(row, 16);
     field->width(30);
     field->background(Blue);
     field->color(BrightWhite);
@@ -149,39 +154,53 @@ TextBox* makeField(Demo& demo, Container& parent, int row, const char* hint) {
     return field;
 }
 
-Button* makeButton(Demo& demo, Container& parent, const char* caption, int row, int column,
-                   int width, Handler onClick) {
+Button* makeButton(Demo& demo, Container& parent, const char* caption, Handler onClick) {
     Button* button = &demo.owned.buttons.emplace_back();
     button->text(caption);
-    button->position(row, column);
-    button->width(width);
     button->click(onClick);
     button->data(&demo);
     parent.attachChild(button);
     return button;
 }
 
-Label* makeLabel(Demo& demo, Container& parent, const std::string& text, int row, int column,
-                 int width, Color color = White) {
+Label* makeLabel(Demo& demo, Container& parent, const std::string& text, Color color = White) {
     Label* label = &demo.owned.labels.emplace_back();
-    label->position(row, column);
-    label->width(width);
     label->color(color);
     parent.attachChild(label);
     show(label, text);
     return label;
 }
 
-// The tab set's rows: from TabsTop, TabsHeight high.
-constexpr int TabsTop = 3;
-constexpr int TabsHeight = 17;
+Stack* makeStack(Demo& demo, Container& parent, Direction direction, int gap) {
+    Stack* stack = &demo.owned.stacks.emplace_back();
+    parent.attachChild(stack);
+    stack->direction(direction);
+    stack->gap(gap);
+    return stack;
+}
 
-// The Quit button and the status line keep to the bottom of the screen, but
-// never climb onto the tab set: on a short screen they go below its edge.
-void placeBottom(Button& quit, Label& status) {
-    const int quitRow = std::max(Session::screenHeight() - 3, TabsTop + TabsHeight + 1);
-    quit.position(quitRow, 33);
-    status.position(std::max(Session::screenHeight() - 1, quitRow + 2), 2);
+// A grid of labels (as wide as the widest) and fields (the rest): one line
+// per field, whatever the language of the labels.
+Grid* makeForm(Demo& demo, Container& parent) {
+    Grid* grid = &demo.owned.grids.emplace_back();
+    parent.attachChild(grid);
+    grid->columns({0, -1});
+    grid->gap(1);
+    return grid;
+}
+
+// A page's content: a stack in a scroll box that fills the page, so that a
+// page taller than the screen leaves can be scrolled to every control.
+Stack* pageContent(Demo& demo, Page& page) {
+    Stack* whole = makeStack(demo, page, Direction::Vertical, 0);
+    whole->fill(true);
+    ScrollBox* box = &demo.owned.boxes.emplace_back();
+    whole->attachChild(box);
+    whole->grow(box, 1);
+    Stack* content = makeStack(demo, *box, Direction::Vertical, 1);
+    content->fill(true);
+    content->padding(1);
+    return content;
 }
 
 }  // namespace
@@ -199,9 +218,11 @@ int main() {
     Session::mouse(true);
 
     {
-        // The root page covers the whole screen. Build the tree from the page
-        // down: attaching enters each control into the page's control list,
-        // which is the order of Tab navigation.
+        // The root page covers the whole screen, and a stack the whole page:
+        // the title lines, the tab set taking every row the rest leave, the
+        // Quit button and the status line at the bottom. Build the tree from
+        // the page down: attaching enters each control into the page's
+        // control list, which is the order of Tab navigation.
         Demo demo;
         Page root;
         root.title("vesk-forms demo");
@@ -209,18 +230,18 @@ int main() {
         // Tab stays with the page being filled in: it walks the controls of
         // the page the tab set shows before it moves on to Quit.
         root.tabIntoPages(true);
-        makeLabel(demo, root, "vesk-forms demo", 0, 2, 40, BrightWhite);
-        makeLabel(demo, root,
-                  "Tab, arrows: move  PgDn/PgUp: switch page  Enter: click  F10/Esc: quit", 1, 2,
-                  76, BrightBlack);
+        Stack* screen = makeStack(demo, root, Direction::Vertical, 0);
+        screen->fill(true);
+        makeLabel(demo, *screen, "vesk-forms demo", BrightWhite);
+        makeLabel(demo, *screen,
+                  "Tab, arrows: move  PgDn/PgUp: switch page  Enter: click  F10/Esc: quit",
+                  BrightBlack);
 
         // A tab set must be inside a page before pages are attached to it;
-        // it gives each page its own size, below the header line.
+        // laid out, it gives each page its own size below the header line.
         Tabs tabs;
-        tabs.position(TabsTop, 2);
-        tabs.width(76);
-        tabs.height(TabsHeight);
-        root.attachChild(&tabs);
+        screen->attachChild(&tabs);
+        screen->grow(&tabs, 1);
 
         Page buttons;
         Page progress;
@@ -242,103 +263,109 @@ int main() {
         tabs.attachTab(&longForm);
         demo.root = &root;
 
-        Button* hello = makeButton(demo, buttons, "Say hello", 2, 3, 14, sayHello);
-        makeButton(demo, buttons, "Count", 2, 22, 14, countUp);
-        makeButton(demo, buttons, "Reset", 2, 41, 14, reset);
-        makeButton(demo, buttons, "Hello again", 6, 3, 14, sayHello);
-        demo.counter = makeLabel(demo, buttons, "Clicks counted: 0", 10, 3, 40, BrightYellow);
-        makeLabel(demo, buttons, "Enter clicks the focused button.", 12, 3, 60, BrightBlack);
+        Stack* content = pageContent(demo, buttons);
+        Stack* row = makeStack(demo, *content, Direction::Horizontal, 2);
+        Button* hello = makeButton(demo, *row, "Say hello", sayHello);
+        makeButton(demo, *row, "Count", countUp);
+        makeButton(demo, *row, "Reset", reset);
+        Button* again = makeButton(demo, *content, "Hello again", sayHello);
+        content->align(again, Align::Start);
+        demo.counter = makeLabel(demo, *content, "Clicks counted: 0", BrightYellow);
+        makeLabel(demo, *content, "Enter clicks the focused button.", BrightBlack);
 
+        content = pageContent(demo, progress);
+        Grid* grid = makeForm(demo, *content);
         const char* styles[] = {"Value", "Fraction", "Percentage", "Custom text"};
         ProgressBar* bars[4];
         for (int i = 0; i < 4; ++i) {
-            makeLabel(demo, progress, styles[i], 1 + 3 * i, 3, 12);
+            makeLabel(demo, *grid, styles[i]);
             bars[i] = &demo.owned.bars.emplace_back();
-            bars[i]->position(1 + 3 * i, 16);
-            bars[i]->width(50);
-            bars[i]->height(1);
+            grid->attachChild(bars[i]);
             bars[i]->valueMax(i == 1 ? 40 : 100);
             bars[i]->style(static_cast<ProgressBarStyle>(Value + i));
             bars[i]->precision(1);
-            progress.attachChild(bars[i]);
         }
         delete bars[3]->text("working...");  // text() hands back a copy to delete
-        Button* pause = makeButton(demo, progress, "Pause", 13, 3, 12, pauseBars);
+        Button* pause = makeButton(demo, *content, "Pause", pauseBars);
+        content->align(pause, Align::Start);
 
-        makeLabel(demo, about, "A small, dependable forms layer over curses.", 2, 3, 70);
-        makeLabel(demo, about, "Pages, tab sets, buttons, labels and progress bars,", 4, 3, 70);
-        makeLabel(demo, about, "painted with colour pairs and line-drawing borders.", 5, 3, 70);
-        makeLabel(demo, about, "Every session is logged to VeskForms.log.", 7, 3, 70, BrightBlack);
+        content = pageContent(demo, about);
+        makeLabel(demo, *content, "A small, dependable forms layer over curses.");
+        Stack* lines = makeStack(demo, *content, Direction::Vertical, 0);
+        makeLabel(demo, *lines, "Pages, tab sets, buttons, labels and progress bars,");
+        makeLabel(demo, *lines, "painted with colour pairs and line-drawing borders.");
+        makeLabel(demo, *content, "Every session is logged to VeskForms.log.", BrightBlack);
 
-        makeLabel(demo, form, "Name", 1, 3, 12);
-        demo.name = makeField(demo, form, 1, "your name");
-        makeLabel(demo, form, "Password", 3, 3, 12);
-        demo.secret = makeField(demo, form, 3, "at least 8 characters");
+        // One line per field: a field added later takes a line here.
+        content = pageContent(demo, form);
+        grid = makeForm(demo, *content);
+        makeLabel(demo, *grid, "Name");
+        demo.name = makeField(demo, *grid, "your name");
+        makeLabel(demo, *grid, "Password");
+        demo.secret = makeField(demo, *grid, "at least 8 characters");
         demo.secret->password(true);
+        makeLabel(demo, *grid, "");
         CheckBox subscribe;
         subscribe.text("Send me the news");
-        subscribe.position(5, 16);
-        subscribe.width(30);
-        form.attachChild(&subscribe);
+        grid->attachChild(&subscribe);
         demo.news = &subscribe;
-        makeLabel(demo, form, "Colour", 7, 3, 12);
+        makeLabel(demo, *grid, "Colour");
         ListBox list;
         for (const char* colour : {"Red", "Green", "Blue", "Yellow", "Magenta", "Cyan", "White"}) {
             list.add(colour);
         }
-        list.position(7, 16);
-        list.width(20);
-        list.height(4);
+        list.naturalHeight(4);  // four rows of the seven, the rest scrolled
         list.submit(submitForm);
         list.data(&demo);
-        form.attachChild(&list);
+        grid->attachChild(&list);
         demo.colours = &list;
-        makeButton(demo, form, "Submit", 13, 16, 14, submitForm);
-        makeLabel(demo, form, "Enter in a field or the list submits too.", 13, 33, 42, BrightBlack);
+        row = makeStack(demo, *content, Direction::Horizontal, 2);
+        makeButton(demo, *row, "Submit", submitForm);
+        makeLabel(demo, *row, "Enter in a field or the list submits too.", BrightBlack);
 
-        Button* askButton = makeButton(demo, dialogs, "Ask", 1, 3, 12, askToSave);
-        demo.answer = makeLabel(demo, dialogs, "Answer: not asked yet", 1, 20, 40, BrightYellow);
-        makeLabel(demo, dialogs, "Country", 5, 3, 12);
+        content = pageContent(demo, dialogs);
+        row = makeStack(demo, *content, Direction::Horizontal, 2);
+        Button* askButton = makeButton(demo, *row, "Ask", askToSave);
+        demo.answer = makeLabel(demo, *row, "Answer: not asked yet", BrightYellow);
+        row->align(demo.answer, Align::Center);
+        grid = makeForm(demo, *content);
+        grid->columns({0, 0});  // the choice as wide as its widest country
+        makeLabel(demo, *grid, "Country");
         Choice country;
         for (const char* name : {"Österreich", "Česko", "Deutschland", "España", "France",
                                  "Ελλάδα", "Ísland", "日本", "Россия", "Sverige", "Türkiye",
                                  "Україна"}) {
             country.add(name);
         }
-        country.position(5, 16);
-        country.width(20);
+        grid->attachChild(&country);
         country.rows(6);
-        dialogs.attachChild(&country);
-        makeLabel(demo, dialogs, "Delivery", 8, 3, 12);
+        makeLabel(demo, *grid, "Delivery");
         RadioGroup delivery;
         for (const char* option : {"Post", "Courier", "Pick up"}) {
             delivery.add(option);
         }
         delivery.selected(0);
-        delivery.position(8, 16);
-        dialogs.attachChild(&delivery);
-        makeLabel(demo, dialogs, "Enter or a click opens the list; Space picks an option.", 12, 3,
-                  70, BrightBlack);
+        grid->attachChild(&delivery);
+        makeLabel(demo, *content, "Enter or a click opens the list; Space picks an option.",
+                  BrightBlack);
 
-        // Forty fields, more than the page has rows, in a scroll box that
-        // fills the page: Tab, the arrows and clicks bring each field into
-        // view, the wheel scrolls it.
-        ScrollBox longBox;
-        longBox.width(longForm.width());
-        longBox.height(longForm.height());
-        longForm.attachChild(&longBox);
+        // Forty fields, more than the page has rows: Tab, the arrows and
+        // clicks bring each field into view, the wheel scrolls it.
+        content = pageContent(demo, longForm);
+        grid = makeForm(demo, *content);
+        grid->gap(0);
         const char* captions[] = {"Имя", "姓名", "Фамилия", "电话", "Город", "国家", "Улица", "邮编"};
         TextBox* firstLong = nullptr;
         for (int i = 0; i < 40; ++i) {
-            makeLabel(demo, longBox, std::string(captions[i % 8]) + " " + std::to_string(i + 1), i,
-                      3, 12);
-            TextBox* field = makeField(demo, longBox, i, "");
+            makeLabel(demo, *grid, std::string(captions[i % 8]) + " " + std::to_string(i + 1));
+            TextBox* field = makeField(demo, *grid, "");
             firstLong = firstLong == nullptr ? field : firstLong;
         }
 
-        Button* quitButton = makeButton(demo, root, "Quit", 0, 33, 12, quit);
-        demo.status = makeLabel(demo, root, "Ready.", 0, 2, 76, BrightCyan);
-        placeBottom(*quitButton, *demo.status);
+        // The Quit button and the status line keep to the bottom of the screen.
+        Button* quitButton = makeButton(demo, *screen, "Quit", quit);
+        screen->align(quitButton, Align::Center);
+        demo.status = makeLabel(demo, *screen, "Ready.", BrightCyan);
 
         // The tab set is the root's active control: keys it does not handle
         // itself go to the active control of the page it shows.
@@ -361,8 +388,7 @@ int main() {
             }
             if (event == Vesk::KeyResize) {
                 // The screen comes back blank at its new size; the root page
-                // takes that size as it paints.
-                placeBottom(*quitButton, *demo.status);
+                // takes that size as it paints, and the stacks follow it.
             } else if (event == Tick) {
                 if (demo.paused) {
                     continue;

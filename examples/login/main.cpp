@@ -65,27 +65,22 @@ int signIn(int, void* control) {
     return 1;
 }
 
-// A field at (row, 13) with its caption on the left and its error label
-// under it, in red.
-void addField(Page& page, Form& form, TextBox& field, Label& error, Label& caption, int row,
-              const std::string& text) {
-    caption.position(row, 2);
-    caption.width(10);
+// A caption in the grid's first column and, in its second, the field with
+// its error label under it, in red.
+void addField(Grid& fields, Form& form, Stack& place, TextBox& field, Label& error,
+              Label& caption, const std::string& text) {
     delete caption.text(text);
-    page.attachChild(&caption);
+    fields.attachChild(&caption);
+    fields.attachChild(&place);
 
-    field.position(row, 13);
-    field.width(30);
     field.background(Blue);
     field.color(BrightWhite);
     field.submit(signIn);  // Enter in the field signs in
     field.data(&form);     // signIn's way back to the form
-    page.attachChild(&field);
+    place.attachChild(&field);
 
-    error.position(row + 1, 13);
-    error.width(60);
     error.color(BrightRed);
-    page.attachChild(&error);
+    place.attachChild(&error);
     field.errorLabel(&error);  // the field's message shows here, emptied once valid
 }
 
@@ -103,51 +98,62 @@ int main() {
     {
         // Every control lives on the stack here, in the form or on its own,
         // and is attached to the page, which does not own it; the page must
-        // be built before its children.
+        // be built before its children. A stack lays them out one below
+        // the other, a grid lines the fields up after their captions.
         Page page;
         page.title("Sign in");
         Form form;
+        form.page = &page;
+
+        Stack column;
+        column.fill(true);  // the whole screen, at any size
+        column.padding(1);
+        column.gap(1);
+        page.attachChild(&column);
 
         Label heading;
-        heading.position(1, 2);
-        heading.width(40);
         heading.color(BrightWhite);
         delete heading.text("Sign in to continue");
-        page.attachChild(&heading);
+        column.attachChild(&heading);
 
-        form.page = &page;
+        Grid fields;
+        fields.columns({0, -1});  // the widest caption, then the rest
+        fields.gap(1);
+        column.attachChild(&fields);
+
         Label nameCaption, emailCaption, secretCaption;
-        addField(page, form, form.name, form.nameError, nameCaption, 3, "User name");
+        Stack namePlace, emailPlace, secretPlace;
+        addField(fields, form, namePlace, form.name, form.nameError, nameCaption, "User name");
         form.name.placeholder("your name");
         form.name.validate(Validators::required());
 
-        addField(page, form, form.email, form.emailError, emailCaption, 5, "E-mail");
+        addField(fields, form, emailPlace, form.email, form.emailError, emailCaption, "E-mail");
         form.email.placeholder("name@example.com");
         form.email.validate(Validators::all({Validators::required(), Validators::email()}));
 
-        addField(page, form, form.password, form.passwordError, secretCaption, 7, "Password");
+        addField(fields, form, secretPlace, form.password, form.passwordError, secretCaption,
+                 "Password");
         form.password.placeholder("at least 8 characters");
         form.password.password(true);  // each character shows as '*'
         // Characters as the user sees them: "é" or "👍🏽" is one.
         form.password.validate(Validators::length(MinimumPassword, 64));
 
+        Label noCaption;  // the check box goes under the fields
+        fields.attachChild(&noCaption);
         form.remember.text("Remember me");
-        form.remember.position(9, 13);
-        form.remember.width(20);
-        page.attachChild(&form.remember);
+        fields.attachChild(&form.remember);
 
-        // A button draws its border one cell around its row.
+        // A button draws its border one cell around its row; it keeps its
+        // natural width at the left.
         Button button;
         button.text("Sign in");
-        button.position(12, 14);
-        button.width(12);
         button.click(signIn);
         button.data(&form);
-        page.attachChild(&button);
+        column.attachChild(&button);
+        column.align(&button, Align::Start);
 
-        form.message.position(15, 2);
-        form.message.width(76);
-        page.attachChild(&form.message);
+        form.message.width(76);  // say() pads to it until the stack sizes it
+        column.attachChild(&form.message);
         say(form.message, "Esc or F10 quits.", BrightBlack);
 
         page.activeControl(&form.name);  // typing starts in the user name

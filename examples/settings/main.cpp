@@ -56,15 +56,13 @@ int settingsChanged(int, void* control) {
     return 1;
 }
 
-void makeCheckBox(Settings& settings, Page& page, CheckBox& box, const char* caption, int row,
+void makeCheckBox(Settings& settings, Container& page, CheckBox& box, const char* caption,
                   bool checked) {
     box.text(caption);
-    box.position(row, 2);
-    box.width(30);
     box.checked(checked);
     box.toggle(settingsChanged);
     box.data(&settings);
-    page.attachChild(&box);
+    page.attachChild(&box);  // the page's stack puts it below the one before
 }
 
 }  // namespace
@@ -86,20 +84,23 @@ int main() {
         root.tabIntoPages(true);
         Settings settings;
 
+        // A stack over the whole screen: the help line, the tab set, the
+        // summary, one blank row between them.
+        Stack screen;
+        screen.fill(true);
+        screen.gap(1);
+        root.attachChild(&screen);
+
         Label help;
-        help.position(0, 2);
-        help.width(76);
         help.color(BrightBlack);
         delete help.text("PgDn/PgUp: switch page  Tab, arrows: move  Space: toggle  Esc: quit");
-        root.attachChild(&help);
+        screen.attachChild(&help);
 
         // A tab set goes into its page before pages are attached to it; it
         // shows one page below a line of their titles.
         Tabs tabs;
-        tabs.position(2, 2);
-        tabs.width(60);
-        tabs.height(10);
-        root.attachChild(&tabs);
+        screen.attachChild(&tabs);
+        screen.size(&tabs, 10);
 
         Page general;
         general.title("General");
@@ -108,27 +109,35 @@ int main() {
         language.title("Language");
         tabs.attachTab(&language);
 
-        makeCheckBox(settings, general, settings.autosave, "Save automatically", 1, true);
-        makeCheckBox(settings, general, settings.sound, "Play sounds", 2, false);
-        makeCheckBox(settings, general, settings.hints, "Show hints", 3, true);
+        // Each page's controls in a stack of their own, a cell in from its edge.
+        Stack generalStack;
+        generalStack.fill(true);
+        generalStack.padding(1);
+        general.attachChild(&generalStack);
+        makeCheckBox(settings, generalStack, settings.autosave, "Save automatically", true);
+        makeCheckBox(settings, generalStack, settings.sound, "Play sounds", false);
+        makeCheckBox(settings, generalStack, settings.hints, "Show hints", true);
 
+        Stack languageStack;
+        languageStack.fill(true);
+        languageStack.padding(1);
+        language.attachChild(&languageStack);
         // Items are UTF-8; wide characters take two cells each.
         ListBox& list = settings.languages;
         for (const char* name : {"English", "Français", "Deutsch", "Español", "Русский", "日本語",
                                  "中文", "Ελληνικά"}) {
             list.add(name);
         }
-        list.position(1, 2);
-        list.width(20);
-        list.height(5);
+        list.naturalWidth(20);  // 20 x 5 cells, at the stack's left edge
+        list.naturalHeight(5);
         list.change(settingsChanged);  // runs when a key or a click moves the selection
         list.data(&settings);
-        language.attachChild(&list);
+        languageStack.attachChild(&list);
+        languageStack.align(&list, Align::Start);
 
-        settings.summary.position(14, 2);
-        settings.summary.width(76);
         settings.summary.color(BrightCyan);
-        root.attachChild(&settings.summary);
+        settings.summary.width(76);  // showSettings pads to it until the stack sizes it
+        screen.attachChild(&settings.summary);
         showSettings(settings);
 
         // Keys go to the root's active control, the tab set, which passes

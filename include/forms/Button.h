@@ -35,6 +35,8 @@ public:
     std::string& text(std::string value);
 
 private:
+    // The natural size (see Control::naturalWidth).
+    VESK_FORMS_LOCAL static Measure measure(Control& control);
     VESK_FORMS_LOCAL static int trigger(int event, void* control);
     VESK_FORMS_LOCAL static int painter(int event, void* control);
     // The mouse events the page routes here (see Page::raiseEvent).

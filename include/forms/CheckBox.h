@@ -38,6 +38,8 @@ public:
     bool toggle(Handler handler);
 
 private:
+    // The natural size (see Control::naturalWidth).
+    VESK_FORMS_LOCAL static Measure measure(Control& control);
     VESK_FORMS_LOCAL static int flip(int event, void* control);
     VESK_FORMS_LOCAL static int painter(int event, void* control);
     // The mouse events the page routes here (see Page::raiseEvent).

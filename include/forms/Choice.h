@@ -68,6 +68,8 @@ public:
     bool opened(bool value);
 
 private:
+    // The natural size (see Control::naturalWidth).
+    VESK_FORMS_LOCAL static Measure measure(Control& control);
     VESK_FORMS_LOCAL static int painter(int event, void* control);
     VESK_FORMS_LOCAL static int paintList(int event, void* control);
     VESK_FORMS_LOCAL static int pointer(int event, void* control);

@@ -14,6 +14,8 @@ namespace Forms {
 /// A control holding an ordered list of children it paints and passes events
 /// to. It does not own them. Attaching a child also enters it into the
 /// control list of the container's page, so build trees from the page down.
+/// Its natural size (see Control::naturalWidth) reaches the right-most and
+/// bottom-most cells of its children as they are placed.
 class VESK_FORMS_API Container : public Control {
 public:
     /// An empty container that cannot take the focus and has no arrow-key
@@ -67,6 +69,10 @@ protected:
 
     /// The children in attach order; not owned.
     std::vector<Control*> children;
+
+private:
+    // The natural size: where the children's cells end.
+    VESK_FORMS_LOCAL static Measure measure(Control& control);
 };
 
 }  // namespace Forms

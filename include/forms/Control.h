@@ -148,6 +148,63 @@ private:
     bool enabledFlag = true;
     bool visibleFlag = true;
 
+public:
+    // Natural size: what stacks and grids lay out by.
+    /// The columns the control would like, its border (and a button's box)
+    /// included: its class measures it (a button its caption and a blank on
+    /// each side, a label its text in cells, a text box the width the host
+    /// gave it, a holder what its children need), unless the host set its own.
+    int naturalWidth();
+    /// Sets the natural width a host control reports (cells, clamped to
+    /// 0..the largest int); a negative value goes back to the measured one.
+    /// Returns the natural width.
+    int naturalWidth(int cells);
+    /// The rows the control would like, measured as naturalWidth.
+    int naturalHeight();
+    /// Sets the natural height, as naturalWidth(int) does the width.
+    int naturalHeight(int cells);
+
+protected:
+    /// A size in cells, width first.
+    struct Measure {
+        /// Columns.
+        int width;
+        /// Rows.
+        int height;
+    };
+    /// How a class sizes its objects, one static table per class, pointed
+    /// at by `sizing` in its constructor (as `holding` is).
+    struct Sizing {
+        /// The natural size of the rectangle, the border not included.
+        Measure (*measure)(Control& control);
+        /// Places what the control holds before it paints (a stack, a
+        /// grid); null for a control that places nothing.
+        void (*arrange)(Control& control) = nullptr;
+    };
+    /// This object's sizing table; null measures the rectangle as it is.
+    const Sizing* sizing = nullptr;
+    /// The size the host gave the control: its rectangle, or what it was
+    /// before a layout last sized it while the layout's size still holds.
+    Measure given();
+
+private:
+    // The host's natural size, -1 when measured.
+    int ownWidth = -1;
+    int ownHeight = -1;
+    // What a layout last wrote, and the host's size it replaced.
+    int laidWidth = -1;
+    int laidHeight = -1;
+    int hostWidth = 0;
+    int hostHeight = 0;
+    // Left no cells by the last layout: not painted.
+    bool squeezed = false;
+    // The natural size as measured in the paint numbered `measuredIn` (0:
+    // none), so that nested layouts measure each control once a paint.
+    unsigned measuredIn = 0;
+    int measuredWidth = 0;
+    int measuredHeight = 0;
+    // End of the natural size.
+
 protected:
     /// Where a holder paints a held control, as its table's `place` entry
     /// fills it in. Each paint walks the tree once and derives every

@@ -62,5 +62,19 @@ enum ProgressBarStyle : std::int32_t {
     CustomText = 4,
 };
 
+/// The way a Stack places its children: one below the other or side by side.
+enum class Direction : std::int32_t {
+    Vertical = 0,    ///< Top to bottom (the default).
+    Horizontal = 1,  ///< Left to right.
+};
+
+/// Where a Stack puts a child across itself.
+enum class Align : std::int32_t {
+    Fill = 0,    ///< The child takes the stack's whole breadth (the default).
+    Start = 1,   ///< Its natural size, at the top or left edge.
+    Center = 2,  ///< Its natural size, centred.
+    End = 3,     ///< Its natural size, at the bottom or right edge.
+};
+
 }  // namespace Forms
 }  // namespace Vesk

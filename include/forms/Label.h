@@ -27,6 +27,8 @@ public:
     [[nodiscard]] std::string* text(std::string value);
 
 private:
+    // The natural size (see Control::naturalWidth).
+    VESK_FORMS_LOCAL static Measure measure(Control& control);
     VESK_FORMS_LOCAL static int painter(int event, void* control);
 
     std::string content;

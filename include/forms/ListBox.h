@@ -62,6 +62,8 @@ public:
     bool submit(Handler handler);
 
 private:
+    // The natural size (see Control::naturalWidth).
+    VESK_FORMS_LOCAL static Measure measure(Control& control);
     VESK_FORMS_LOCAL static int lineUp(int event, void* control);
     VESK_FORMS_LOCAL static int lineDown(int event, void* control);
     VESK_FORMS_LOCAL static int home(int event, void* control);

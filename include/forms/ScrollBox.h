@@ -38,6 +38,11 @@ struct Tree;
 ///
 /// Only the children in view are painted, so a box of a thousand fields
 /// paints as fast as one of twenty. Cannot take the focus.
+///
+/// In a stack or a grid the box's natural size is the size the host gave
+/// it; without one, its content's width and the bar's column, and at most
+/// ten rows of its content. A stack or grid that fills the box takes the
+/// box's width and its own natural height when that is taller than the box.
 class VESK_FORMS_API ScrollBox : public Container {
 public:
     /// An empty box scrolled to (0, 0), White on Black.
@@ -68,6 +73,10 @@ public:
 
 private:
     friend struct detail::Tree;
+    // The natural size (see Control::naturalWidth).
+    VESK_FORMS_LOCAL static Measure measure(Control& control);
+    // Sizes the stacks and grids that fill the box before it measures them.
+    VESK_FORMS_LOCAL static void arrange(Control& control);
     VESK_FORMS_LOCAL static int painter(int event, void* control);
     VESK_FORMS_LOCAL static int barPainter(int event, void* control);
     VESK_FORMS_LOCAL static int pointer(int event, void* control);
@@ -121,6 +130,7 @@ private:
     std::vector<Placed> byTop;
     std::vector<Control*> measured;
     std::vector<int> unbounded;  // children that draw past themselves (Visible)
+    std::vector<Control*> arranging;  // children that place what they hold
     unsigned measuredCount = 0;
     bool measuredOnce = false;
     long long tallest = 0;

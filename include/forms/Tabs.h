@@ -20,6 +20,9 @@ class Page;
 /// too (see Page::tabIntoPages). Sets nest: keys reach the innermost
 /// control. Build it inside a page before attaching
 /// pages: each page is entered into the control list of the set's root page.
+/// In a stack or a grid, its natural size is its widest and tallest page's
+/// and the header line; laid out, it gives every page its size below that
+/// line at each paint.
 class VESK_FORMS_API Tabs : public Control {
 public:
     /// An empty set that can take the focus.
@@ -54,6 +57,10 @@ public:
     static bool is(Control& control);
 
 private:
+    // The natural size (see Control::naturalWidth).
+    VESK_FORMS_LOCAL static Measure measure(Control& control);
+    // Gives each page the set's size below the header line.
+    VESK_FORMS_LOCAL static void arrange(Control& control);
     VESK_FORMS_LOCAL static int painter(int event, void* control);
     // The mouse events the page routes here (see Page::raiseEvent).
     VESK_FORMS_LOCAL static int pointer(int event, void* control);

@@ -134,6 +134,8 @@ public:
     bool mask(std::string value);
 
 private:
+    // The natural size (see Control::naturalWidth).
+    VESK_FORMS_LOCAL static Measure measure(Control& control);
     VESK_FORMS_LOCAL static int type(int event, void* control);
     VESK_FORMS_LOCAL static int erase(int event, void* control);
     VESK_FORMS_LOCAL static int eraseForward(int event, void* control);

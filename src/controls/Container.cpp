@@ -10,6 +10,8 @@ namespace Forms {
 Container::Container() {
     static constexpr Holding table{heldCount, heldAt, forgetChild, nullptr};
     stamp(detail::Tag::Container, sizeof(Container));
+    static constexpr Sizing sizes{measure};
+    sizing = &sizes;
     holding = &table;
     focusable = false;
     detachHandler(Vesk::KeyLeft);

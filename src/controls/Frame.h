@@ -174,6 +174,35 @@ struct Tree {
     // neighbour `found` shows in the box, or there is none.
     static Control* scrolledNeighbour(Control& from, const char* direction, Control* found);
 
+    // The cells a border (or a button's box) takes on each side.
+    static long long margin(const Control& control) {
+        return control.borderStyle != NoBorder ||
+                       std::memcmp(control.tag, Tag::Button, sizeof(Tag::Button)) == 0
+                   ? 1
+                   : 0;
+    }
+    // Lays `child` out in the box of `height` x `width` cells at (`row`,
+    // `column`) of its holder, its border inside the box; writes only what
+    // changed. A box too small for one cell inside the border leaves the
+    // child squeezed: its holder does not paint it.
+    static void lay(Control& child, long long row, long long column, long long height,
+                    long long width);
+    static bool squeezed(const Control& child) { return child.squeezed; }
+    // Whether a layout sized the control.
+    static bool laidOut(const Control& control) { return control.laidWidth >= 0; }
+    // The control's natural width and height with one measure.
+    static Control::Measure natural(Control& control);
+    // Whether the control places what it holds before painting.
+    static bool arranges(const Control& control) {
+        return control.sizing != nullptr && control.sizing->arrange != nullptr;
+    }
+    // Lets the control place what it holds (its sizing table's arrange).
+    static void arrange(Control& control) {
+        if (control.sizing != nullptr && control.sizing->arrange != nullptr) {
+            control.sizing->arrange(control);
+        }
+    }
+
 private:
     static int paintNode(Control& control, const Frame& frame);
     static void paintHeld(Control& holder, const Frame& frame);
@@ -184,9 +213,7 @@ private:
 // Inline: a scrolling holder calls it for every child at each paint.
 inline Rect Tree::footprint(const Control& control) {
     // A button draws its box one cell around itself, bordered or not.
-    const bool boxed = control.borderStyle != NoBorder ||
-                       std::memcmp(control.tag, Tag::Button, sizeof(Tag::Button)) == 0;
-    const long long margin = boxed ? 1 : 0;
+    const long long margin = Tree::margin(control);
     const long long row = control.place.row;
     const long long column = control.place.column;
     // A control shows at least its first row (a label of no height does).

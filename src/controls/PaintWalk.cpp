@@ -41,6 +41,8 @@ int Tree::paintNode(Control& control, const Frame& frame) {
         scope.emplace();
         frame.walk->scoped = true;
     }
+    // A layout places what it holds before anything of it is painted.
+    arrange(control);
     int painted = 0;
     {
         FrameInUse use(own, control.paintFrame);

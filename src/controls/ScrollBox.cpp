@@ -55,6 +55,8 @@ ScrollBox::ScrollBox() {
     static constexpr Holding table{heldCount, heldAt,  forgetHeld, nullptr,
                                    placeHeld, nullptr, heldInView, revealHeld};
     stamp(detail::Tag::ScrollBox, sizeof(ScrollBox));
+    static constexpr Sizing sizes{measure, arrange};
+    sizing = &sizes;
     holding = &table;
     attachHandler(Vesk::UpdateView, painter);
     attachHandler(Vesk::AnyMouse, pointer);
@@ -87,6 +89,7 @@ void ScrollBox::measure() {
     measured = children;
     byTop.clear();
     unbounded.clear();
+    arranging.clear();
     long long bottom = 0;
     long long right = 0;
     tallest = 0;
@@ -95,6 +98,9 @@ void ScrollBox::measure() {
         const int index = static_cast<int>(i);
         if (child->overflow() == Visible) {
             unbounded.push_back(index);
+        }
+        if (detail::Tree::arranges(*child)) {
+            arranging.push_back(child);
         }
         const detail::Rect cells = detail::Tree::footprint(*child);
         if (cells.empty()) {
@@ -218,6 +224,7 @@ void ScrollBox::forgetHeld(Control& holder, Control* child) {
     ScrollBox& box = static_cast<ScrollBox&>(holder);
     forgetChild(holder, child);
     detail::eraseAll(box.inView, child);
+    detail::eraseAll(box.arranging, child);
     if (box.onPath == child) {
         box.onPath = nullptr;
     }

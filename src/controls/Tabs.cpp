@@ -86,6 +86,8 @@ void drawTitle(Tabs& set, const detail::Frame& frame, long long column, const st
 Tabs::Tabs() {
     static constexpr Holding table{heldCount, heldAt, forgetPage, nullptr, placePage, shownEntry};
     stamp(detail::Tag::Tabs, sizeof(Tabs));
+    static constexpr Sizing sizes{measure, arrange};
+    sizing = &sizes;
     holding = &table;
     focused = false;
     focusable = true;

@@ -29,6 +29,8 @@ inline constexpr Name ListBox = "Vqrm1LstBox";
 inline constexpr Name Choice = "Vqrm1Choice";
 inline constexpr Name RadioGroup = "Vqrm1RadGrp";
 inline constexpr Name ScrollBox = "Vqrm1ScrBox";
+inline constexpr Name Stack = "Vqrm1Stack";
+inline constexpr Name Grid = "Vqrm1Grid";
 }  // namespace Tag
 
 // True when the object's tag is exactly `name` (both NUL-terminated, the tag

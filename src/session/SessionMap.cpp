@@ -11,15 +11,15 @@ namespace Forms {
 
 namespace {
 
-struct Direction {
+struct Heading {
     const char* name;
     int rows;
     int columns;
 };
 
-const Direction* directionOf(const char* name) {
-    static const Direction table[] = {{"left", 0, -1}, {"right", 0, 1}, {"up", -1, 0}, {"down", 1, 0}};
-    for (const Direction& entry : table) {
+const Heading* directionOf(const char* name) {
+    static const Heading table[] = {{"left", 0, -1}, {"right", 0, 1}, {"up", -1, 0}, {"down", 1, 0}};
+    for (const Heading& entry : table) {
         if (std::strcmp(name, entry.name) == 0) {
             return &entry;
         }
@@ -59,7 +59,7 @@ Control* Session::arrowNav(Control* control, const char* direction) {
     if (direction == nullptr || control == nullptr || map == nullptr) {
         return nullptr;
     }
-    const Direction* step = directionOf(direction);
+    const Heading* step = directionOf(direction);
     if (step == nullptr) {
         return nullptr;
     }

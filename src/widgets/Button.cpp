@@ -19,6 +19,8 @@ namespace Forms {
 
 Button::Button() {
     stamp(detail::Tag::Button, sizeof(Button));
+    static constexpr Sizing sizes{measure};
+    sizing = &sizes;
     focusable = true;
     caption.clear();
     clickHandler = nullptr;

@@ -27,6 +27,8 @@ constexpr long long MarkCells = 4;
 
 CheckBox::CheckBox() {
     stamp(detail::Tag::CheckBox, sizeof(CheckBox));
+    static constexpr Sizing sizes{measure};
+    sizing = &sizes;
     focusable = true;
     background(Black);
     color(White);

@@ -44,6 +44,8 @@ char32_t initial(const std::string& text) {
 Choice::Choice() {
     static constexpr Holding table{heldCount, heldAt, forgetList, nullptr, placeList, nullptr};
     stamp(detail::Tag::Choice, sizeof(Choice));
+    static constexpr Sizing sizes{measure};
+    sizing = &sizes;
     holding = &table;
     focusable = true;
     hold(*this, list);

@@ -17,6 +17,8 @@ namespace Forms {
 
 Label::Label() {
     stamp(detail::Tag::Label, sizeof(Label));
+    static constexpr Sizing sizes{measure};
+    sizing = &sizes;
     color(BrightBlack);
     background(Black);
     attachHandler(Vesk::UpdateView, painter);

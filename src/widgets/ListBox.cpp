@@ -29,6 +29,8 @@ ListBox* self(void* control) {
 
 ListBox::ListBox() {
     stamp(detail::Tag::ListBox, sizeof(ListBox));
+    static constexpr Sizing sizes{measure};
+    sizing = &sizes;
     focusable = true;
     // Control's own arrow navigation, taken over at the ends of the list.
     navigateUp = handler(Vesk::KeyUp);

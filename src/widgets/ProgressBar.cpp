@@ -41,6 +41,8 @@ long long filledCells(long long width, long double value, long double maximum) {
 
 ProgressBar::ProgressBar() {
     stamp(detail::Tag::ProgressBar, sizeof(ProgressBar));
+    static constexpr Sizing sizes{measure};
+    sizing = &sizes;
     background(BrightWhite);
     color(BrightWhite);
     borderColor(BrightGreen);

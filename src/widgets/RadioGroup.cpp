@@ -32,6 +32,8 @@ RadioGroup* self(void* control) {
 
 RadioGroup::RadioGroup() {
     stamp(detail::Tag::RadioGroup, sizeof(RadioGroup));
+    static constexpr Sizing sizes{measure};
+    sizing = &sizes;
     focusable = true;
     navigateUp = handler(Vesk::KeyUp);
     navigateDown = handler(Vesk::KeyDown);

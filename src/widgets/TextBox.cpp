@@ -38,6 +38,8 @@ TextBox::TextBox() {
     static constexpr Holding table{heldCount, heldAt, forgetLabel, nullptr};
     stamp(detail::Tag::TextBox, sizeof(TextBox));
     holding = &table;
+    static constexpr Sizing sizes{measure};
+    sizing = &sizes;
     focusable = true;
     navigateLeft = handler(Vesk::KeyLeft);
     navigateRight = handler(Vesk::KeyRight);

@@ -107,15 +107,15 @@ TEST(Examples, LoginValidatesWhatIsTyped) {
     const Case cases[] = {
         // Enter signs in: the empty fields are refused, the first takes the focus.
         {"", "", "whatever1", false, false, "Please correct the fields in red.", BrightRed,
-         {required, required, ""}, {}, "*********", 3, 13},
+         {required, required, ""}, {}, "*********", 3, 11},
         // Seven characters in ten bytes: too short, and Enter in the field is refused.
         {"山田", "yamada@例え.jp", "pässwö€", false, false, "Esc or F10 quits.", BrightBlack,
-         {"", "", "Enter 8 to 64 characters."}, {"山", "", "田", ""}, "*******", 7, 20},
+         {"", "", "Enter 8 to 64 characters."}, {"山", "", "田", ""}, "*******", 9, 18},
         // A combining accent shares its letter's cell; eight emoji are eight.
         {"Jose\u0301", "jose@example", "🙂🙂🙂🙂🙂🙂🙂🙂", false, false,
          "Please correct the fields in red.", BrightRed,
          {"", "Enter an e-mail address such as name@example.com.", ""},
-         {"J", "o", "s", "e\u0301", " "}, "********", 5, 25},
+         {"J", "o", "s", "e\u0301", " "}, "********", 6, 23},
         {"Zoë", "zoe@example.com", "correct horse", true, true,
          "Welcome, Zoë! You will stay signed in.", BrightGreen, {"", "", ""}, {"Z", "o", "ë"},
          "*************", 0, 0},
@@ -126,7 +126,7 @@ TEST(Examples, LoginValidatesWhatIsTyped) {
         Terminal terminal;
         ASSERT_NO_FATAL_FAILURE(start(terminal, "login", "Sign in to continue"));
         EXPECT_TRUE(terminal.waitUntil([](Terminal& t) {
-            return t.cell(3, 13).background == Blue;
+            return t.cell(3, 11).background == Blue;
         })) << "the fields are blue";
         for (const char* text : {c.name, c.email, c.password}) {
             terminal.type(text);
@@ -136,33 +136,33 @@ TEST(Examples, LoginValidatesWhatIsTyped) {
             terminal.type(" ");
         }
         if (c.click) {
-            EXPECT_TRUE(terminal.click(12, 18));
+            EXPECT_TRUE(terminal.click(15, 5));
         } else {
             terminal.press(Vesk::KeyBackTab);  // back to the password: Enter there submits
             terminal.press(Vesk::KeyEnter);
         }
         ASSERT_TRUE(terminal.waitUntil([&](Terminal& t) {
-            return t.row(15).rfind("  " + std::string(c.message), 0) == 0 &&
-                   t.row(8).substr(std::min<std::size_t>(13, t.row(8).size())) == c.errors[2];
+            return t.row(18).rfind(" " + std::string(c.message), 0) == 0 &&
+                   t.row(10).substr(std::min<std::size_t>(11, t.row(10).size())) == c.errors[2];
         })) << terminal.text();
-        EXPECT_EQ(c.color, terminal.cell(15, 2).foreground);
+        EXPECT_EQ(c.color, terminal.cell(18, 1).foreground);
         for (int field = 0; field < 3; ++field) {
-            const std::string row = terminal.row(4 + 2 * field);
-            EXPECT_EQ(c.errors[field], row.substr(std::min<std::size_t>(13, row.size()))) << field;
+            const std::string row = terminal.row(4 + 3 * field);
+            EXPECT_EQ(c.errors[field], row.substr(std::min<std::size_t>(11, row.size()))) << field;
             if (!c.errors[field].empty()) {
-                EXPECT_EQ(BrightRed, terminal.cell(4 + 2 * field, 13).foreground);
+                EXPECT_EQ(BrightRed, terminal.cell(4 + 3 * field, 11).foreground);
             }
         }
-        EXPECT_EQ(std::string("  Password   ") + c.stars, terminal.row(7));
+        EXPECT_EQ(std::string(" Password  ") + c.stars, terminal.row(9));
         EXPECT_EQ(std::string(c.remember ? "[x]" : "[ ]") + " Remember me",
-                  terminal.row(9).substr(13));
+                  terminal.row(12).substr(11));
         for (std::size_t i = 0; i < c.nameCells.size(); ++i) {
-            EXPECT_EQ(c.nameCells[i], terminal.cell(3, 13 + static_cast<int>(i)).text) << i;
+            EXPECT_EQ(c.nameCells[i], terminal.cell(3, 11 + static_cast<int>(i)).text) << i;
         }
         // A refused sign-in puts the cursor in the field at fault; a
         // successful one leaves it where the user signed in.
         if (c.click) {
-            EXPECT_TRUE(reversed(terminal, 12, 15)) << "the clicked button has the focus";
+            EXPECT_TRUE(reversed(terminal, 15, 3)) << "the clicked button has the focus";
             continue;
         }
         EXPECT_TRUE(cursorAt(terminal, c.cursorRow, c.cursorColumn));
@@ -173,8 +173,8 @@ TEST(Examples, SettingsFollowTheTabsTheListAndTheCheckBoxes) {
     Terminal terminal;
     const std::string summary = "Language: English, autosave on, sound off, hints on";
     ASSERT_NO_FATAL_FAILURE(start(terminal, "settings", summary));
-    EXPECT_EQ("    [x] Save automatically", terminal.row(4));
-    EXPECT_TRUE(reversed(terminal, 4, 5)) << "the first check box has the focus";
+    EXPECT_EQ(" [x] Save automatically", terminal.row(4));
+    EXPECT_TRUE(reversed(terminal, 4, 2)) << "the first check box has the focus";
 
     terminal.press(Vesk::KeyDown);
     terminal.type(" ");
@@ -188,16 +188,16 @@ TEST(Examples, SettingsFollowTheTabsTheListAndTheCheckBoxes) {
         terminal.press(Vesk::KeyDown);
     }
     ASSERT_TRUE(terminal.waitFor("Language: 日本語, autosave on, sound on")) << terminal.text();
-    EXPECT_EQ("    日本語", terminal.row(8).substr(0, 13));
-    EXPECT_TRUE(reversed(terminal, 8, 4)) << "the selected item";
-    EXPECT_EQ(2, terminal.cell(8, 4).width);
+    EXPECT_EQ(" 日本語", terminal.row(8).substr(0, 10));
+    EXPECT_TRUE(reversed(terminal, 8, 1)) << "the selected item";
+    EXPECT_EQ(2, terminal.cell(8, 1).width);
 
     // Clicks: an item, then the General title, then a check box.
-    ASSERT_TRUE(terminal.click(4, 6));
+    ASSERT_TRUE(terminal.click(4, 3));
     ASSERT_TRUE(terminal.waitFor("Language: Français,")) << terminal.text();
-    ASSERT_TRUE(terminal.click(2, 5));
+    ASSERT_TRUE(terminal.click(2, 3));
     ASSERT_TRUE(terminal.waitFor("Show hints")) << terminal.text();
-    ASSERT_TRUE(terminal.click(6, 6));
+    ASSERT_TRUE(terminal.click(6, 3));
     EXPECT_TRUE(terminal.waitFor("Language: Français, autosave on, sound on, hints off"))
         << terminal.text();
 }
