@@ -1,7 +1,8 @@
 // vesk-forms demo: a form with a tab set of six pages, buttons whose clicks
 // change labels, progress bars in the four text styles that advance while the
-// form is open, a page of input fields (name, password, a check box and a
-// list) with a Submit button, a page of dialogs (a question, a drop-down
+// form is open, a page of input fields (name, password, an age and a date
+// that check what is typed, a check box, a list and a comment of several
+// lines) with a Submit button, a page of dialogs (a question, a drop-down
 // choice of countries, a radio group), a long form of forty fields in a
 // scroll box that follows the focus, and a Quit button.
 //
@@ -65,6 +66,8 @@ struct Demo {
     Label* counter = nullptr;
     TextBox* name = nullptr;
     TextBox* secret = nullptr;
+    TextBox* age = nullptr;
+    TextBox* date = nullptr;
     CheckBox* news = nullptr;
     ListBox* colours = nullptr;
     Page* root = nullptr;
@@ -112,15 +115,52 @@ int pauseBars(int, void* control) {
     return 1;
 }
 
-// Shows what the form holds; the password only by its length.
+// Shows what the form holds; the password only by its length. A field that
+// fails its check takes the focus, and the status names its message.
 int submitForm(int, void* control) {
     Demo* demo = demoOf(control);
+    if (demo->root->validate() > 0) {
+        for (TextBox* field : {demo->age, demo->date}) {
+            if (!field->error().empty()) {
+                show(demo->status, "Not submitted: " + field->error());
+                break;
+            }
+        }
+        return 1;
+    }
     const std::string entered = demo->name->text().empty() ? "(no name)" : demo->name->text();
-    show(demo->status, "Submitted: " + entered + ", password of " +
+    std::string extra;
+    if (!demo->age->text().empty()) {
+        extra += ", age " + demo->age->text();
+    }
+    if (demo->date->text().size() == 10) {
+        extra += ", " + demo->date->text();
+    }
+    show(demo->status, "Submitted: " + entered + ", password " +
                            std::to_string(demo->secret->text().size()) + " bytes, news " +
-                           (demo->news->checked() ? "on" : "off") + ", colour " +
-                           demo->colours->item(demo->colours->selected()) + ".");
+                           (demo->news->checked() ? "on" : "off") + ", " +
+                           demo->colours->item(demo->colours->selected()) + extra + ".");
     return 1;
+}
+
+// A date as the mask 99/99/9999 writes it, day first: the form of it is the
+// mask's, the calendar is checked here. Empty is fine: the date is optional.
+std::string calendarDate(const std::string& text) {
+    if (text.empty()) {
+        return "";
+    }
+    if (text.size() != 10) {
+        return "Enter the whole date, DD/MM/YYYY.";
+    }
+    const int day = std::stoi(text.substr(0, 2));
+    const int month = std::stoi(text.substr(3, 2));
+    const int year = std::stoi(text.substr(6, 4));
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    const int days[] = {31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12 || day < 1 || day > days[month - 1]) {
+        return "There is no such day in the calendar.";
+    }
+    return "";
 }
 
 // A question in one call: ask runs its own loop until a button or Esc
@@ -304,6 +344,13 @@ int main() {
         makeLabel(demo, *grid, "Password");
         demo.secret = makeField(demo, *grid, "at least 8 characters");
         demo.secret->password(true);
+        makeLabel(demo, *grid, "Age");
+        demo.age = makeField(demo, *grid, "in years");
+        demo.age->validate(Validators::integer(0, 150));
+        makeLabel(demo, *grid, "Date");
+        demo.date = makeField(demo, *grid, "");
+        demo.date->mask("99/99/9999");  // typed as digits, the slashes are written
+        demo.date->validate(calendarDate);
         makeLabel(demo, *grid, "");
         CheckBox subscribe;
         subscribe.text("Send me the news");
@@ -319,6 +366,13 @@ int main() {
         list.data(&demo);
         grid->attachChild(&list);
         demo.colours = &list;
+        makeLabel(demo, *grid, "Comment");
+        TextArea comment;
+        comment.height(3);
+        comment.background(Blue);
+        comment.color(BrightWhite);
+        comment.placeholder("a few lines; Enter starts a new one");
+        grid->attachChild(&comment);
         row = makeStack(demo, *content, Direction::Horizontal, 2);
         makeButton(demo, *row, "Submit", submitForm);
         makeLabel(demo, *row, "Enter in a field or the list submits too.", BrightBlack);

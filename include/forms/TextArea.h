@@ -102,6 +102,8 @@ public:
     bool change(Handler handler);
 
 private:
+    // The natural size (see Control::naturalWidth).
+    VESK_FORMS_LOCAL static Measure measure(Control& control);
     VESK_FORMS_LOCAL static int type(int event, void* control);
     VESK_FORMS_LOCAL static int pasteBegin(int event, void* control);
     VESK_FORMS_LOCAL static int pasteEnd(int event, void* control);

@@ -13,6 +13,7 @@
 #include "forms/ListBox.h"
 #include "forms/ProgressBar.h"
 #include "forms/RadioGroup.h"
+#include "forms/TextArea.h"
 #include "forms/TextBox.h"
 #include "geometry/TextCells.h"
 #include "terminal/Screen.h"
@@ -42,6 +43,8 @@ int itemCount(const std::vector<std::string>& items) {
 constexpr long long MarkCells = 4;
 // A progress bar and a text box the host gave no width.
 constexpr int BarCells = 20;
+// A text area the host gave no height.
+constexpr int AreaRows = 3;
 
 }  // namespace
 
@@ -82,6 +85,13 @@ Control::Measure Choice::measure(Control& control) {
 Control::Measure TextBox::measure(Control& control) {
     const int width = static_cast<TextBox&>(control).given().width;
     return {width > 0 ? width : BarCells, 1};
+}
+
+// As a text box, and the rows the host gave it (or three): a text that
+// grows must not make the form around it jump.
+Control::Measure TextArea::measure(Control& control) {
+    const Measure given = static_cast<TextArea&>(control).given();
+    return {given.width > 0 ? given.width : BarCells, given.height > 0 ? given.height : AreaRows};
 }
 
 Control::Measure ProgressBar::measure(Control&) {

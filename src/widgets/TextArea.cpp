@@ -71,6 +71,8 @@ std::string firstCharacters(const std::string& text, long long most, bool unicod
 
 TextArea::TextArea() : state(new detail::TextAreaState()) {
     stamp(detail::Tag::TextArea, sizeof(TextArea));
+    static constexpr Sizing sizes{measure};
+    sizing = &sizes;
     focusable = true;
     navigateLeft = handler(Vesk::KeyLeft);
     navigateRight = handler(Vesk::KeyRight);

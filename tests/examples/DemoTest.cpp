@@ -122,8 +122,9 @@ TEST_F(Demo, ShowsTheFormAndFollowsTheKeys) {
         << log.str();
 }
 
-// The Form page takes typed text, a password, a check and a choice, and
-// Submit shows them; a 'q' typed into a field is text.
+// The Form page takes typed text, a password, an age, a date, a check and a
+// choice, and Submit shows them; a 'q' typed into a field is text. A date
+// the calendar lacks turns its field red and is not submitted.
 TEST_F(Demo, TakesTheFormsInputAndSubmitsIt) {
     ASSERT_TRUE(contains(waitFor("Say hello"), "Say hello"));
     keys({Vesk::KeyNextPage, Vesk::KeyNextPage, Vesk::KeyNextPage});
@@ -132,12 +133,27 @@ TEST_F(Demo, TakesTheFormsInputAndSubmitsIt) {
     // Tab stays with the page being filled in: the password field, not Quit.
     keys({Vesk::KeyTab});
     terminal.type("secret");
+    keys({Vesk::KeyTab});
+    terminal.type("36");
+    keys({Vesk::KeyTab});
+    terminal.type("31022026");  // the mask writes the slashes
+    keys({Vesk::KeyEnter});
+    ASSERT_TRUE(contains(waitFor("31/02/2026"), "31/02/2026"));
+    const auto [row, column] = find("31/02/2026");
+    const int red = 1;  // the terminal's colour 1
+    EXPECT_TRUE(terminal.waitUntil([&](Terminal& t) { return t.cell(row, column).foreground == red; }))
+        << "a date the calendar lacks is shown red, and Enter does not submit it";
+    EXPECT_FALSE(contains(terminal.text(), "Submitted")) << terminal.text();
+    for (int i = 0; i < 10; ++i) {
+        keys({Vesk::KeyBackspace});
+    }
+    terminal.type("31121815");
     // check, two items down, submit
     keys({Vesk::KeyDown, ' ', Vesk::KeyDown, Vesk::KeyDown, Vesk::KeyDown, Vesk::KeyEnter});
-    const std::string shown =
-        waitFor("Submitted: Ada q, password of 6 bytes, news on, colour Blue.");
-    EXPECT_TRUE(contains(shown, "Submitted: Ada q, password of 6 bytes, news on, colour Blue."))
-        << shown;
+    const std::string submitted =
+        "Submitted: Ada q, password 6 bytes, news on, Blue, age 36, 31/12/1815.";
+    const std::string shown = waitFor(submitted);
+    EXPECT_TRUE(contains(shown, submitted)) << shown;
     EXPECT_TRUE(contains(shown, "******")) << shown;
     EXPECT_TRUE(contains(shown, "[x] Send me the news")) << shown;
     keys({0x1B});
@@ -212,25 +228,27 @@ TEST_F(Demo, FillsTerminalsFromSmallToLarge) {
     ASSERT_TRUE(terminal.resize(15, 40));
     keys({Vesk::KeyNextPage, Vesk::KeyNextPage, Vesk::KeyNextPage});
     ASSERT_TRUE(terminal.waitFor("your name")) << terminal.text();
-    // The name, the password, the check box, the list, then Submit.
-    keys({Vesk::KeyTab, Vesk::KeyTab, Vesk::KeyTab, Vesk::KeyTab, Vesk::KeyEnter});
+    // The name, the password, the age, the date, the check box, the list,
+    // the comment, then Submit.
+    keys({Vesk::KeyTab, Vesk::KeyTab, Vesk::KeyTab, Vesk::KeyTab, Vesk::KeyTab, Vesk::KeyTab,
+          Vesk::KeyTab, Vesk::KeyEnter});
     EXPECT_TRUE(terminal.waitFor("Submitted: (no name)")) << terminal.text();
     EXPECT_TRUE(contains(terminal.text(), "Submit")) << terminal.text();
 }
 
-// On the Form page the Submit button's box takes rows 15 to 17 (scrolled
+// On the Form page the Submit button's box takes rows 23 to 25 (scrolled
 // out of a tab set too short for it); the Quit button stays below the tab
 // set (rows 2 to the fifth from the bottom) and shows at every size.
 TEST_F(Demo, QuitStaysBelowTheTabSetAtEverySize) {
     ASSERT_TRUE(contains(waitFor("Say hello"), "Say hello"));
     keys({Vesk::KeyNextPage, Vesk::KeyNextPage, Vesk::KeyNextPage});
-    ASSERT_TRUE(contains(waitFor("│ Submit │"), "│ Submit │"));
+    ASSERT_TRUE(contains(waitFor("Send me the news"), "Send me the news"));
     const struct { int rows, columns; } sizes[] = {{24, 80}, {30, 100}, {20, 70}};
     for (const auto& size : sizes) {
         SCOPED_TRACE(std::to_string(size.rows) + "x" + std::to_string(size.columns));
         ASSERT_TRUE(terminal.resize(size.rows, size.columns));
         EXPECT_TRUE(terminal.waitUntil([&](Terminal& t) {
-            return t.rows() == size.rows && (size.rows < 24 || contains(t.row(16), "│ Submit │")) &&
+            return t.rows() == size.rows && (size.rows < 30 || contains(t.row(24), "│ Submit │")) &&
                    contains(t.row(size.rows - 1), "Ready.") &&
                    contains(t.row(size.rows - 3), "Quit");
         })) << terminal.text();
