@@ -131,6 +131,8 @@ Control* Tree::passesTo(Control& holder) {
 // A control met twice closes a loop (a page that holds, through its control
 // list, the tab set showing it): the chain ends before it comes round.
 void Tree::keysChain(Control& top, std::vector<Control*>& chain) {
+    // One allocation for the chains of every form there is, not one a link.
+    chain.reserve(16);
     chain.assign(1, &top);
     for (Control* next = passesTo(top); next != nullptr; next = passesTo(*next)) {
         if (std::find(chain.begin(), chain.end(), next) != chain.end()) {

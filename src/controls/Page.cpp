@@ -187,17 +187,19 @@ int Page::route(int event) {
     std::vector<Control*> chain;
     detail::Tree::keysChain(*this, chain);
     Control* current = nullptr;
+    bool takes = false;
     for (std::size_t i = 1; i < chain.size(); ++i) {
         if (detail::tagged(*chain[i], detail::Tag::Page)) {
             continue;
         }
         current = chain[i];
-        if (current->handles(event) && detail::Tree::usable(*current)) {
+        takes = current->handles(event) && detail::Tree::usable(*current);
+        if (takes) {
             break;
         }
     }
     // A disabled control's handlers do not run: the key goes on as unhandled.
-    if (current != nullptr && current->handles(event) && detail::Tree::usable(*current)) {
+    if (takes) {
         const int result = current->Control::raiseEvent(event);
         if (result != 0) {
             return tab ? 1 : result;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstring>
+#include <string>
 
 #include "vesk/Object.h"
 
@@ -35,8 +36,9 @@ inline constexpr Name Grid = "Vqrm1Grid";
 
 // True when the object's tag is exactly `name` (both NUL-terminated, the tag
 // within its 12 bytes).
-inline bool tagged(const Vesk::Object& object, const char* name) {
-    return std::strncmp(object.tag, name, sizeof(object.tag)) == 0;
+// The name's length folds to a constant, so the compare is a few loads.
+inline bool tagged(const Vesk::Object& object, const Tag::Name& name) {
+    return std::memcmp(object.tag, name, std::char_traits<char>::length(name) + 1) == 0;
 }
 
 }  // namespace detail
