@@ -163,6 +163,9 @@ private:
     VESK_FORMS_LOCAL static void* logfile;
     static Logging loglevel;
     VESK_FORMS_LOCAL static detail::ScreenMap* map;
+    // The field keys reached after the last routing, for the check that runs
+    // when the keys leave it: one keyboard, so one for the process.
+    VESK_FORMS_LOCAL static Control* keysField;
     VESK_FORMS_LOCAL static Vesk::Threading::Atomic::Queue<Vesk::Event> inbox;
 };
 

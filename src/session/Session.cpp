@@ -20,6 +20,7 @@ Vesk::Threading::Timer* Session::collector = nullptr;
 void* Session::logfile = nullptr;
 Session::Logging Session::loglevel = Session::None;
 detail::ScreenMap* Session::map = nullptr;
+Control* Session::keysField = nullptr;
 Vesk::Threading::Atomic::Queue<Vesk::Event> Session::inbox;
 
 int Session::collectInbox(int, void*) {

@@ -5,16 +5,13 @@
 #include "forms/Tabs.h"
 #include "forms/TextBox.h"
 #include "geometry/Tags.h"
+#include "session/SessionInternals.h"
 
 namespace Vesk {
 namespace Forms {
 namespace detail {
 
 namespace {
-
-// The field keys reached after the last routing; one for the process, as
-// there is one keyboard.
-TextBox* reached = nullptr;
 
 // Shows the pages around the box in their tab sets, outermost last.
 void showPagesAround(TextBox& box) {
@@ -32,18 +29,22 @@ void showPagesAround(TextBox& box) {
 
 }  // namespace
 
+// The field keys reached after the last routing is the session's: one
+// keyboard, so one for the process, whichever root page routes.
 void FieldChecks::settle(Page& root) {
+    Control*& reached = SessionInternals::keysField();
     Control* target = Tree::keysTarget(root);
     if (reached != nullptr && reached != target) {
-        TextBox* left = reached;
+        TextBox* left = static_cast<TextBox*>(reached);
         reached = nullptr;
         left->endPaste();
         left->check();
     }
-    reached = tagged(*target, Tag::TextBox) ? static_cast<TextBox*>(target) : nullptr;
+    reached = tagged(*target, Tag::TextBox) ? target : nullptr;
 }
 
 void FieldChecks::forget(TextBox& box) {
+    Control*& reached = SessionInternals::keysField();
     if (reached == &box) {
         reached = nullptr;
     }
