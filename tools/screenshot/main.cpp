@@ -41,6 +41,10 @@ bool shoot(const std::string& demo, const std::string& output, const std::string
     terminal.press(Vesk::KeyDown);
     terminal.type("analytical");
     terminal.press(Vesk::KeyDown);
+    terminal.type("36");
+    terminal.press(Vesk::KeyDown);
+    terminal.type("10121815");  // the mask writes the slashes
+    terminal.press(Vesk::KeyDown);
     terminal.press(static_cast<Vesk::Event>(' '));
     if (!terminal.waitFor("[x] Send me the news")) {
         return fail("the form did not take the input", terminal);
