@@ -95,6 +95,21 @@ bool Terminal::State::childRuns() {
     return false;
 }
 
+void Terminal::State::settleOutput() {
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::seconds(2);
+    auto quietSince = Clock::now();
+    while (Clock::now() < deadline) {
+        int pending = 0;
+        if (ioctl(master, FIONREAD, &pending) != 0 || pending > 0 || feeding) {
+            quietSince = Clock::now();
+        } else if (Clock::now() - quietSince >= std::chrono::milliseconds(50)) {
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+}
+
 void Terminal::State::endChild() {
     if (!childRuns()) {
         return;
@@ -171,7 +186,9 @@ int Terminal::wait(std::chrono::milliseconds timeout) {
         {
             std::lock_guard<std::mutex> guard(state->use);
             if (!state->childRuns()) {
-                return state->exitCode;
+                const int code = state->exitCode;
+                state->settleOutput();
+                return code;
             }
         }
         if (std::chrono::steady_clock::now() >= deadline) {

@@ -63,8 +63,10 @@ void Terminal::State::readOutput() {
         if ((ready[0].revents & (POLLIN | POLLHUP | POLLERR)) == 0) {
             continue;
         }
+        feeding = true;
         const ssize_t length = ::read(master, chunk, sizeof chunk);
         if (length <= 0) {
+            feeding = false;
             if (length < 0 && (errno == EINTR || errno == EAGAIN)) {
                 continue;
             }
@@ -76,6 +78,7 @@ void Terminal::State::readOutput() {
             std::lock_guard<std::mutex> guard(lock);
             vterm_input_write(emulator, chunk, static_cast<std::size_t>(length));
             ++generation;
+            feeding = false;
         }
         changed.notify_all();
     }

@@ -6,6 +6,7 @@
 #include <sys/types.h>
 #include <vterm.h>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <initializer_list>
@@ -46,6 +47,9 @@ struct Terminal::State {
     // Tells the reader thread to end.
     bool stopping = false;
     unsigned long generation = 0;
+    // From the reader's read of the master side until what it read is in
+    // the emulator, so a wait can tell output taken from output in hand.
+    std::atomic<bool> feeding{false};
     int mouseMode = VTERM_PROP_MOUSE_NONE;
     bool cursorVisible = true;
     int rows = 0;
@@ -85,6 +89,11 @@ struct Terminal::State {
     bool press(Vesk::Event key);
     // Reaps the program when it ended; true when it still runs. Call under `use`.
     bool childRuns();
+    // Waits until the program's last output is in the emulator: the master
+    // side has nothing left to read and the reader nothing in hand, for a
+    // while (the pseudo-terminal hands bytes on a little after they were
+    // written, and the slave stays open here, so no hang-up marks the end).
+    void settleOutput();
     // SIGTERM, then SIGKILL after a second; reaps it. Call under `use`.
     void endChild();
     // The real standard output while attached, for writeToRealOutput().
