@@ -12,8 +12,9 @@ namespace Vesk {
 /// controls. Keys outside this table arrive as 0x00020000 plus their ncurses
 /// key code, or as their own byte value for ASCII and for bytes that are not
 /// UTF-8. A character from U+0080 up arrives as KeyCharacter plus its code point.
-/// The library's own codes from 0x00030000 up (PasteBegin and the next) take
-/// 0x00030000 to 0x0003FFFF; a host's own events use 0x00040000 to 0x00FFFFFF.
+/// The library's own codes that are not keys (UpdateView, PasteBegin and the
+/// others) lie from 0x00010000 to 0x0001FFFF; a host's own events use
+/// 0x00030000 to 0x00FFFFFF.
 enum Event : std::int32_t {
     /// Tab: moves the focus to the next control of the page.
     KeyTab = 0x00000009,
@@ -58,13 +59,13 @@ enum Event : std::int32_t {
     /// KeyEnter; other control characters and escape sequences are dropped.
     /// Neither marker is a character or a mouse event: hosts that ignore them
     /// see the pasted characters only.
-    PasteBegin = 0x00030000,
+    PasteBegin = 0x00010003,
     /// Ends a bracketed paste: the terminal's end marker came, or no byte came
     /// for two seconds (IO::KeyDecoder::PasteTimeout) after the last one.
-    PasteEnd = 0x00030001,
+    PasteEnd = 0x00010004,
     /// Standard input reached its end (closed pipe, /dev/null, hung-up
     /// terminal). Raised once; nothing else arrives from the keyboard after it.
-    KeyEndOfInput = 0x00030002,
+    KeyEndOfInput = 0x00010005,
     /// Alt+Down arrow (xterm's ESC [ 1 ; 3 B): opens a drop-down list. Outside
     /// the ncurses numbering, whose code for it differs from terminal to terminal.
     KeyAltDown = 0x00021102,
