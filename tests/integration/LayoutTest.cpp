@@ -1,7 +1,7 @@
-// Stacks and grids driven through the testing kit: one form at three screen
-// sizes with German and CJK labels lining their fields up, weights, fixed
-// and natural sizes and what is cut when they do not fit, a resize while a
-// field is focused, and a stack in a scroll box.
+// Stacks and grids driven through the testing kit: one form resized with a
+// field focused, German and CJK labels lining their fields up, weights,
+// fixed and natural sizes and what is cut when they do not fit, clamped bad
+// input, a stack in a scroll box and a bordered one in a tab page.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -32,7 +32,9 @@ struct Counted {
         show();
     }
     void show() { delete status.text("s" + std::to_string(steps)); }
-    void run() { countingLoop(root, steps, [this] { show(); }); }
+    void run() {
+        countingLoop(root, steps, [this] { show(); });
+    }
 };
 
 // A label and a field for each caption in `grid`: labels as wide as the
@@ -47,6 +49,9 @@ void pairUp(Grid& grid, std::deque<Label>& labels, std::deque<TextBox>& fields,
     }
 }
 
+// The widest, "电子邮件地址", is 12 cells, 6 code points, 18 bytes.
+const std::vector<std::string> captions = {"名前", "电子邮件地址", "Straße"};
+
 // Below the counter a padded grid of labels and blue fields that takes the
 // rows left, OK and Abbrechen side by side, and a last line at the bottom.
 struct LaidOutForm : Counted {
@@ -57,7 +62,7 @@ struct LaidOutForm : Counted {
     std::deque<TextBox> fields;
     Button ok, cancel;
 
-    explicit LaidOutForm(const std::vector<std::string>& captions) {
+    LaidOutForm() {
         outer.attachChild(&grid);
         outer.grow(&grid, 1);
         grid.gap(1);
@@ -187,28 +192,26 @@ struct PlacedStack : Counted {
 template <typename Form, typename... Args>
 std::string drive(int rows, int columns, const std::vector<KitStep>& steps, Args... args) {
     Terminal terminal(rows, columns);
-    return driveCounted(terminal, [=] { Form(args...).run(); }, steps);
+    return driveCounted(
+        terminal, [=] { Form(args...).run(); }, steps);
 }
 
 // The whole form as laid out on a screen of `rows`: labels from column 1 on
-// rows 2, 4, 6 with their blue fields from `field` to the last column but
-// one, the buttons' captions three rows from the bottom, the last line at
+// rows 2, 4, 6 with their blue fields from column 14, one past the widest,
+// to the last column but one, the buttons' captions three rows from the bottom, the last line at
 // the bottom.
-TerminalCheck laidOut(const std::vector<std::string>& captions, int rows, int field) {
-    return [=](Terminal& t) {
-        const int last = t.columns() - 2;
-        for (std::size_t i = 0; i < captions.size(); ++i) {
-            const int row = 2 + 2 * static_cast<int>(i);
-            if (!showsFrom(t, row, 1, captions[i]) || t.cell(row, field).background != Blue ||
-                t.cell(row, last).background != Blue ||
-                t.cell(row, field - 1).background == Blue ||
-                t.cell(row, last + 1).background == Blue) {
-                return false;
-            }
+bool laidOut(Terminal& t, int rows) {
+    const int field = 14, last = t.columns() - 2;
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        const int row = 2 + 2 * static_cast<int>(i);
+        if (!showsFrom(t, row, 1, captions[i]) || t.cell(row, field).background != Blue ||
+            t.cell(row, last).background != Blue || t.cell(row, field - 1).background == Blue ||
+            t.cell(row, last + 1).background == Blue) {
+            return false;
         }
-        return showsFrom(t, rows - 3, 2, "OK") && showsFrom(t, rows - 3, 10, "Abbrechen") &&
-               showsFrom(t, rows - 1, 0, "Ende");
-    };
+    }
+    return showsFrom(t, rows - 3, 2, "OK") && showsFrom(t, rows - 3, 10, "Abbrechen") &&
+           showsFrom(t, rows - 1, 0, "Ende");
 }
 
 // Whether anything shows in rows 1 to 7 of a 16-column screen, and nothing
@@ -233,15 +236,13 @@ const TerminalCheck nothing = [](Terminal&) { return true; };
 
 }  // namespace
 
-// The field column is one past the widest label, "电子邮件地址": 12 cells,
-// 6 code points, 18 bytes. Started at 24 x 80 and resized, down to two
-// cells (the kit's emulator does not take one column) and back, focus, text
-// and caret stay with the second field.
+// Started at 24 x 80 and resized, down to two cells (the kit's emulator
+// does not take one column) and back, the form is laid out again and focus,
+// text and caret stay with the second field.
 TEST(Layout, OneFormFillsEveryScreenSizeWithItsFieldsLinedUp) {
-    const std::vector<std::string> captions = {"名前", "电子邮件地址", "Straße"};
     std::vector<KitStep> steps = {
         {"laid out, the caret in the first field", nothing,
-         [=](Terminal& t) { return laidOut(captions, 24, 14)(t) && cursorAt(t, 2, 14); }},
+         [](Terminal& t) { return laidOut(t, 24) && cursorAt(t, 2, 14); }},
         {"typing goes to the first field", typed("Jürgen 王"),
          [](Terminal& t) { return showsFrom(t, 2, 14, "Jürgen 王") && cursorAt(t, 2, 23); }},
         {"Tab to the second field, two characters typed",
@@ -255,8 +256,7 @@ TEST(Layout, OneFormFillsEveryScreenSizeWithItsFieldsLinedUp) {
         steps.push_back({"resized to " + std::to_string(rows) + "x" + std::to_string(size.second),
                          [=](Terminal& t) { return t.resize(rows, size.second); },
                          [=](Terminal& t) {
-                             return laidOut(captions, rows, 14)(t) &&
-                                    showsFrom(t, 2, 14, "Jürgen 王") &&
+                             return laidOut(t, rows) && showsFrom(t, 2, 14, "Jürgen 王") &&
                                     showsFrom(t, 4, 14, "Ab") && cursorAt(t, 4, 16);
                          }});
     }
@@ -264,15 +264,15 @@ TEST(Layout, OneFormFillsEveryScreenSizeWithItsFieldsLinedUp) {
                      [](Terminal& t) { return cursorAt(t, 21, 2); }});
     steps.push_back({"Right from OK goes to Abbrechen where it was laid out",
                      keys({Vesk::KeyRight}), [](Terminal& t) { return cursorAt(t, 21, 11); }});
-    EXPECT_EQ("", drive<LaidOutForm>(24, 80, steps, captions));
+    EXPECT_EQ("", drive<LaidOutForm>(24, 80, steps));
 }
 
 // Row 1 by background, 'a' red to 'd' blue: narrower, the weighted shrink
 // first, then the last are cut and the ones left no cells are not drawn.
 TEST(Layout, FixedNaturalAndWeightedSizesShareARowAndShrink) {
-    for (const std::string expected : {"aaaaa.bbbbbbbb.cccccccc.dddddddddddddddd",
-                                       "aaaaa.bbbbbbbb.c.ddd", "aaaaa.bbbbbbbb..", "aaaaa.bbbbbb",
-                                       "aaaa"}) {
+    for (const std::string expected :
+         {"aaaaa.bbbbbbbb.cccccccc.dddddddddddddddd", "aaaaa.bbbbbbbb.c.ddd", "aaaaa.bbbbbbbb..",
+          "aaaaa.bbbbbb", "aaaa"}) {
         SCOPED_TRACE(expected);
         EXPECT_EQ("", drive<SharedRow>(6, static_cast<int>(expected.size()),
                                        {{"laid out", nothing, [=](Terminal& t) {
@@ -322,7 +322,9 @@ TEST(Layout, BadInputIsClampedAndNothingIsDrawnOutsideTheHolder) {
          },
          1},
         {"negative sizes and weights go back to the natural size",
-         [](PlacedStack& p) { p.stack.size(&p.labels[0], -7), p.stack.grow(&p.labels[1], INT_MIN); },
+         [](PlacedStack& p) {
+             p.stack.size(&p.labels[0], -7), p.stack.grow(&p.labels[1], INT_MIN);
+         },
          1},
         {"a grid of no columns, then of extreme ones",
          [](PlacedStack& p) {
@@ -342,11 +344,11 @@ TEST(Layout, BadInputIsClampedAndNothingIsDrawnOutsideTheHolder) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::get<0>(c));
         const int drawn = std::get<2>(c);
-        EXPECT_EQ("", drive<PlacedStack>(
-                          8, 16,
-                          {{"painted", nothing,
-                            [drawn](Terminal& t) { return drawnInside(t) == drawn; }}},
-                          std::get<1>(c)));
+        EXPECT_EQ("",
+                  drive<PlacedStack>(8, 16,
+                                     {{"painted", nothing,
+                                       [drawn](Terminal& t) { return drawnInside(t) == drawn; }}},
+                                     std::get<1>(c)));
     }
 }
 
@@ -359,9 +361,9 @@ TEST(Layout, ABorderedStackFillsATabPageThroughAResize) {
                    showsFrom(t, 3, 1, "Größe") && showsFrom(t, 4, 1, "大小") && cursorAt(t, 3, 6);
         };
     };
-    EXPECT_EQ("", drive<TabbedForm>(10, 30,
-                                    {{"framed in the page", nothing, framed(10, 30)},
-                                     {"resized, framed again",
-                                      [](Terminal& t) { return t.resize(12, 40); },
-                                      framed(12, 40)}}));
+    EXPECT_EQ("",
+              drive<TabbedForm>(10, 30,
+                                {{"framed in the page", nothing, framed(10, 30)},
+                                 {"resized, framed again",
+                                  [](Terminal& t) { return t.resize(12, 40); }, framed(12, 40)}}));
 }
