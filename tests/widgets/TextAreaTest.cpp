@@ -5,6 +5,7 @@
 // the caret, its bar, clicks and the wheel.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -127,12 +128,7 @@ TerminalCheck status(const std::string& part) {
 
 TerminalCheck all(const std::vector<TerminalCheck>& checks) {
     return [=](Terminal& t) {
-        for (const TerminalCheck& check : checks) {
-            if (!check(t)) {
-                return false;
-            }
-        }
-        return true;
+        return std::all_of(checks.begin(), checks.end(), [&t](const auto& check) { return check(t); });
     };
 }
 
