@@ -128,7 +128,7 @@ TerminalCheck status(const std::string& part) {
 
 TerminalCheck all(const std::vector<TerminalCheck>& checks) {
     return [=](Terminal& t) {
-        return std::all_of(checks.begin(), checks.end(), [&t](const auto& check) { return check(t); });
+        return std::all_of(checks.begin(), checks.end(), [&t](const auto& c) { return c(t); });
     };
 }
 
