@@ -5,6 +5,7 @@
 // the caret, its bar, clicks and the wheel.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ constexpr char Undo[] = "\x1f";
 constexpr char Redo[] = "\x19";
 
 constexpr int Top = 2, Left = 2;
+constexpr Vesk::Event Up = Vesk::KeyUp, Down = Vesk::KeyDown, Home = Vesk::KeyHome,
+                      End = Vesk::KeyEnd;
 
 // On a 12 x 30 screen: the counts on row 0, the text area at (2, 2) and a
 // text box below it.
@@ -46,8 +49,7 @@ struct Form {
         area.wrap(wrap);
         area.text(text);
         after.position(10, 2);
-        for (Control* control : {static_cast<Control*>(&status), static_cast<Control*>(&area),
-                                 static_cast<Control*>(&after)}) {
+        for (Control* control : std::initializer_list<Control*>{&status, &area, &after}) {
             control->data(this);
             page.attachChild(control);
         }
@@ -74,16 +76,13 @@ std::string drive(const std::string& text, int width, int height,
             Form form(text, width, height, wrap);
             countingLoop(form.page, form.steps, [&form] { form.show(); },
                          [&form](Vesk::Event event) {
-                             const Vesk::Event paste = event == PasteOpen[0]    ? Vesk::PasteBegin
-                                                       : event == PasteClose[0] ? Vesk::PasteEnd
-                                                       : event == PastedBreak[0]
-                                                           ? static_cast<Vesk::Event>(
-                                                                 Vesk::PasteLineBreak)
-                                                           : Vesk::Event{};
-                             if (paste != Vesk::Event{}) {
-                                 form.page.raiseEvent(paste);
-                             }
-                             return paste != Vesk::Event{};
+                             const Vesk::Event paste =
+                                 event == PasteOpen[0]    ? Vesk::PasteBegin
+                                 : event == PasteClose[0] ? Vesk::PasteEnd
+                                 : event == PastedBreak[0]
+                                     ? static_cast<Vesk::Event>(Vesk::PasteLineBreak)
+                                     : Vesk::Event{};
+                             return paste != Vesk::Event{} && (form.page.raiseEvent(paste), true);
                          });
         },
         steps);
@@ -91,13 +90,12 @@ std::string drive(const std::string& text, int width, int height,
 
 // The cursor on the area's cell (row, column), and the status row ends in
 // the caret's line and column counted in characters.
-TerminalCheck caret(int row, int column, const std::string& lineAndColumn = "") {
+TerminalCheck caret(int row, int column, const std::string& lineAndColumn) {
     return [=](Terminal& t) {
         const std::string status = t.row(0);
         return cursorAt(t, Top + row, Left + column) &&
-               (lineAndColumn.empty() ||
-                status.compare(status.size() - lineAndColumn.size(), std::string::npos,
-                               lineAndColumn) == 0);
+               status.compare(status.size() - lineAndColumn.size(), std::string::npos,
+                              lineAndColumn) == 0;
     };
 }
 
@@ -123,18 +121,14 @@ TerminalCheck rows(const std::vector<std::string>& texts, int width = 12) {
     };
 }
 
-// The status row shows the caret on line `line`.
-TerminalCheck onLine(int line) {
-    return [=](Terminal& t) { return t.row(0).find("|" + std::to_string(line) + ":") != std::string::npos; };
+// The status row holds `part`: " c3 " for three changes, "|1:" for line 1.
+TerminalCheck status(const std::string& part) {
+    return [=](Terminal& t) { return t.row(0).find(part) != std::string::npos; };
 }
 
-TerminalCheck both(TerminalCheck a, TerminalCheck b) {
-    return [=](Terminal& t) { return a(t) && b(t); };
-}
-
-TerminalCheck changes(int count) {
+TerminalCheck all(const std::vector<TerminalCheck>& checks) {
     return [=](Terminal& t) {
-        return t.row(0).find(" c" + std::to_string(count) + " ") != std::string::npos;
+        return std::all_of(checks.begin(), checks.end(), [&t](const auto& c) { return c(t); });
     };
 }
 
@@ -146,28 +140,23 @@ const auto nothing = [](Terminal&) { return true; };
 // holds across the wide and the wrapped rows.
 TEST(TextArea, CaretCellsAndUpDownKeepTheColumn) {
     const std::vector<KitStep> steps = {
-        {"the text wrapped, the caret at its end",
-         nothing,
-         both(rows({"Grüße мир", "漢字かなカナ", "語", "e\u0301tude"}), caret(3, 5, "|2:5"))},
-        {"Home, then Right over é whole", keys({Vesk::KeyHome, Vesk::KeyRight}),
-         caret(3, 1, "|2:1")},
-        {"Up into 語: before it", keys({Vesk::KeyUp}), caret(2, 0, "|1:6")},
-        {"Up into the row of 漢: before it", keys({Vesk::KeyUp}), caret(1, 0, "|1:0")},
-        {"Up to the first line: cell 1 again", keys({Vesk::KeyUp}), caret(0, 1, "|0:1")},
-        {"Down three times comes back to cell 1",
-         keys({Vesk::KeyDown, Vesk::KeyDown, Vesk::KeyDown}), caret(3, 1, "|2:1")},
+        {"the text wrapped, the caret at its end", nothing,
+         all({rows({"Grüße мир", "漢字かなカナ", "語", "e\u0301tude"}), caret(3, 5, "|2:5")})},
+        {"Home, then Right over é whole", keys({Home, Vesk::KeyRight}), caret(3, 1, "|2:1")},
+        {"Up into 語: before it", keys({Up}), caret(2, 0, "|1:6")},
+        {"Up into the row of 漢: before it", keys({Up}), caret(1, 0, "|1:0")},
+        {"Up to the first line: cell 1 again", keys({Up}), caret(0, 1, "|0:1")},
+        {"Down three times comes back to cell 1", keys({Down, Down, Down}), caret(3, 1, "|2:1")},
         {"End of the first line, then Down into the right half of カ",
-         keys({Vesk::KeyUp, Vesk::KeyUp, Vesk::KeyUp, Vesk::KeyEnd, Vesk::KeyDown}),
-         caret(1, 8, "|1:4")},
-        {"Down to the end of the shorter rows", keys({Vesk::KeyDown, Vesk::KeyDown}),
-         caret(3, 5, "|2:5")},
-        {"Up twice keeps cell 9", keys({Vesk::KeyUp, Vesk::KeyUp}), caret(1, 8, "|1:4")},
-        {"End of a row that goes on stops before its last character", keys({Vesk::KeyEnd}),
+         keys({Up, Up, Up, End, Down}), caret(1, 8, "|1:4")},
+        {"Down to the end of the shorter rows", keys({Down, Down}), caret(3, 5, "|2:5")},
+        {"Up twice keeps cell 9", keys({Up, Up}), caret(1, 8, "|1:4")},
+        {"End of a row that goes on stops before its last character", keys({End}),
          caret(1, 10, "|1:5")},
         {"a click on the right half of か puts the caret before it", click(Top + 1, Left + 5),
          caret(1, 4, "|1:2")},
         {"typing there wraps the line anew", typed("x"),
-         both(rows({"Grüße мир", "漢字xかなカ", "ナ語", "e\u0301tude"}), caret(1, 5, "|1:3"))},
+         all({rows({"Grüße мир", "漢字xかなカ", "ナ語", "e\u0301tude"}), caret(1, 5, "|1:3")})},
     };
     EXPECT_EQ("", drive("Grüße мир\n漢字かなカナ語\ne\u0301tude", 12, 4, steps));
 }
@@ -175,28 +164,25 @@ TEST(TextArea, CaretCellsAndUpDownKeepTheColumn) {
 // Lines joined and split at their ends, marks taken with their letter, a
 // run of typing undone at once, each edit one change.
 TEST(TextArea, EditsJoinLinesAndUndoAndRedoStepByStep) {
+    const auto joined = rows({"abcd", ""});
     const std::vector<KitStep> steps = {
         {"Backspace at the start of a line joins it to the one above",
-         keys({Vesk::KeyHome, Vesk::KeyBackspace}),
-         both(rows({"abcd", ""}), both(caret(0, 2, "|0:2"), changes(1)))},
-        {"Enter at the end, then é typed", both(keys({Vesk::KeyEnd, Vesk::KeyEnter}),
-                                                 typed("e\xcc\x81")),
-         both(rows({"abcd", "e\u0301"}), both(caret(1, 1, "|1:1"), changes(4)))},
-        {"Backspace takes é whole", keys({Vesk::KeyBackspace}),
-         both(rows({"abcd", ""}), caret(1, 0, "|1:0"))},
+         keys({Home, Vesk::KeyBackspace}), all({joined, caret(0, 2, "|0:2"), status(" c1 ")})},
+        {"Enter at the end, then é typed", all({keys({End, Vesk::KeyEnter}), typed("e\xcc\x81")}),
+         all({rows({"abcd", "e\u0301"}), caret(1, 1, "|1:1"), status(" c4 ")})},
+        {"Backspace takes é whole", keys({Vesk::KeyBackspace}), all({joined, caret(1, 0, "|1:0")})},
         {"Delete at the end of a line joins the next", keys({Vesk::KeyLeft, Vesk::KeyDelete}),
-         both(rows({"abcd", ""}), both(caret(0, 4, "|0:4"), changes(6)))},
-        {"a run of typing", typed("Жук漢"), both(rows({"abcdЖук漢"}), caret(0, 9, "|0:8"))},
+         all({joined, caret(0, 4, "|0:4"), status(" c6 ")})},
+        {"a run of typing", typed("Жук漢"), all({rows({"abcdЖук漢"}), caret(0, 9, "|0:8")})},
         {"one undo takes the run back", typed(Undo),
-         both(rows({"abcd", ""}), both(caret(0, 4, "|0:4"), changes(11)))},
-        {"the next undo the join", typed(Undo), both(rows({"abcd", ""}), caret(0, 4, "|0:4"))},
-        {"then Backspace of é", typed(Undo), both(rows({"abcd", "e\u0301"}), caret(1, 1))},
+         all({joined, caret(0, 4, "|0:4"), status(" c11 ")})},
+        {"the next undo the join", typed(Undo), all({joined, caret(0, 4, "|0:4")})},
+        {"then Backspace of é", typed(Undo), all({rows({"abcd", "e\u0301"}), caret(1, 1, "|1:1")})},
         {"redo twice", typed(std::string(Redo) + Redo),
-         both(rows({"abcd", ""}), both(caret(0, 4, "|0:4"), changes(15)))},
-        {"undo past the start restores the text the host gave",
-         typed(std::string(10, Undo[0])), both(rows({"ab", "cd"}), caret(1, 0, "|1:0"))},
-        {"nothing left to redo after an edit", both(typed("!"), typed(Redo)),
-         rows({"ab", "!cd"})},
+         all({joined, caret(0, 4, "|0:4"), status(" c15 ")})},
+        {"undo past the start restores the text the host gave", typed(std::string(10, Undo[0])),
+         all({rows({"ab", "cd"}), caret(1, 0, "|1:0")})},
+        {"nothing left to redo after an edit", all({typed("!"), typed(Redo)}), rows({"ab", "!cd"})},
     };
     EXPECT_EQ("", drive("ab\ncd", 12, 4, steps));
 }
@@ -205,24 +191,18 @@ TEST(TextArea, EditsJoinLinesAndUndoAndRedoStepByStep) {
 // is one change and one undo step; one cut short by the focus leaving is
 // kept.
 TEST(TextArea, APasteIsOneEditAndOneOpenWhenTheFocusLeavesIsKept) {
-    const std::string first = "Привет 👍🏽";
-    const std::string second = "🇩🇪 e\u0301!";
+    const std::string first = "Привет 👍🏽", second = "🇩🇪 e\u0301!";
+    const auto placeholder = [](Terminal& t) { return showsFrom(t, Top, Left, "Пусто"); };
     const std::vector<KitStep> steps = {
         {"the placeholder, dimmed", nothing,
-         [](Terminal& t) {
-             return showsFrom(t, Top, Left, "Пусто") && t.cell(Top, Left).foreground == 8;
-         }},
-        {"a paste of two lines",
-         typed(PasteOpen + first + PastedBreak + second + PasteClose),
-         both(rows({first, second}), both(changes(1), onLine(1)))},
-        {"one undo takes it all", typed(Undo),
-         both(changes(2), [](Terminal& t) { return showsFrom(t, Top, Left, "Пусто"); })},
-        {"redo puts it back", typed(Redo), both(rows({first, second}), changes(3))},
-        {"a paste cut short by Tab is kept",
-         both(typed(std::string(PasteOpen) + "ab" + PastedBreak + "c"),
-              keys({Vesk::KeyTab})),
-         rows({first, second + "ab", "c"})},
-        {"as one change", nothing, both(changes(4), onLine(2))},
+         [=](Terminal& t) { return placeholder(t) && t.cell(Top, Left).foreground == 8; }},
+        {"a paste of two lines", typed(PasteOpen + first + PastedBreak + second + PasteClose),
+         all({rows({first, second}), status(" c1 |1:")})},
+        {"one undo takes it all", typed(Undo), all({status(" c2 "), placeholder})},
+        {"redo puts it back", typed(Redo), all({rows({first, second}), status(" c3 ")})},
+        {"a paste cut short by Tab is kept, as one change",
+         all({typed(std::string(PasteOpen) + "ab" + PastedBreak + "c"), keys({Vesk::KeyTab})}),
+         all({rows({first, second + "ab", "c"}), status(" c4 |2:")})},
     };
     EXPECT_EQ("", drive("", 12, 4, steps));
 }
@@ -237,22 +217,21 @@ TEST(TextArea, WrapsAtWordsScrollsToTheCaretAndTakesTheWheelAndClicks) {
                    t.cell(Top + 2, Left + 9).text == c;
         };
     };
+    const auto first = rows({"one two", "three", "абвгдежзи"}, 9);
+    const auto last = rows({"three", "абвгдежзи", "йклмн"}, 9);
     const std::vector<KitStep> steps = {
         {"scrolled to the caret on the last row, the thumb below", nothing,
-         both(rows({"three", "абвгдежзи", "йклмн"}, 9),
-              both(caret(2, 5, "|1:14"), bar("░", "█", "█")))},
-        {"Up three times to the first row, cell 5 kept", keys({Vesk::KeyUp, Vesk::KeyUp,
-                                                                Vesk::KeyUp}),
-         both(rows({"one two", "three", "абвгдежзи"}, 9),
-              both(caret(0, 5, "|0:5"), bar("█", "█", "░")))},
+         all({last, caret(2, 5, "|1:14"), bar("░", "█", "█")})},
+        {"Up three times to the first row, cell 5 kept", keys({Up, Up, Up}),
+         all({first, caret(0, 5, "|0:5"), bar("█", "█", "░")})},
         {"the wheel scrolls and takes the caret to the top row shown",
          [](Terminal& t) { return t.wheel(Top + 1, Left + 3, false); },
-         both(rows({"three", "абвгдежзи", "йклмн"}, 9), caret(0, 5, "|0:13"))},
+         all({last, caret(0, 5, "|0:13")})},
         {"a click on к", click(Top + 2, Left + 1), caret(2, 1, "|1:10")},
-        {"typed there", typed("!"), both(rows({"three", "абвгдежзи", "й!клмн"}, 9),
-                                         caret(2, 2, "|1:11"))},
+        {"typed there", typed("!"),
+         all({rows({"three", "абвгдежзи", "й!клмн"}, 9), caret(2, 2, "|1:11")})},
         {"Page Up: the first rows, the caret three rows up", keys({Vesk::KeyPreviousPage}),
-         both(rows({"one two", "three", "абвгдежзи"}, 9), caret(0, 2, "|0:2"))},
+         all({first, caret(0, 2, "|0:2")})},
     };
     EXPECT_EQ("", drive("one two three\nабвгдежзийклмн", 10, 3, steps));
 }
@@ -262,12 +241,11 @@ TEST(TextArea, WrapsAtWordsScrollsToTheCaretAndTakesTheWheelAndClicks) {
 TEST(TextArea, UnwrappedLinesScrollSidewaysToTheCaret) {
     const std::vector<KitStep> steps = {
         {"scrolled to the end of the last line", nothing,
-         both(rows({" なカ", "fghij"}, 6), caret(1, 5, "|1:10"))},
-        {"Home", keys({Vesk::KeyHome}), both(rows({"漢字か", "abcdef"}, 6), caret(1, 0, "|1:0"))},
-        {"Up and End", keys({Vesk::KeyUp, Vesk::KeyEnd}),
-         both(rows({" カナ", "hij"}, 6), caret(0, 5, "|0:6"))},
+         all({rows({" なカ", "fghij"}, 6), caret(1, 5, "|1:10")})},
+        {"Home", keys({Home}), all({rows({"漢字か", "abcdef"}, 6), caret(1, 0, "|1:0")})},
+        {"Up and End", keys({Up, End}), all({rows({" カナ", "hij"}, 6), caret(0, 5, "|0:6")})},
         {"Left stays in view", keys({Vesk::KeyLeft}),
-         both(rows({" カナ", "hij"}, 6), caret(0, 3, "|0:5"))},
+         all({rows({" カナ", "hij"}, 6), caret(0, 3, "|0:5")})},
     };
     EXPECT_EQ("", drive("漢字かなカナ\nabcdefghij", 6, 2, steps, false));
 }
