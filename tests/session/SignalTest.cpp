@@ -277,7 +277,7 @@ TEST_F(GuardedChild, HostHandlersRunAfterTheRestore) {
     EXPECT_NE(npos, output.find(restore + resume));
 
     kill(pid, SIGINT);
-    const int status = waitChild();
+    const int status = waitChild(0, SIGINT);
     ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
     EXPECT_EQ(3, WEXITSTATUS(status));
     EXPECT_EQ('R', nextReport());
@@ -303,7 +303,7 @@ TEST_F(GuardedChild, StopsWithTheTerminalGivenBackAndResumesWithARedraw) {
         EXPECT_EQ(stopped, output.find(restore + resume, stopped));
     }
     kill(pid, SIGTERM);
-    const int status = waitChild();
+    const int status = waitChild(0, SIGTERM);
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << "status " << status;
     EXPECT_TRUE(slaveHas(hostModes));
 }
@@ -324,7 +324,7 @@ TEST_F(GuardedChild, MouseReportsGoOffAtAStopAndOnAtTheResume) {
     drainOutput();
     EXPECT_EQ(stopped, output.find(restore + resume, stopped));
     kill(pid, SIGTERM);
-    waitChild();
+    waitChild(0, SIGTERM);
     EXPECT_TRUE(outputEndsWithRestore());
 }
 
