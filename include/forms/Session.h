@@ -55,6 +55,9 @@ public:
     /// Ctrl-Q (0x11) arrive as keys.
     static bool start(Logging level);
     /// Gives the terminal back as start found it. False when no session runs.
+    /// A session still running when the program returns from main or calls
+    /// exit() is stopped then; stop before that when the host has more to
+    /// write on the terminal.
     static bool stop();
 
     /// Mouse reports (presses, releases and the wheel; see Vesk::IsMouse) on

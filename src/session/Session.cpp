@@ -1,5 +1,6 @@
 #include "forms/Session.h"
 
+#include <cstdlib>
 #include <memory>
 #include <new>
 #include <stdexcept>
@@ -76,6 +77,13 @@ bool Session::start(Logging level) {
         end(reached);
         throw;
     }
+
+    // A host that returns from main or calls exit() without stop still gets
+    // its terminal back, and the keyboard worker is joined before the inbox
+    // it posts to is destroyed: registered after everything start built, so
+    // it runs before their destructors.
+    static const bool stopsAtExit = std::atexit([] { stop(); }) == 0;
+    (void)stopsAtExit;
 
     // The colour pairs were defined as the terminal opened.
     log("(curses) 256 color pairs initalized", Verbose);

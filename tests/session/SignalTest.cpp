@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <string>
@@ -306,6 +307,25 @@ TEST_F(GuardedChild, StopsWithTheTerminalGivenBackAndResumesWithARedraw) {
     const int status = waitChild(0, SIGTERM);
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << "status " << status;
     EXPECT_TRUE(slaveHas(hostModes));
+}
+
+// A host that ends with exit() and forgets stop, keys still coming in:
+// the terminal is given back and the keyboard worker ends before the
+// statics it posts to are destroyed.
+TEST_F(GuardedChild, ExitWithoutStopGivesTheTerminalBack) {
+    spawn([] {}, [] {
+        while (Session::getEvent() != 'q') {
+        }
+        std::exit(0);
+    });
+    ASSERT_EQ(5, ::write(master, "abcdq", 5));
+    const int status = waitChild();
+    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
+    EXPECT_EQ(0, WEXITSTATUS(status));
+    EXPECT_TRUE(slaveHas(hostModes));
+    // The normal screen is back, as after a stop.
+    const std::size_t left = output.rfind("\x1b[?1049l");
+    EXPECT_TRUE(left != npos && left > output.rfind("\x1b[?1049h"));
 }
 
 // Mouse reports, on since start: off while stopped, on again after.
