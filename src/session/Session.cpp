@@ -82,7 +82,14 @@ bool Session::start(Logging level) {
     // its terminal back, and the keyboard worker is joined before the inbox
     // it posts to is destroyed: registered after everything start built, so
     // it runs before their destructors.
-    static const bool stopsAtExit = std::atexit([] { stop(); }) == 0;
+    // Not from a host's signal handler that calls exit(): the terminal is
+    // given back already, and the thread it interrupted may hold what stop
+    // would wait for.
+    static const bool stopsAtExit = std::atexit([] {
+        if (!Terminal::givenBack()) {
+            stop();
+        }
+    }) == 0;
     (void)stopsAtExit;
 
     // The colour pairs were defined as the terminal opened.

@@ -405,6 +405,10 @@ bool Terminal::admitResize() {
     return !terminalState.resizeQueued.exchange(true);
 }
 
+bool Terminal::givenBack() {
+    return signalState.given.load();
+}
+
 std::string Terminal::restoreSequence() {
     std::string bytes;
     for (int i = signalState.undoCount - 1; i >= 0; --i) {

@@ -58,6 +58,11 @@ public:
     // take it again after a stop, as prepared by open.
     static std::string restoreSequence();
     static std::string resumeSequence();
+
+    // True while a signal handler has given the terminal back and not yet
+    // taken it again: a host handler that calls exit() is still inside it,
+    // so nothing that may lock or call curses is safe then.
+    static bool givenBack();
 };
 
 }  // namespace detail
