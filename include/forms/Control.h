@@ -200,6 +200,7 @@ protected:
     };
     /// This object's checking table; null for a control that checks nothing.
     const Checking* checking = nullptr;
+
     /// The size the host gave the control: its rectangle, or what it was
     /// before a layout last sized it while the layout's size still holds.
     Measure given();
