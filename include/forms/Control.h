@@ -183,6 +183,24 @@ protected:
     };
     /// This object's sizing table; null measures the rectangle as it is.
     const Sizing* sizing = nullptr;
+
+    /// How a class checks what its objects hold (a text box its text), one
+    /// static table per class, pointed at by `checking` in its constructor
+    /// (as `holding` and `sizing` are). A control with a table is checked by
+    /// Page::validate and told when keys leave it, whatever moved the focus
+    /// (a key, a click, the host), at the next event its root page routes or
+    /// the next paint of that page. A host control may point at a table of
+    /// its own.
+    struct Checking {
+        /// Runs the control's check and shows its result; true when valid.
+        bool (*check)(Control& control);
+        /// Keys left the control: ends what was under way there (a paste),
+        /// then checks it. Null runs `check`.
+        void (*left)(Control& control) = nullptr;
+    };
+    /// This object's checking table; null for a control that checks nothing.
+    const Checking* checking = nullptr;
+
     /// The size the host gave the control: its rectangle, or what it was
     /// before a layout last sized it while the layout's size still holds.
     Measure given();

@@ -103,12 +103,14 @@ public:
     /// The control list's entry at `index`, in attach order; null when there
     /// is none.
     Control* control(int index);
-    /// Checks the text of every text box in the control list, and in the
-    /// pages that its tab sets hold, at any depth (see TextBox::validate);
-    /// each shows its message. The first invalid one in tab order takes the
-    /// focus: its pages are shown in their tab sets and the scrolling boxes
-    /// around it scroll it into view. Returns how many are invalid (0 when
-    /// all are valid; the focus then stays where it was).
+    /// Checks every control in the control list that checks what it holds
+    /// (a text box its text, see TextBox::validate; a control of the host's
+    /// with a Checking table, see Control::checking), and in the pages that
+    /// its tab sets hold, at any depth; each shows its message. The first
+    /// invalid one in tab order takes the focus: its pages are shown in their
+    /// tab sets and the scrolling boxes around it scroll it into view.
+    /// Returns how many are invalid (0 when all are valid; the focus then
+    /// stays where it was).
     int validate();
 
 private:

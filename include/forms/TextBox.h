@@ -15,9 +15,6 @@ namespace Vesk {
 namespace Forms {
 
 class Label;
-namespace detail {
-struct FieldChecks;
-}
 
 /// A focusable one-line text field. Its first row shows the text in the
 /// field's colours, `width` cells wide, scrolled sideways so that the caret
@@ -45,7 +42,7 @@ struct FieldChecks;
 /// is one edit: its line breaks become spaces, what fits maxLength is kept
 /// and the rest dropped, and the change handler runs once, at PasteEnd. A
 /// paste that never ends is ended when the focus leaves the field (seen at
-/// the next key or click its page routes) or at Enter: what was pasted
+/// the next key or click its page routes, or its next paint) or at Enter: what was pasted
 /// stays and the change handler runs then.
 ///
 /// A field that checks its text (see validate) shows it in red while it is
@@ -155,7 +152,9 @@ private:
     VESK_FORMS_LOCAL static Control* heldAt(Control& holder, int index);
     VESK_FORMS_LOCAL static void forgetLabel(Control& holder, Control* label);
 
-    friend struct detail::FieldChecks;
+    // The table of the field's checks (see Control::Checking).
+    VESK_FORMS_LOCAL static bool checkText(Control& control);
+    VESK_FORMS_LOCAL static void leftField(Control& control);
     // Runs the validator, stores its message and shows it; true when valid.
     VESK_FORMS_LOCAL bool check();
     // Ends a paste under way: the change handler runs once if it changed.

@@ -4,6 +4,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "controls/Checks.h"
 #include "controls/Frame.h"
 #include "controls/Lists.h"
 #include "forms/Session.h"
@@ -26,6 +27,7 @@ Control::Control() {
 
 Control::~Control() {
     detail::SessionInternals::forgetControl(this);
+    detail::Checks::forget(*this);
     if (deferredIn != nullptr) {
         for (detail::Deferred& entry : static_cast<detail::PaintWalk*>(deferredIn)->later) {
             if (entry.control == this) {

@@ -196,6 +196,23 @@ struct Tree {
     static bool arranges(const Control& control) {
         return control.sizing != nullptr && control.sizing->arrange != nullptr;
     }
+    // Whether the control has a checking table (see Control::Checking).
+    static bool checks(const Control& control) { return control.checking != nullptr; }
+    // Runs the control's check; true when valid or when it checks nothing.
+    static bool check(Control& control) {
+        return control.checking == nullptr || control.checking->check(control);
+    }
+    // Tells the control that keys left it.
+    static void left(Control& control) {
+        if (control.checking == nullptr) {
+            return;
+        }
+        if (control.checking->left != nullptr) {
+            control.checking->left(control);
+        } else {
+            control.checking->check(control);
+        }
+    }
     // Lets the control place what it holds (its sizing table's arrange).
     static void arrange(Control& control) {
         if (control.sizing != nullptr && control.sizing->arrange != nullptr) {

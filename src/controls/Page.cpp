@@ -4,6 +4,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "controls/Checks.h"
 #include "controls/Frame.h"
 #include "controls/Lists.h"
 #include "controls/Overlays.h"
@@ -14,7 +15,6 @@
 #include "vesk/ConsoleTitle.h"
 #include "vesk/Event.h"
 #include "vesk/Format.h"
-#include "widgets/FieldChecks.h"
 
 namespace Vesk {
 namespace Forms {
@@ -141,14 +141,14 @@ int Page::raiseEvent(int event) {
     if (routing != 0 || parent() != nullptr) {
         return route(event);
     }
-    detail::FieldChecks::settle(*this);
+    detail::Checks::settle(*this);
     const int result = route(event);
-    detail::FieldChecks::settle(*this);
+    detail::Checks::settle(*this);
     return result;
 }
 
 int Page::validate() {
-    return detail::FieldChecks::validate(*this);
+    return detail::Checks::validate(*this);
 }
 
 // Keys follow the chain of active controls down from this page: a holder

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "controls/Checks.h"
 #include "controls/Frame.h"
 #include "forms/Page.h"
 #include "geometry/Tags.h"
@@ -128,9 +129,10 @@ bool Tree::followCursor(PaintWalk& walk) {
     return moved && reveal(*walk.target, walk.cursorRow, walk.cursorColumn, 1, 1);
 }
 
-// A root page's paint takes back its tree's cells in the map first (each
-// control claims its cells again as it paints), and at the end blanks what
-// its last paint drew that nothing drew now.
+// A root page's paint first tells the control keys left, if the host moved
+// them, so that the result of its check shows in this paint. It takes back
+// its tree's cells in the map (each control claims its cells again as it
+// paints), and at the end blanks what its last paint drew that nothing drew now.
 bool Tree::paint(Control& start) {
     Frame frame = frameOf(start);
     PaintWalk walk;
@@ -140,6 +142,10 @@ bool Tree::paint(Control& start) {
     walk.start = &start;
     Page* page = tagged(start, Tag::Page) ? static_cast<Page*>(&start) : nullptr;
     const bool rootPage = page != nullptr && start.parent() == nullptr;
+    // A check may run the host's code, which may move the keys again.
+    if (rootPage && Checks::settleShown(*page, walk.target) && frame.top != nullptr) {
+        walk.target = keysTarget(*frame.top);
+    }
     std::optional<PaintScope> scope;
     if (page != nullptr) {
         scope.emplace();

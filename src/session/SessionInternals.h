@@ -14,7 +14,7 @@ struct SessionInternals {
     static Vesk::Threading::Timer* collector() { return Session::collector; }
     static void* logfile() { return Session::logfile; }
     static ScreenMap* map() { return Session::map; }
-    // The field keys reached after the last routing (see FieldChecks).
+    // The field keys reached after the last routing (see controls/Checks.h).
     static Control*& keysField() { return Session::keysField; }
     // Clears the map cells of a control that is being destroyed.
     static void forgetControl(Control* control) { Session::forgetControl(control); }

@@ -15,7 +15,6 @@
 #include "vesk/Event.h"
 #include "vesk/Utf8.h"
 #include "widgets/ControlPaint.h"
-#include "widgets/FieldChecks.h"
 #include "widgets/TextEditing.h"
 #include "widgets/TextMask.h"
 
@@ -40,6 +39,8 @@ TextBox::TextBox() {
     holding = &table;
     static constexpr Sizing sizes{measure};
     sizing = &sizes;
+    static constexpr Checking checks{checkText, leftField};
+    checking = &checks;
     focusable = true;
     navigateLeft = handler(Vesk::KeyLeft);
     navigateRight = handler(Vesk::KeyRight);
@@ -67,7 +68,6 @@ TextBox::TextBox() {
 
 TextBox::~TextBox() {
     errorLabel(nullptr);
-    detail::FieldChecks::forget(*this);
 }
 
 std::string TextBox::text() {

@@ -66,6 +66,17 @@ void TextBox::endPaste() {
     }
 }
 
+bool TextBox::checkText(Control& control) {
+    return static_cast<TextBox&>(control).check();
+}
+
+// Keys left the field: a paste that never ended ends here, then the check.
+void TextBox::leftField(Control& control) {
+    TextBox& box = static_cast<TextBox&>(control);
+    box.endPaste();
+    box.check();
+}
+
 bool TextBox::validate(Validator validator) {
     if (!validator) {
         return false;

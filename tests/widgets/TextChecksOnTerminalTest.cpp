@@ -1,6 +1,7 @@
 // Text boxes as a terminal shows them: characters as a reader sees them
 // (grapheme clusters) taken whole by the keys and counted by maxLength, and
-// a field that checks its text, red with its message in a label.
+// a field that checks its text, red with its message in a label, beside a
+// control of the host's that checks itself through its own Checking table.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -16,24 +17,59 @@ using namespace VeskTest;
 namespace {
 
 constexpr char Clear[] = "\x0c";  // Ctrl+L: the host empties the first field
+constexpr char Focus[] = "\x06";  // Ctrl+F: the host focuses the first field
+constexpr char Check[] = "\x05";  // Ctrl+E: the host validates the page
 
 const Vesk::Event Left = Vesk::KeyLeft, Right = Vesk::KeyRight, Home = Vesk::KeyHome,
                   Delete = Vesk::KeyDelete, Tab = Vesk::KeyTab, Enter = Vesk::KeyEnter,
                   Backspace = static_cast<Vesk::Event>(0x7F);
 
-// Row 0 counts steps, changes and submits; row 1 shows the first field's
+// A box the host's form needs ticked (Space), red after a check found it
+// unticked; it counts the times keys left it.
+struct Consent : Control {
+    bool ticked = false, wrong = false;
+    int leaves = 0;
+
+    Consent() {
+        static constexpr Checking table{check, left};
+        checking = &table;
+        focusable = true;
+        width(3);
+        attachHandler(' ', [](int, void* c) {
+            of(c).ticked = !of(c).ticked;
+            return 1;
+        });
+        attachHandler(Vesk::UpdateView, [](int, void* c) {
+            Canvas canvas(of(c));
+            canvas.text(0, 0, of(c).ticked ? "[x]" : "[ ]", of(c).wrong ? Red : White, Black,
+                        canvas.keysReach());
+            canvas.cursor(0, 1);
+            return 1;
+        });
+    }
+    static Consent& of(void* c) { return *static_cast<Consent*>(static_cast<Control*>(c)); }
+    static bool check(Control& c) { return !(of(&c).wrong = !of(&c).ticked); }
+    static void left(Control& c) {
+        ++of(&c).leaves;
+        check(c);
+    }
+};
+
+// Row 0 counts steps, changes, submits, the last validate's count and the
+// consent box's leaves; row 1 shows the first field's
 // bytes in hex and its caret. The first field on row 2, a field of ages in
 // a box on row 6, its error label on row 8, and a date field with a mask on
-// row 10.
+// row 10; the consent box on row 3 at column 40.
 struct Form {
     Page page;
     Label status, bytes, ageError;
     TextBox box, age, date;
-    int steps = 0, changes = 0, submits = 0;
+    Consent consent;
+    int steps = 0, changes = 0, submits = 0, invalid = -1;
 
     Form() {
         for (Control* control :
-             std::vector<Control*>{&status, &bytes, &box, &age, &ageError, &date}) {
+             std::vector<Control*>{&status, &bytes, &box, &age, &ageError, &date, &consent}) {
             page.attachChild(control);
         }
         status.width(30);
@@ -53,6 +89,7 @@ struct Form {
         date.position(10, 2);
         date.width(12);
         date.mask("99/99/9999");
+        consent.position(3, 40);
         box.data(this);
         age.data(this);
         box.takeFocus();
@@ -65,7 +102,8 @@ struct Form {
 
     void show() {
         delete status.text("s" + std::to_string(steps) + " c" + std::to_string(changes) + " u" +
-                           std::to_string(submits) + " ");
+                           std::to_string(submits) + " v" + std::to_string(invalid) + " l" +
+                           std::to_string(consent.leaves) + " ");
         std::string hex;
         for (unsigned char byte : box.text()) {
             char two[3];
@@ -85,6 +123,13 @@ std::string drive(const std::vector<KitStep>& steps) {
             countingLoop(
                 form.page, form.steps, [&form] { form.show(); },
                 [&form](Vesk::Event event) {
+                    if (event == Focus[0]) {
+                        return form.box.takeFocus() || true;
+                    }
+                    if (event == Check[0]) {
+                        form.invalid = form.page.validate();
+                        return true;
+                    }
                     return event == Clear[0] && !form.box.text("").empty();
                 });
         },
@@ -143,6 +188,10 @@ TEST(TextChecksOnTerminal, AnInvalidFieldIsRedShowsItsMessageAndDoesNotSubmit) {
     const auto red = [](Terminal& t, bool on) {
         return (t.cell(6, 3).foreground == Red) == on && (t.cell(5, 2).foreground == Red) == on;
     };
+    const auto status = [](Terminal& t, const std::string& part, bool consentRed) {
+        return t.row(0).find(part) != std::string::npos &&
+               (t.cell(3, 40).foreground == Red) == consentRed;
+    };
     EXPECT_EQ("", drive({
                       {"Tab to the age field, abc and Enter: red, the message, no submit",
                        [](Terminal& t) { return t.press(Tab) && t.type("abc") && t.press(Enter); },
@@ -166,6 +215,26 @@ TEST(TextChecksOnTerminal, AnInvalidFieldIsRedShowsItsMessageAndDoesNotSubmit) {
                            return red(t, true) && showsFrom(t, 8, 2, "Enter a whole number") &&
                                   cursorAt(t, 2, 2);
                        }},
+                      {"Tab back, 4x unchecked; the host focuses the first field: checked at "
+                       "the paint, no key",
+                       [](Terminal& t) {
+                           return t.press(Tab) && keys({Backspace, Backspace, Backspace})(t) &&
+                                  t.type("x") && t.type(Focus);
+                       },
+                       [&](Terminal& t) {
+                           return red(t, true) && showsFrom(t, 8, 2, "Enter a whole number") &&
+                                  cursorAt(t, 2, 2);
+                       }},
+                      {"4 and the host validates: the unticked box counts, focused and red",
+                       [](Terminal& t) {
+                           return t.press(Tab) && t.press(Backspace) && t.type(Check);
+                       },
+                       [&](Terminal& t) {
+                           return red(t, false) && status(t, " v1 l0", true) && cursorAt(t, 3, 41);
+                       }},
+                      {"Space ticks it, back-tab leaves it: told once, checked valid",
+                       [](Terminal& t) { return t.type(" ") && t.press(Vesk::KeyBackTab); },
+                       [&](Terminal& t) { return status(t, " v1 l1", false); }},
                   }));
 }
 
