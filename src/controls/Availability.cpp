@@ -87,6 +87,11 @@ bool Control::visible() {
 }
 
 bool Control::visible(bool value) {
+    // Shown or hidden, it takes its cells in its holder or gives them up: a
+    // scrolling box measures its content again.
+    if (visibleFlag != value) {
+        layoutChanged();
+    }
     visibleFlag = value;
     if (!value) {
         detail::Tree::dropFocus(*this);
