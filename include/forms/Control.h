@@ -129,8 +129,9 @@ public:
     bool enabled(bool value);
     /// Whether the control is shown (true at first). An invisible control is
     /// not painted, takes no cells of the screen (what it showed is blanked at
-    /// the next paint of its root page), and is passed by as a disabled one
-    /// is; what it holds is hidden with it.
+    /// the next paint of its root page), is left out of a scroll box's
+    /// content, and is passed by as a disabled one is; what it holds is
+    /// hidden with it.
     bool visible();
     /// Stores the setting and returns it; hiding the control takes the focus
     /// away as disabling it does.
@@ -295,6 +296,10 @@ protected:
         /// when it moved. Null for a holder that does not scroll.
         bool (*reveal)(Control& holder, Control& child, long long row, long long column,
                        long long height, long long width) = nullptr;
+        /// Told that the held control `child` was enabled, disabled, shown
+        /// or hidden (a tab set moves off a shown page it can no longer
+        /// use); null for a holder that does not care.
+        void (*availability)(Control& holder, Control& child) = nullptr;
     };
 
     /// The handler for the code (a character's falls back to the

@@ -37,6 +37,8 @@ public:
     /// new std::domain_error("Cannot activate control of another page!")
     /// when it is not in the control list; the caller deletes the exception.
     /// Returns `control`. The control that had the focus keeps its flag.
+    /// Refused for a control that is disabled or invisible, or inside a
+    /// holder that is: null, the active control stays as it was.
     Control* activeControl(Control* control);
     /// The control that receives keys. Null when the control list is empty
     /// or no control is active.

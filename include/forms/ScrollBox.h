@@ -50,11 +50,13 @@ public:
     /// Lets go of the children without destroying them.
     ~ScrollBox();
 
-    /// The rows the content takes: the bottom-most row of any child, its
-    /// border included (at most the largest int).
+    /// The rows the content takes: the bottom-most row of any visible child
+    /// (a disabled one counts, an invisible one does not), its border
+    /// included (at most the largest int). The scroll range and the bar
+    /// follow it.
     int contentHeight();
-    /// The columns the content takes: the right-most column of any child,
-    /// its border included (at most the largest int).
+    /// The columns the content takes: the right-most column of any visible
+    /// child, its border included (at most the largest int).
     int contentWidth();
 
     /// The content row shown on the box's top row.

@@ -38,10 +38,12 @@ void activateOuterHolders(Page* page) {
         page = static_cast<Page*>(outer);
         Control* previous = page->activeControl();
         if (previous != holder) {
+            if (page->activeControl(holder) == nullptr) {
+                return;  // refused only for a holder that cannot be used
+            }
             if (previous != nullptr) {
                 previous->focus(false);
             }
-            page->activeControl(holder);
         }
     }
 }

@@ -1,3 +1,5 @@
+#include <cstddef>
+
 #include "controls/Frame.h"
 #include "forms/Page.h"
 #include "geometry/Tags.h"
@@ -54,6 +56,17 @@ void Tree::dropFocus(Control& control) {
     }
 }
 
+// Each holder whose lists name the control hears of it (a tab set may
+// have to show another page). Walked by index: a handler changes no list.
+void Tree::availabilityChanged(Control& control) {
+    for (std::size_t i = 0; i < control.holders.size(); ++i) {
+        const Control::Holding* table = control.holders[i]->holding;
+        if (table != nullptr && table->availability != nullptr) {
+            table->availability(*control.holders[i], control);
+        }
+    }
+}
+
 }  // namespace detail
 
 bool Control::enabled() {
@@ -65,6 +78,7 @@ bool Control::enabled(bool value) {
     if (!value) {
         detail::Tree::dropFocus(*this);
     }
+    detail::Tree::availabilityChanged(*this);
     return value;
 }
 
@@ -73,10 +87,16 @@ bool Control::visible() {
 }
 
 bool Control::visible(bool value) {
+    // Shown or hidden, it takes its cells in its holder or gives them up: a
+    // scrolling box measures its content again.
+    if (visibleFlag != value) {
+        layoutChanged();
+    }
     visibleFlag = value;
     if (!value) {
         detail::Tree::dropFocus(*this);
     }
+    detail::Tree::availabilityChanged(*this);
     return value;
 }
 

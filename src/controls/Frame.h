@@ -146,6 +146,9 @@ struct Tree {
     // from `control` (itself included) that lies inside it, leaving that
     // page with no active control: `control` was disabled or hidden.
     static void dropFocus(Control& control);
+    // Tells the holders of `control` that it was enabled, disabled, shown or
+    // hidden (their table's `availability`).
+    static void availabilityChanged(Control& control);
 
     // The table of what the control holds, or null.
     static const Control::Holding* holdingOf(Control& control) { return control.holding; }

@@ -80,6 +80,10 @@ Control* Page::activeControl(Control* control) {
     if (entry == controls.end()) {
         throw new std::domain_error("Cannot activate control of another page!");
     }
+    // Keys would not reach it: the focus stays where it is.
+    if (!detail::Tree::usable(*control)) {
+        return nullptr;
+    }
     active = static_cast<int>(entry - controls.begin());
     control->focus(true);
     return control;

@@ -96,6 +96,10 @@ void ScrollBox::measure() {
     for (std::size_t i = 0; i < children.size(); ++i) {
         Control* child = children[i];
         const int index = static_cast<int>(i);
+        // A hidden child takes no part of the content (a disabled one shows).
+        if (!child->visible()) {
+            continue;
+        }
         if (child->overflow() == Visible) {
             unbounded.push_back(index);
         }

@@ -27,6 +27,12 @@ Tabs* self(void* control) {
     return static_cast<Tabs*>(static_cast<Control*>(control));
 }
 
+// A page the set may show and switch to: its own settings, since those of
+// the set and of what is around it are the same for every page.
+bool usable(Page& page) {
+    return page.enabled() && page.visible();
+}
+
 // Pages share the area below the header: blank what an earlier page left
 // there, every cell of the set below its header that shows.
 void clearBelowHeader(Tabs& set, const detail::Frame& frame) {
@@ -70,10 +76,13 @@ void fillHeader(Tabs& set, const detail::Frame& frame, long long column) {
 }
 
 // One title in character wrap: rows of the set's width from its start
-// column, each cut to what the frame shows.
+// column, each cut to what the frame shows. A disabled page's title is
+// dimmed as a disabled control is; dimmed text on the header's bright black
+// would turn black (see DimScope), so it stands on black.
 void drawTitle(Tabs& set, const detail::Frame& frame, long long column, const std::string& label,
-               bool shown) {
-    detail::ColorScope colors(Black, shown ? BrightWhite : BrightBlack, false);
+               bool shown, bool disabled) {
+    detail::DimScope dim(disabled);
+    detail::ColorScope colors(Black, shown ? BrightWhite : disabled ? Black : BrightBlack, false);
     detail::TextWalk walk(label, detail::Screen::unicode());
     const long long start = frame.column + column;
     for (long long row = frame.row; !walk.done() && row < frame.clip.bottom; ++row) {
@@ -84,7 +93,8 @@ void drawTitle(Tabs& set, const detail::Frame& frame, long long column, const st
 }  // namespace
 
 Tabs::Tabs() {
-    static constexpr Holding table{heldCount, heldAt, forgetPage, nullptr, placePage, shownEntry};
+    static constexpr Holding table{heldCount,  heldAt,  forgetPage, nullptr,    placePage,
+                                   shownEntry, nullptr, nullptr,    pageChanged};
     stamp(detail::Tag::Tabs, sizeof(Tabs));
     static constexpr Sizing sizes{measure, arrange};
     sizing = &sizes;
@@ -131,6 +141,7 @@ bool Tabs::attachTab(Page* page) {
     // One row goes to the header; the lowest height stays the lowest.
     page->height(static_cast<int>(std::max<long long>(INT_MIN, height() - 1LL)));
     active = 0;
+    settle();
     return true;
 }
 
@@ -142,6 +153,7 @@ bool Tabs::detachTab(Page* page) {
     release(*this, *page);
     if (index == active) {
         active = pages.empty() ? -1 : 0;
+        settle();
     } else if (index < active) {
         --active;
     }
@@ -153,7 +165,47 @@ void Tabs::forgetPage(Control& holder, Control* page) {
     Tabs& set = static_cast<Tabs&>(holder);
     if (detail::eraseAll(set.pages, page, set.active) && !set.pages.empty()) {
         set.active = 0;  // the shown page went: show the first remaining one
+        set.settle();
     }
+}
+
+void Tabs::pageChanged(Control& holder, Control&) {
+    static_cast<Tabs&>(holder).settle();
+}
+
+// The shown page that can no longer be used gives way to the next one that
+// can, or else the nearest before it. With none, it stays shown: hidden, it
+// paints nothing; disabled, it is dimmed; keys reach neither.
+void Tabs::settle() {
+    if (active < 0 || usable(*pages[active])) {
+        return;
+    }
+    for (int i = active + 1; i < count(); ++i) {
+        if (usable(*pages[i])) {
+            active = i;
+            return;
+        }
+    }
+    for (int i = active - 1; i >= 0; --i) {
+        if (usable(*pages[i])) {
+            active = i;
+            return;
+        }
+    }
+}
+
+// Round the set from the shown page, `step` at a time, to the first usable
+// page; the shown one itself when no other is. False when none is usable.
+bool Tabs::turn(int step) {
+    const int total = count();
+    for (int k = 1; k <= total; ++k) {
+        const int index = ((active + step * k) % total + total) % total;
+        if (usable(*pages[index])) {
+            active = index;
+            return true;
+        }
+    }
+    return false;
 }
 
 int Tabs::heldCount(Control& holder) {
@@ -168,6 +220,9 @@ Page* Tabs::activeTab(Page* page) {
     auto entry = std::find(pages.begin(), pages.end(), page);
     if (entry == pages.end()) {
         throw new std::domain_error("Cannot activate page of another set!");
+    }
+    if (!usable(*page)) {
+        return nullptr;
     }
     active = static_cast<int>(entry - pages.begin());
     page->Container::focus(true);
@@ -226,12 +281,15 @@ int Tabs::painter(int, void* control) {
     long long column = 0;
     for (std::size_t i = 0; i < set->pages.size() && column < edge; ++i) {
         Page* page = set->pages[i];
+        if (!page->visible()) {
+            continue;  // no title: the next ones close up
+        }
         const std::string& title = page->title();
         const std::size_t length = std::strlen(title.c_str());
         std::string label;
         label.reserve(length + 2);
         label.append(1, ' ').append(title, 0, length).append(1, ' ');
-        drawTitle(*set, frame, column, label, page == shown);
+        drawTitle(*set, frame, column, label, page == shown, !page->enabled());
         column += detail::textCells(title.data(), length, unicode) + 2;
     }
     if (column < edge) {
@@ -241,8 +299,9 @@ int Tabs::painter(int, void* control) {
     return 1;
 }
 
-// A left press on a title shows its page. Titles are measured as the
-// header paints them: a blank, the title in cells, a blank.
+// A left press on a title shows its page, unless it is disabled. Titles are
+// measured as the header paints them: a blank, the title in cells, a blank,
+// none for a hidden page.
 int Tabs::pointer(int event, void* control) {
     Tabs* set = self(control);
     long long row = 0;
@@ -255,40 +314,33 @@ int Tabs::pointer(int event, void* control) {
     const bool unicode = detail::Screen::unicode();
     long long column = 0;
     for (Page* page : set->pages) {
+        if (!page->visible()) {
+            continue;
+        }
         const std::string& title = page->title();
         column += detail::textCells(title.data(), std::strlen(title.c_str()), unicode) + 2;
         if (cell < column) {
-            set->activeTab(page);
-            return 1;
+            return set->activeTab(page) != nullptr ? 1 : 0;
         }
     }
     return 0;
 }
 
 int Tabs::forward(int event, void* control) {
+    // A shown page that cannot be used (no page can) takes no key.
     Page* shown = self(control)->activeTab();
-    if (shown == nullptr || shown->controlCount() == 0) {
+    if (shown == nullptr || !usable(*shown) || shown->controlCount() == 0) {
         return 0;
     }
     return shown->raiseEvent(event);
 }
 
 int Tabs::nextPage(int, void* control) {
-    Tabs* set = self(control);
-    if (set->pages.empty()) {
-        return 0;
-    }
-    set->active = (set->active + 1) % set->count();
-    return 1;
+    return self(control)->turn(1) ? 1 : 0;
 }
 
 int Tabs::previousPage(int, void* control) {
-    Tabs* set = self(control);
-    if (set->pages.empty()) {
-        return 0;
-    }
-    set->active = (set->active == 0 ? set->count() : set->active) - 1;
-    return 1;
+    return self(control)->turn(-1) ? 1 : 0;
 }
 
 }  // namespace Forms

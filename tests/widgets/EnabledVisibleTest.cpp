@@ -1,7 +1,10 @@
 // Disabled and invisible controls as a terminal shows them: the colours,
-// the focus moves of Tab, the arrows and the mouse, the keys and the cells.
+// the focus moves of Tab, the arrows and the mouse, the keys and the cells,
+// the pages of a tab set and the range of a scroll box.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,17 +21,29 @@ constexpr char ToggleOk[] = "\x01";     // Ctrl-A: OK enabled or not
 constexpr char ToggleName[] = "\x02";   // Ctrl-B: the name field visible or not
 constexpr char ToggleGroup[] = "\x05";  // Ctrl-E: the group enabled or not
 constexpr char ForceInner[] = "\x06";   // Ctrl-F: the inner field made active by the host
+// Ctrl-U enables the tab set (disabled at first, so that Tab passes it);
+// Ctrl-K: Bête enabled or not; Ctrl-L, N, P, T: Çà, Âme, Dû, the scroll
+// box's tail visible or not; Ctrl-X: the host shows Bête.
+constexpr char EnableSet[] = "\x15", ToggleBete[] = "\x0b", ToggleCa[] = "\x0c",
+               ToggleAme[] = "\x0e", ToggleDu[] = "\x10", ToggleTail[] = "\x14",
+               ShowBete[] = "\x18";
 
 // Row 0 counts the steps and the clicks; a name field (white on blue) on row
 // 2, an OK button on row 5 (its box rows 4 to 6), another field on row 8 and
 // a group holding one more field on row 10 and a note (white on bright
-// black) on row 11, all from column 2.
+// black) on row 11, all from column 2. A tab set on rows 13 to 15 whose
+// pages "Âme", "Bête", "Çà" and "Dû" show "p0" to "p3" on row 14; a scroll
+// box of rows 16 to 18 and 20 columns, its content rows 0, 3 and 8 (the tail).
 struct Form {
     Page page;
     Label status, note;
     TextBox name, other, inner;
     Button ok;
     Container group;
+    Tabs set;
+    Page pages[4];
+    Label names[4], lines[3];
+    ScrollBox box;
     int steps = 0;
     int clicks = 0;
 
@@ -62,7 +77,35 @@ struct Form {
         group.attachChild(&inner);
         group.attachChild(&note);
         page.activeControl(&name);
+        place(set, 13, 0, 40);
+        set.height(3);
+        set.enabled(false);
+        place(box, 16, 0, 20);
+        box.height(3);
+        page.attachChild(&set);
+        page.attachChild(&box);
+        const char* titles[] = {"Âme", "Bête", "Çà", "Dû"};
+        for (int i = 0; i < 4; ++i) {
+            place(names[i], 0, 1, 4);
+            delete names[i].text("p" + std::to_string(i));
+            pages[i].title(titles[i]);
+            pages[i].attachChild(&names[i]);
+            set.attachTab(&pages[i]);
+        }
+        for (int i : {0, 1, 2}) {
+            place(lines[i], i == 2 ? 8 : 3 * i, 0, 4);
+            box.attachChild(&lines[i]);
+        }
     }
+
+    const std::map<int, std::function<void(Form&)>> actions{
+        {EnableSet[0], [](Form& f) { f.set.enabled(true); }},
+        {ToggleBete[0], [](Form& f) { f.pages[1].enabled(!f.pages[1].enabled()); }},
+        {ToggleCa[0], [](Form& f) { f.pages[2].visible(!f.pages[2].visible()); }},
+        {ToggleAme[0], [](Form& f) { f.pages[0].visible(!f.pages[0].visible()); }},
+        {ToggleDu[0], [](Form& f) { f.pages[3].visible(!f.pages[3].visible()); }},
+        {ToggleTail[0], [](Form& f) { f.lines[2].visible(!f.lines[2].visible()); }},
+        {ShowBete[0], [](Form& f) { f.set.activeTab(&f.pages[1]); }}};
 
     void show() {
         delete status.text("s" + std::to_string(steps) + " clicks " + std::to_string(clicks));
@@ -83,13 +126,17 @@ struct Form {
                 page.activeControl(&inner);
                 return true;
             default:
-                return false;
+                if (actions.count(event) == 0) {
+                    return false;
+                }
+                actions.at(event)(*this);
+                return true;
         }
     }
 };
 
 std::string drive(const std::vector<KitStep>& steps) {
-    Terminal terminal(14, 40);
+    Terminal terminal(20, 40);
     return driveCounted(
         terminal,
         [] {
@@ -158,11 +205,14 @@ TEST(EnabledVisible, ADisabledControlIsGreyPassedByAndDeafAndSoIsAllItsGroupHold
                         t.cell(11, 2).foreground == Black &&
                         t.cell(11, 2).background == BrightBlack;
              }},
-            {"made active by the host, the disabled field takes no character",
+            {"the host cannot make the disabled field active: the character stays",
              [](Terminal& t) { return t.type(ForceInner) && t.type("x"); },
-             [](Terminal& t) { return t.row(10).find('x') == std::string::npos; }},
-            {"the group enabled again takes it",
-             [](Terminal& t) { return t.type(ToggleGroup) && t.type("y"); },
+             [](Terminal& t) {
+                 return t.row(10).find('x') == std::string::npos && showsFrom(t, 8, 2, "x") &&
+                        cursorAt(t, 8, 3);
+             }},
+            {"the group enabled again, the host can",
+             [](Terminal& t) { return t.type(ToggleGroup) && t.type(ForceInner) && t.type("y"); },
              [](Terminal& t) { return showsFrom(t, 10, 2, "y") && cursorAt(t, 10, 3); }},
         }));
 }
@@ -186,4 +236,48 @@ TEST(EnabledVisible, AnInvisibleControlLeavesItsCellsBlankAndTakesNoFocus) {
                                   t.cell(2, 2).background == Blue;
                        }},
                   }));
+}
+
+// Row 14 shows page `index`'s "p<index>" and no other page.
+TerminalCheck pageShown(int index) {
+    return [=](Terminal& t) { return t.row(14) == " p" + std::to_string(index); };
+}
+
+// The scroll bar, column 19 of rows 16 to 18.
+TerminalCheck bar(const std::string& cells) {
+    return [=](Terminal& t) {
+        return t.cell(16, 19).text + t.cell(17, 19).text + t.cell(18, 19).text == cells;
+    };
+}
+
+TEST(EnabledVisible, TabSetsPassByTheirUnusablePagesAndScrollBoxesTheirHiddenChildren) {
+    const Vesk::Event PageDown = Vesk::KeyNextPage, PageUp = Vesk::KeyPreviousPage;
+    EXPECT_EQ(
+        "", drive({
+                {"the set enabled, the first page shown", typed(EnableSet), pageShown(0)},
+                {"a click gives the set the focus; Bête disabled: its title dimmed",
+                 [](Terminal& t) { return t.click(13, 2) && t.type(ToggleBete); },
+                 [](Terminal& t) {
+                     return t.cell(13, 6).text == "B" && t.cell(13, 6).foreground == BrightBlack &&
+                            t.cell(13, 6).background == Black &&
+                            t.cell(13, 1).background == BrightWhite;
+                 }},
+                {"Çà hidden: no title, Dû's closes up", typed(ToggleCa),
+                 [](Terminal& t) { return t.row(13) == " Âme  Bête  Dû"; }},
+                {"Page Down passes both by", keys({PageDown}), pageShown(3)},
+                {"Page Up too", keys({PageUp}), pageShown(0)},
+                {"a click where Çà's title was shows Dû", click(13, 12), pageShown(3)},
+                {"neither the host nor a click shows Bête",
+                 [](Terminal& t) { return t.type(ShowBete) && t.click(13, 7); }, pageShown(3)},
+                {"Page Down round to Âme", keys({PageDown}), pageShown(0)},
+                {"Âme hidden while shown: the next usable page shows", typed(ToggleAme),
+                 [](Terminal& t) { return pageShown(3)(t) && t.row(13) == " Bête  Dû"; }},
+                {"Dû hidden too: no usable page, none shown, Page Down and a key harmless",
+                 [](Terminal& t) { return t.type(ToggleDu) && t.press(PageDown) && t.type("z"); },
+                 [](Terminal& t) { return t.row(14).empty() && t.row(13) == " Bête"; }},
+                {"Âme shown again shows itself", typed(ToggleAme), pageShown(0)},
+                {"the tail at content row 8: a thumb of one cell", typed(""), bar("█░░")},
+                {"the tail hidden: four rows of content, a thumb of two", typed(ToggleTail),
+                 bar("██░")},
+            }));
 }
