@@ -108,7 +108,9 @@ public:
     /// Checks every control in the control list that checks what it holds
     /// (a text box its text, see TextBox::validate; a control of the host's
     /// with a Checking table, see Control::checking), and in the pages that
-    /// its tab sets hold, at any depth; each shows its message. The first
+    /// its tab sets hold, at any depth; each shows its message. A control
+    /// that is disabled or invisible, or sits in a holder or page that is,
+    /// is left out: the user could not correct it. The first
     /// invalid one in tab order takes the focus: its pages are shown in their
     /// tab sets and the scrolling boxes around it scroll it into view.
     /// Returns how many are invalid (0 when all are valid; the focus then

@@ -62,13 +62,16 @@ void Checks::forget(Control& control) {
     }
 }
 
-// Checks the controls of the page's control list in tab order, the pages of
-// its tab sets at the set's place; the first invalid one in `first`. A page
+// Checks the usable controls of the page's control list in tab order, the
+// pages of its tab sets at the set's place; the first invalid one in `first`. A page
 // is reached through its set only, so none is checked twice.
 int Checks::checkAll(Page& page, Control*& first, int depth) {
     int invalid = 0;
     for (int i = 0; i < page.controlCount() && depth < 64; ++i) {
         Control* control = page.control(i);
+        if (!Tree::usable(*control)) {
+            continue;  // the user could not reach it to correct it
+        }
         if (Tree::checks(*control)) {
             if (!Tree::check(*control)) {
                 ++invalid;

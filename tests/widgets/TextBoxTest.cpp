@@ -352,9 +352,19 @@ TEST_F(TextBoxScreen, PageValidateChecksEveryFieldAndFocusesTheFirstInvalid) {
     EXPECT_GT(scroll.scrollRow() + 3, 15);
     EXPECT_EQ("Enter a whole number from 1 to 9.", fields[15]->error());
 
+    // A disabled field, or one on a hidden page, cannot be corrected: left out.
+    fields[15]->enabled(false);
+    second.visible(false);
+    inTab.text("");
+    EXPECT_EQ(0, page.validate());
+    second.visible(true);
+    EXPECT_EQ(1, page.validate());
+    inTab.text("Ёж");
+    fields[15]->enabled(true);
+
     fields[15]->text("7");
     EXPECT_EQ(0, page.validate());
-    EXPECT_EQ(fields[15].get(), page.activeControl());
+    EXPECT_EQ(&tabs, page.activeControl());  // where the last invalid one took it
 }
 
 TEST_F(TextBoxScreen, BadChecksAndAnyOrderOfDestructionLeaveTheFieldSound) {
