@@ -34,8 +34,10 @@ void closeOnExec(int fd) {
 }  // namespace
 
 Terminal::Terminal(int rows, int columns) : state(new State) {
-    if (rows < 1 || columns < 1) {
-        throw new std::runtime_error("A terminal needs at least one row and one column");
+    // A wide character takes two columns; the emulator fails on one that
+    // cannot fit.
+    if (rows < 1 || columns < 2) {
+        throw new std::runtime_error("A terminal needs at least one row and two columns");
     }
     winsize size = sizeOf(rows, columns);
     if (openpty(&state->master, &state->slave, nullptr, nullptr, &size) != 0) {
@@ -85,7 +87,7 @@ Terminal::~Terminal() {
 }
 
 bool Terminal::resize(int rows, int columns) {
-    if (rows < 1 || columns < 1) {
+    if (rows < 1 || columns < 2) {
         return false;
     }
     {

@@ -200,6 +200,8 @@ TEST(Run, RefusesWhatNoKeyOrPointerSends) {
     EXPECT_FALSE(terminal.click(1, 1)) << "mouse reports are off";
     EXPECT_FALSE(terminal.wheel(1, 1, true)) << "mouse reports are off";
     EXPECT_FALSE(terminal.resize(0, 10));
+    EXPECT_FALSE(terminal.resize(5, 1)) << "no room for a wide character";
+    EXPECT_TRUE(terminal.resize(1, 2));
 }
 
 }  // namespace

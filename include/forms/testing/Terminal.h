@@ -41,8 +41,9 @@ namespace Testing {
 class VESK_FORMS_TESTING_API Terminal {
 public:
     /// Opens a pseudo-terminal of `rows` by `columns` cells with a blank
-    /// screen. Throws new std::runtime_error("...") when no pseudo-terminal
-    /// can be opened.
+    /// screen: at least one row and two columns, the width of a wide
+    /// character. Throws new std::runtime_error("...") for a smaller size or
+    /// when no pseudo-terminal can be opened.
     explicit Terminal(int rows = 25, int columns = 80);
     /// Detaches, or stops a running program (SIGTERM, then SIGKILL after a
     /// second) and reaps it.
@@ -116,6 +117,7 @@ public:
     /// program has not turned mouse reports on.
     bool wheel(int row, int column, bool up);
     /// Gives the terminal a new size and tells the program (SIGWINCH).
+    /// False, changing nothing, below one row or two columns.
     bool resize(int rows, int columns);
 
     /// Waits until the screen shows `text` (within one row) or `timeout`
