@@ -73,7 +73,10 @@ bool Control::visible() {
 }
 
 bool Control::visible(bool value) {
-    visibleFlag = value;
+    if (visibleFlag != value) {
+        visibleFlag = value;
+        layoutChanged();
+    }
     if (!value) {
         detail::Tree::dropFocus(*this);
     }

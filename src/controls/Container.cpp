@@ -41,6 +41,7 @@ bool Container::attachChild(Control* child) {
         enter(*home, *child);
     }
     child->parent(this);
+    layoutChanged();  // also when it comes back after a detachChild
     return true;
 }
 
@@ -49,6 +50,7 @@ bool Container::detachChild(Control* child) {
         return false;
     }
     release(*this, *child);
+    layoutChanged();
     return true;
 }
 

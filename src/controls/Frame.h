@@ -161,6 +161,10 @@ struct Tree {
     // Changes of place, size or parent link among the regions whose parent
     // `holder` is, counted (see Region::layoutChanged).
     static unsigned layoutCount(const Region& holder) { return holder.layoutCount; }
+    // Changes at or below `region`, counted (see Region::contentChanged).
+    static unsigned treeCount(const Region& region) { return region.treeCount; }
+    // The parent link, read without a call.
+    static const Region* parentOf(const Region& region) { return region.parentLink; }
     // Scrolls each holder around `control` that scrolls (its table's
     // `reveal`), innermost first, the least that shows the `height` x
     // `width` cells at (`row`, `column`) of the control; true when one moved.

@@ -21,6 +21,7 @@ int Control::naturalWidth() {
 
 int Control::naturalWidth(int cells) {
     ownWidth = cells < 0 ? -1 : cells;
+    contentChanged();
     return naturalWidth();
 }
 
@@ -30,6 +31,7 @@ int Control::naturalHeight() {
 
 int Control::naturalHeight(int cells) {
     ownHeight = cells < 0 ? -1 : cells;
+    contentChanged();
     return naturalHeight();
 }
 
