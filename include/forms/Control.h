@@ -310,6 +310,9 @@ protected:
 private:
     friend struct detail::Tree;
     std::map<int, Handler> handlers;
+    // Whether an UpdateView handler is set: a paint passes by a control that
+    // has none and holds nothing (a blank spacer) without a frame for it.
+    bool paints = false;
     Color backgroundColor = Black;
     Color foregroundColor = White;
     Color borderColour = BrightBlack;

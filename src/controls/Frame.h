@@ -75,6 +75,8 @@ struct PaintWalk {
     Control* target = nullptr;  // where keys land in the tree being painted
     bool scoped = false;        // a page of the walk marks the paint (PaintScope)
     std::vector<Deferred> later;
+    // The screen's rectangle, read once for every placement of the walk.
+    Rect screen = screenRect();
     // Where the target put the cursor, counted from its top-left cell, and
     // whether that cell was cut away (a scrolling holder must follow it).
     bool cursorSet = false;
@@ -92,8 +94,9 @@ struct Tree {
     static Frame frameOf(Control& control);
     // Where `holder`, whose top-left is at screen cell (`row`, `column`),
     // paints `child`, its table's defaults applied first.
+    // `screen`, when given, is the screen's rectangle (read once a paint).
     static Control::Placement placement(Control& holder, Control& child, long long row,
-                                        long long column);
+                                        long long column, const Rect* screen = nullptr);
     // The frame of `child` painted by `holder` with `holderFrame`; false
     // when it is not painted (hidden, or above the deepest layer).
     static bool childFrame(Control& holder, const Frame& holderFrame, Control& child,
@@ -199,6 +202,11 @@ struct Tree {
     // Whether the control places what it holds before painting.
     static bool arranges(const Control& control) {
         return control.sizing != nullptr && control.sizing->arrange != nullptr;
+    }
+    // Whether painting the control would do nothing: no painter, nothing
+    // held, nothing to place.
+    static bool inert(const Control& control) {
+        return !control.paints && control.holding == nullptr && !arranges(control);
     }
     // Lets the control place what it holds (its sizing table's arrange).
     static void arrange(Control& control) {
