@@ -198,9 +198,11 @@ private:
     int hostHeight = 0;
     // Left no cells by the last layout: not painted.
     bool squeezed = false;
-    // The natural size as measured in the paint numbered `measuredIn` (0:
-    // none), so that nested layouts measure each control once a paint.
-    unsigned measuredIn = 0;
+    // The natural size as measured when the changes counted at or below the
+    // control were `measuredAt` and text was measured as `measuredText`
+    // (-1: never), so that a control is measured again only after a change.
+    unsigned measuredAt = 0;
+    int measuredText = -1;
     int measuredWidth = 0;
     int measuredHeight = 0;
     // End of the natural size.
