@@ -176,6 +176,9 @@ protected:
     /// at by `sizing` in its constructor (as `holding` is).
     struct Sizing {
         /// The natural size of the rectangle, the border not included.
+        /// Measured again only after a change at or below the control: a
+        /// class that measures its own data calls contentChanged() when it
+        /// changes.
         Measure (*measure)(Control& control);
         /// Places what the control holds before it paints (a stack, a
         /// grid); null for a control that places nothing.
