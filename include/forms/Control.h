@@ -177,6 +177,9 @@ protected:
     /// at by `sizing` in its constructor (as `holding` is).
     struct Sizing {
         /// The natural size of the rectangle, the border not included.
+        /// Measured again only after a change at or below the control: a
+        /// class that measures its own data calls contentChanged() when it
+        /// changes.
         Measure (*measure)(Control& control);
         /// Places what the control holds before it paints (a stack, a
         /// grid); null for a control that places nothing.
@@ -217,9 +220,11 @@ private:
     int hostHeight = 0;
     // Left no cells by the last layout: not painted.
     bool squeezed = false;
-    // The natural size as measured in the paint numbered `measuredIn` (0:
-    // none), so that nested layouts measure each control once a paint.
-    unsigned measuredIn = 0;
+    // The natural size as measured when the changes counted at or below the
+    // control were `measuredAt` and text was measured as `measuredText`
+    // (-1: never), so that a control is measured again only after a change.
+    unsigned measuredAt = 0;
+    int measuredText = -1;
     int measuredWidth = 0;
     int measuredHeight = 0;
     // End of the natural size.
@@ -333,6 +338,9 @@ protected:
 private:
     friend struct detail::Tree;
     std::map<int, Handler> handlers;
+    // Whether an UpdateView handler is set: a paint passes by a control that
+    // has none and holds nothing (a blank spacer) without a frame for it.
+    bool paints = false;
     Color backgroundColor = Black;
     Color foregroundColor = White;
     Color borderColour = BrightBlack;

@@ -68,6 +68,9 @@ private:
     std::vector<int> lastInput;
     std::vector<int> nextInput;
     std::vector<Control*> lastChildren;
+    // See Stack: what the last layout found, -1 before the first.
+    unsigned laidCount = 0;
+    int laidUnicode = -1;
 };
 
 }  // namespace Forms

@@ -92,8 +92,15 @@ protected:
     /// Whether `region` is a control (see controlMark).
     static bool marked(const Region& region) { return region.controlMark; }
     /// Tells the parent that this region moved, changed size or changed
-    /// how it draws (see layoutCount); each setter that does calls it.
+    /// how it draws (see layoutCount), and the layouts above it that they
+    /// must measure again (see contentChanged); each setter that does calls it.
     void layoutChanged();
+    /// Tells this region and every one above it that something that may
+    /// change a natural size (see Control::naturalWidth) changed below them,
+    /// though nothing moved: a text, the items of a list. A class that
+    /// measures its own data calls it whenever that data changes, or the
+    /// stacks and grids around it keep the layout they made.
+    void contentChanged();
 
 private:
     friend struct detail::Tree;
@@ -106,6 +113,9 @@ private:
     // parent this one is, so that a holder that measures them (a scrolling
     // box) reads them again only after one changed.
     unsigned layoutCount = 0;
+    // Counts the changes of this region and of every region below it, so
+    // that a layout that finds it as it left it skips measuring and placing.
+    unsigned treeCount = 0;
     // Regions whose parent link names this one, so that they can be made
     // roots when this one goes.
     std::vector<Region*> dependents;

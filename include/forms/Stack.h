@@ -107,6 +107,10 @@ private:
     std::vector<int> lastInput;
     std::vector<int> nextInput;
     std::vector<Control*> lastChildren;
+    // The changes counted at or below the stack when it was last laid out,
+    // and the text measure then (-1: not laid out); see Region::contentChanged.
+    unsigned laidCount = 0;
+    int laidUnicode = -1;
 };
 
 }  // namespace Forms

@@ -87,12 +87,12 @@ bool Control::visible() {
 }
 
 bool Control::visible(bool value) {
-    // Shown or hidden, it takes its cells in its holder or gives them up: a
-    // scrolling box measures its content again.
+    // Shown or hidden, it takes its cells in its holder or gives them up:
+    // layouts and scrolling boxes measure again.
     if (visibleFlag != value) {
+        visibleFlag = value;
         layoutChanged();
     }
-    visibleFlag = value;
     if (!value) {
         detail::Tree::dropFocus(*this);
     }

@@ -41,6 +41,7 @@ bool Container::attachChild(Control* child) {
         enter(*home, *child);
     }
     child->parent(this);
+    layoutChanged();  // also when it comes back after a detachChild
     return true;
 }
 
@@ -49,15 +50,20 @@ bool Container::detachChild(Control* child) {
         return false;
     }
     release(*this, *child);
+    layoutChanged();
     return true;
 }
 
+// The list is read directly: every paint asks once a child.
 int Container::heldCount(Control& holder) {
-    return static_cast<Container&>(holder).count();
+    return static_cast<int>(static_cast<Container&>(holder).children.size());
 }
 
 Control* Container::heldAt(Control& holder, int index) {
-    return static_cast<Container&>(holder).child(index);
+    const std::vector<Control*>& children = static_cast<Container&>(holder).children;
+    return index < 0 || static_cast<std::size_t>(index) >= children.size()
+               ? nullptr
+               : children[static_cast<std::size_t>(index)];
 }
 
 void Container::forgetChild(Control& holder, Control* child) {

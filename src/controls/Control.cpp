@@ -70,11 +70,14 @@ bool Control::attachHandler(int event, Handler handler) {
         return false;
     }
     handlers[event] = handler;
+    paints = this->handler(Vesk::UpdateView) != nullptr;
     return true;
 }
 
 bool Control::detachHandler(int event) {
-    return handlers.erase(event) != 0;
+    const bool found = handlers.erase(event) != 0;
+    paints = handler(Vesk::UpdateView) != nullptr;
+    return found;
 }
 
 bool Control::handles(int event) {

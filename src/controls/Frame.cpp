@@ -12,19 +12,20 @@ namespace detail {
 
 namespace {
 
-Rect rectangle(const Frame& frame, Region& region) {
-    return {frame.row, frame.column, frame.row + std::max(0, region.height()),
-            frame.column + std::max(0, region.width())};
+Rect rectangle(const Frame& frame, int height, int width) {
+    return {frame.row, frame.column, frame.row + std::max(0, height),
+            frame.column + std::max(0, width)};
 }
 
 }  // namespace
 
+// The fields are read directly: every control of every paint comes here.
 Control::Placement Tree::placement(Control& holder, Control& child, long long row,
-                                   long long column) {
-    const Rect screen = screenRect();
+                                   long long column, const Rect* known) {
+    const Rect screen = known != nullptr ? *known : screenRect();
     Control::Placement placement{child.place.row,
                                  child.place.column,
-                                 holder.overflow() == Hidden,
+                                 holder.overflowStyle == Hidden,
                                  false,
                                  0,
                                  true,
@@ -40,13 +41,14 @@ Control::Placement Tree::placement(Control& holder, Control& child, long long ro
 
 bool Tree::childFrame(Control& holder, const Frame& holderFrame, Control& child, Frame& frame) {
     const Control::Placement placement =
-        Tree::placement(holder, child, holderFrame.row, holderFrame.column);
+        Tree::placement(holder, child, holderFrame.row, holderFrame.column,
+                        holderFrame.walk != nullptr ? &holderFrame.walk->screen : nullptr);
     if (!child.visibleFlag || !placement.shown || placement.layer < 0 ||
         placement.layer > PaintWalk::MaxLayer ||
         holderFrame.layer + placement.layer > PaintWalk::MaxLayer) {
         return false;
     }
-    const Rect own = rectangle(holderFrame, holder);
+    const Rect own = rectangle(holderFrame, holder.rows, holder.columns);
     frame = holderFrame;
     frame.row = holderFrame.row + bounded(placement.row);
     frame.column = holderFrame.column + bounded(placement.column);
@@ -85,7 +87,7 @@ Frame Tree::frameOf(Control& control) {
         Region* holder = path[i];
         Region* child = path[i - 1];
         if (!holder->controlMark) {
-            const Rect own = rectangle(frame, *holder);
+            const Rect own = rectangle(frame, holder->rows, holder->columns);
             frame.row += child->place.row;
             frame.column += child->place.column;
             frame.clip = holder->overflow() == Hidden ? frame.inherited & own : frame.inherited;

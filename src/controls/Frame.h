@@ -75,6 +75,8 @@ struct PaintWalk {
     Control* target = nullptr;  // where keys land in the tree being painted
     bool scoped = false;        // a page of the walk marks the paint (PaintScope)
     std::vector<Deferred> later;
+    // The screen's rectangle, read once for every placement of the walk.
+    Rect screen = screenRect();
     // Where the target put the cursor, counted from its top-left cell, and
     // whether that cell was cut away (a scrolling holder must follow it).
     bool cursorSet = false;
@@ -92,8 +94,9 @@ struct Tree {
     static Frame frameOf(Control& control);
     // Where `holder`, whose top-left is at screen cell (`row`, `column`),
     // paints `child`, its table's defaults applied first.
+    // `screen`, when given, is the screen's rectangle (read once a paint).
     static Control::Placement placement(Control& holder, Control& child, long long row,
-                                        long long column);
+                                        long long column, const Rect* screen = nullptr);
     // The frame of `child` painted by `holder` with `holderFrame`; false
     // when it is not painted (hidden, or above the deepest layer).
     static bool childFrame(Control& holder, const Frame& holderFrame, Control& child,
@@ -164,6 +167,10 @@ struct Tree {
     // Changes of place, size or parent link among the regions whose parent
     // `holder` is, counted (see Region::layoutChanged).
     static unsigned layoutCount(const Region& holder) { return holder.layoutCount; }
+    // Changes at or below `region`, counted (see Region::contentChanged).
+    static unsigned treeCount(const Region& region) { return region.treeCount; }
+    // The parent link, read without a call.
+    static const Region* parentOf(const Region& region) { return region.parentLink; }
     // Scrolls each holder around `control` that scrolls (its table's
     // `reveal`), innermost first, the least that shows the `height` x
     // `width` cells at (`row`, `column`) of the control; true when one moved.
@@ -215,6 +222,11 @@ struct Tree {
         } else {
             control.checking->check(control);
         }
+    }
+    // Whether painting the control would do nothing: no painter, nothing
+    // held, nothing to place.
+    static bool inert(const Control& control) {
+        return !control.paints && control.holding == nullptr && !arranges(control);
     }
     // Lets the control place what it holds (its sizing table's arrange).
     static void arrange(Control& control) {

@@ -98,6 +98,7 @@ std::vector<int> Grid::columns(std::vector<int> value) {
         value.resize(MostColumns);
     }
     asked = value.empty() ? std::vector<int>{0} : value;
+    contentChanged();
     return asked;
 }
 
@@ -107,6 +108,7 @@ int Grid::gap() {
 
 int Grid::gap(int cells) {
     between = std::clamp(cells, 0, detail::MostSpacing);
+    contentChanged();
     return between;
 }
 
@@ -116,6 +118,7 @@ int Grid::padding() {
 
 int Grid::padding(int cells) {
     inside = std::clamp(cells, 0, detail::MostSpacing);
+    contentChanged();
     return inside;
 }
 
@@ -125,6 +128,7 @@ bool Grid::fill() {
 
 bool Grid::fill(bool value) {
     fills = value;
+    contentChanged();
     return fills;
 }
 
@@ -135,6 +139,7 @@ void Grid::forgetHeld(Control& holder, Control* child) {
     forgetChild(holder, child);
     detail::eraseAll(grid.lastChildren, child);
     grid.lastInput.clear();
+    grid.laidUnicode = -1;
 }
 
 void Grid::placeHeld(Control&, Control& child, Placement& placement) {
@@ -165,6 +170,11 @@ void Grid::arrange(Control& control) {
     if (grid.fills) {
         detail::fillParent(grid);
     }
+    // Nothing changed at or below the grid: nothing to measure or place.
+    if (detail::unchanged(grid, grid.children, grid.lastChildren, grid.laidCount,
+                          grid.laidUnicode)) {
+        return;
+    }
     const long long width = std::max(0LL, std::max(0, grid.width()) - 2LL * grid.inside);
     const long long height = std::max(0LL, std::max(0, grid.height()) - 2LL * grid.inside);
     // Built in a vector kept from the last time, so that a paint allocates nothing.
@@ -185,6 +195,7 @@ void Grid::arrange(Control& control) {
         fresh = fresh || !detail::Tree::laidOut(*child);
     }
     if (!fresh && input == grid.lastInput && grid.children == grid.lastChildren) {
+        detail::remember(grid, grid.laidCount, grid.laidUnicode);
         return;
     }
     const std::vector<int> naturals(input.begin() + static_cast<long>(head), input.end());
@@ -202,6 +213,7 @@ void Grid::arrange(Control& control) {
     }
     grid.lastInput.swap(input);
     grid.lastChildren = grid.children;
+    detail::remember(grid, grid.laidCount, grid.laidUnicode);
 }
 
 }  // namespace Forms

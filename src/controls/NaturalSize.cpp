@@ -21,6 +21,7 @@ int Control::naturalWidth() {
 
 int Control::naturalWidth(int cells) {
     ownWidth = cells < 0 ? -1 : cells;
+    contentChanged();
     return naturalWidth();
 }
 
@@ -30,6 +31,7 @@ int Control::naturalHeight() {
 
 int Control::naturalHeight(int cells) {
     ownHeight = cells < 0 ? -1 : cells;
+    contentChanged();
     return naturalHeight();
 }
 
@@ -42,12 +44,15 @@ Control::Measure Control::given() {
 namespace detail {
 
 // The class measures the rectangle; the border is added here, once for all.
+// What a class measures is its own, what it holds, or the size it was given,
+// each counted at or below it when it changes (Region::contentChanged): the
+// last measure stands while that count and the text measure do.
 Control::Measure Tree::natural(Control& control) {
     if (control.ownWidth >= 0 && control.ownHeight >= 0) {
         return {control.ownWidth, control.ownHeight};
     }
-    const unsigned paint = Screen::paintUnderWay();
-    if (paint != 0 && control.measuredIn == paint) {
+    const int text = Screen::unicode();
+    if (control.measuredText == text && control.measuredAt == control.treeCount) {
         return {control.measuredWidth, control.measuredHeight};
     }
     const Control::Measure inner = control.sizing != nullptr && control.sizing->measure != nullptr
@@ -57,7 +62,8 @@ Control::Measure Tree::natural(Control& control) {
     const Control::Measure natural{
         control.ownWidth >= 0 ? control.ownWidth : cellCount(std::max(0, inner.width) + border),
         control.ownHeight >= 0 ? control.ownHeight : cellCount(std::max(0, inner.height) + border)};
-    control.measuredIn = paint;
+    control.measuredAt = control.treeCount;
+    control.measuredText = text;
     control.measuredWidth = natural.width;
     control.measuredHeight = natural.height;
     return natural;

@@ -74,7 +74,7 @@ void Tree::paintHeld(Control& holder, const Frame& frame) {
         Control* child =
             shown != nullptr ? (*shown)[i] : table->held(holder, static_cast<int>(i));
         Frame next;
-        if (child == nullptr || !childFrame(holder, frame, *child, next)) {
+        if (child == nullptr || inert(*child) || !childFrame(holder, frame, *child, next)) {
             continue;
         }
         if (next.layer > frame.layer) {

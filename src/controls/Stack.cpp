@@ -45,6 +45,7 @@ Direction Stack::direction() {
 
 Direction Stack::direction(Direction value) {
     way = value == Direction::Horizontal ? Direction::Horizontal : Direction::Vertical;
+    contentChanged();
     return way;
 }
 
@@ -54,6 +55,7 @@ int Stack::gap() {
 
 int Stack::gap(int cells) {
     between = std::clamp(cells, 0, detail::MostSpacing);
+    contentChanged();
     return between;
 }
 
@@ -63,6 +65,7 @@ int Stack::padding() {
 
 int Stack::padding(int cells) {
     inside = std::clamp(cells, 0, detail::MostSpacing);
+    contentChanged();
     return inside;
 }
 
@@ -72,6 +75,7 @@ bool Stack::fill() {
 
 bool Stack::fill(bool value) {
     fills = value;
+    contentChanged();
     return fills;
 }
 
@@ -103,6 +107,7 @@ bool Stack::size(Control* child, int cells) {
         return false;
     }
     setting->size = cells < 0 ? -1 : cells;
+    contentChanged();
     return true;
 }
 
@@ -117,6 +122,7 @@ bool Stack::grow(Control* child, int weight) {
         return false;
     }
     setting->weight = std::max(0, weight);
+    contentChanged();
     return true;
 }
 
@@ -131,6 +137,7 @@ bool Stack::align(Control* child, Align value) {
         return false;
     }
     setting->align = value;
+    contentChanged();
     return true;
 }
 
@@ -154,6 +161,7 @@ void Stack::forgetHeld(Control& holder, Control* child) {
                          stack.settings.end());
     detail::eraseAll(stack.lastChildren, child);
     stack.lastInput.clear();
+    stack.laidUnicode = -1;
 }
 
 // A child the last layout left no cells is not painted; the rest are cut
@@ -184,12 +192,17 @@ Control::Measure Stack::measure(Control& control) {
     return down ? Measure{acrossCells, alongCells} : Measure{alongCells, acrossCells};
 }
 
-// Measures every child, and places them only when something it reads
-// changed since the last layout.
+// Nothing at all when nothing changed at or below the stack since the last
+// layout; else measures every child, and places them only when something
+// it reads changed.
 void Stack::arrange(Control& control) {
     Stack& stack = self(control);
     if (stack.fills) {
         detail::fillParent(stack);
+    }
+    if (detail::unchanged(stack, stack.children, stack.lastChildren, stack.laidCount,
+                          stack.laidUnicode)) {
+        return;
     }
     if (stack.children != stack.lastChildren && !stack.settings.empty()) {
         std::vector<Setting> kept;
@@ -226,6 +239,7 @@ void Stack::arrange(Control& control) {
         fresh = fresh || !detail::Tree::laidOut(*child);
     }
     if (!fresh && input == stack.lastInput && stack.children == stack.lastChildren) {
+        detail::remember(stack, stack.laidCount, stack.laidUnicode);
         return;
     }
 
@@ -267,6 +281,8 @@ void Stack::arrange(Control& control) {
     }
     stack.lastInput.swap(input);
     stack.lastChildren = stack.children;
+    // Counted after the children were written: what this layout wrote is no change.
+    detail::remember(stack, stack.laidCount, stack.laidUnicode);
 }
 
 }  // namespace Forms

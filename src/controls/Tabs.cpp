@@ -151,6 +151,7 @@ bool Tabs::detachTab(Page* page) {
         return false;
     }
     release(*this, *page);
+    layoutChanged();
     if (index == active) {
         active = pages.empty() ? -1 : 0;
         settle();

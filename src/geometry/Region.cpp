@@ -35,6 +35,7 @@ Region::Region() {
 Region::~Region() {
     if (parentLink != nullptr) {
         unlink(parentLink->dependents, this);
+        parentLink->contentChanged();
         ++parentLink->layoutCount;
     }
     for (Region* dependent : dependents) {
@@ -57,6 +58,15 @@ void Region::position(int row, int column) {
 void Region::layoutChanged() {
     if (parentLink != nullptr) {
         ++parentLink->layoutCount;
+    }
+    contentChanged();
+}
+
+// Up the whole chain: a layout above reads natural sizes from any depth.
+// The chain holds no ring (parent() refuses one).
+void Region::contentChanged() {
+    for (Region* region = this; region != nullptr; region = region->parentLink) {
+        ++region->treeCount;
     }
 }
 
@@ -123,6 +133,7 @@ Region* Region::parent(Region* value) {
         }
         if (parentLink != nullptr) {
             unlink(parentLink->dependents, this);
+            parentLink->contentChanged();
             ++parentLink->layoutCount;
         }
         parentLink = value;

@@ -311,10 +311,6 @@ PaintScope::PaintScope() {
     }
 }
 
-unsigned Screen::paintUnderWay() {
-    return terminalState.paintDepth > 0 ? terminalState.marks.current : 0;
-}
-
 unsigned PaintScope::number() const {
     return terminalState.marks.current;
 }

@@ -82,9 +82,6 @@ public:
     // Marks cells [first, last) of a row as written now (see blankStale);
     // repeat, character and boxRow mark their own cells.
     static void written(long long row, long long first, long long last);
-    // The number of the page paint under way, 0 outside one: what is
-    // measured once in a paint is measured once for all of it.
-    static unsigned paintUnderWay();
     // Each cell remembers the outermost paint that last wrote it (a number
     // from PaintScope; writes outside a paint leave 0). Blanks, in the
     // colours given, the cells of [top, bottom) x [left, right) that paint

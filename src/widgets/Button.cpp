@@ -48,12 +48,15 @@ bool Button::click(Handler handler) {
     return detail::storeHandler(clickHandler, handler);
 }
 
+// The caller may change the caption through the reference: laid out again.
 std::string& Button::text() {
+    contentChanged();
     return caption;
 }
 
 std::string& Button::text(std::string value) {
     caption = std::move(value);
+    contentChanged();
     return caption;
 }
 

@@ -57,6 +57,7 @@ std::string CheckBox::text() {
 
 std::string CheckBox::text(std::string value) {
     caption = std::move(value);
+    contentChanged();
     return caption;
 }
 

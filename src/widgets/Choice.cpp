@@ -87,6 +87,7 @@ bool Choice::add(std::string text) {
     if (current < 0) {
         current = 0;
     }
+    contentChanged();
     return true;
 }
 
@@ -100,6 +101,7 @@ bool Choice::remove(int index) {
     if (items.empty()) {
         opened(false);
     }
+    contentChanged();
     return true;
 }
 
@@ -109,6 +111,7 @@ bool Choice::clear() {
     current = -1;
     lit = 0;
     shownFrom = 0;
+    contentChanged();
     return true;
 }
 

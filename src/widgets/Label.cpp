@@ -43,6 +43,7 @@ std::string* Label::text(std::string value) {
         detail::Screen::clear();
     }
     content = std::move(value);
+    contentChanged();
     return copy;
 }
 

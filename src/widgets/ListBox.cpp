@@ -62,6 +62,7 @@ bool ListBox::add(std::string text) {
     if (current < 0) {
         current = 0;
     }
+    contentChanged();
     return true;
 }
 
@@ -70,6 +71,7 @@ bool ListBox::remove(int index) {
         return false;
     }
     reveal();
+    contentChanged();
     return true;
 }
 
@@ -77,6 +79,7 @@ bool ListBox::clear() {
     items.clear();
     current = -1;
     shownFrom = 0;
+    contentChanged();
     return true;
 }
 

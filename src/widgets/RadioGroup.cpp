@@ -56,6 +56,7 @@ bool RadioGroup::add(std::string text) {
         return false;
     }
     height(count());
+    contentChanged();
     return true;
 }
 

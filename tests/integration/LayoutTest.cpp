@@ -188,6 +188,37 @@ struct PlacedStack : Counted {
     }
 };
 
+// In column 0 of a grid a stack of a label and a mark side by side, in
+// column -1 a blue field; '+' makes the change given.
+struct Relaid : Counted {
+    Grid grid;
+    Stack left;
+    Label label, mark;
+    TextBox field;
+    void (*change)(Relaid&);
+
+    explicit Relaid(void (*change)(Relaid&)) : change(change) {
+        outer.attachChild(&grid);
+        grid.columns({0, -1});
+        grid.attachChild(&left);
+        left.direction(Direction::Horizontal);
+        delete label.text("Ab");
+        delete mark.text("|");
+        left.attachChild(&label);
+        left.attachChild(&mark);
+        field.background(Blue);
+        grid.attachChild(&field);
+    }
+    void run() {
+        countingLoop(root, steps, [this] { show(); }, [this](Vesk::Event event) {
+            if (event == '+') {
+                change(*this);
+            }
+            return event == '+';
+        });
+    }
+};
+
 // A fresh Form(args...) run on a fresh screen of rows x columns.
 template <typename Form, typename... Args>
 std::string drive(int rows, int columns, const std::vector<KitStep>& steps, Args... args) {
@@ -366,4 +397,43 @@ TEST(Layout, ABorderedStackFillsATabPageThroughAResize) {
                                 {{"framed in the page", nothing, framed(10, 30)},
                                  {"resized, framed again",
                                   [](Terminal& t) { return t.resize(12, 40); }, framed(12, 40)}}));
+}
+
+// A paint that finds nothing changed lays nothing out, yet a change below a
+// layout after it, at any depth, is laid out at the next paint: the field
+// (row 1, from its first to its last blue column) follows.
+TEST(Layout, AChangeAfterAnIdlePaintIsLaidOut) {
+    auto field = [](int from, int to) {
+        return [=](Terminal& t) {
+            int first = -1, last = -1;
+            for (int c = 0; c < t.columns(); ++c) {
+                if (t.cell(1, c).background == Blue) {
+                    first = first < 0 ? c : first;
+                    last = c;
+                }
+            }
+            return first == from && last == to;
+        };
+    };
+    const TerminalCheck plus = typed("+");
+    const std::tuple<const char*, void (*)(Relaid&), TerminalCheck, int, int> cases[] = {
+        {"the label's text grows", [](Relaid& r) { delete r.label.text("Abcde"); }, plus, 6, 39},
+        {"the label's natural width set", [](Relaid& r) { r.label.naturalWidth(6); }, plus, 7, 39},
+        {"the mark detached", [](Relaid& r) { r.left.detachChild(&r.mark); }, plus, 2, 39},
+        {"a gap in the stack", [](Relaid& r) { r.left.gap(2); }, plus, 5, 39},
+        {"the label's size fixed", [](Relaid& r) { r.left.size(&r.label, 4); }, plus, 5, 39},
+        {"the first column fixed", [](Relaid& r) { r.grid.columns({5, -1}); }, plus, 5, 39},
+        {"a border round the label", [](Relaid& r) { (r.label.border)(SingleLine); }, plus, 5, 39},
+        {"the screen narrowed", [](Relaid&) {}, [](Terminal& t) { return t.resize(8, 30); }, 3,
+         29},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::get<0>(c));
+        EXPECT_EQ("", drive<Relaid>(8, 40,
+                                    {{"laid out", nothing, field(3, 39)},
+                                     {"painted again, nothing changed", nothing, field(3, 39)},
+                                     {std::get<0>(c), std::get<2>(c),
+                                      field(std::get<3>(c), std::get<4>(c))}},
+                                    std::get<1>(c)));
+    }
 }
