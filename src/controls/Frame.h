@@ -85,6 +85,10 @@ struct PaintWalk {
     long long cursorColumn = 0;
 };
 
+// A hidden child's natural size as a layout reads it (Tree::shownNatural):
+// no measured size is negative, so showing or hiding one changes the input.
+constexpr int HiddenSize = -1;
+
 // The library's one road through the tree: frames, the chain of active
 // controls that keys follow, the paint walk and the focus moves. A friend of
 // Control, Page and Tabs.
@@ -198,6 +202,12 @@ struct Tree {
     static void lay(Control& child, long long row, long long column, long long height,
                     long long width);
     static bool squeezed(const Control& child) { return child.squeezed; }
+    // Whether the control's own flag hides it; a layout gives it no cells.
+    static bool hidden(const Control& control) { return !control.visibleFlag; }
+    // The natural size a layout reads: HiddenSize, unmeasured, when hidden.
+    static Control::Measure shownNatural(Control& control) {
+        return control.visibleFlag ? natural(control) : Control::Measure{HiddenSize, HiddenSize};
+    }
     // Whether a layout sized the control.
     static bool laidOut(const Control& control) { return control.laidWidth >= 0; }
     // The control's natural width and height with one measure.

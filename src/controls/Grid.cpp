@@ -21,7 +21,9 @@ Grid& self(Control& control) {
 // More columns than any screen has cells are not kept.
 constexpr std::size_t MostColumns = 4096;
 
-// The widths, weights and row heights of one layout, from the natural sizes.
+// The widths, weights and row heights of one layout, from the natural sizes
+// (detail::HiddenSize for a hidden child). A row of hidden children only is
+// HiddenSize high: it takes no rows and no gap.
 struct Tracks {
     std::vector<long long> widths;
     std::vector<long long> weights;
@@ -32,7 +34,7 @@ Tracks tracks(const std::vector<int>& asked, const std::vector<int>& naturals) {
     const std::size_t columns = asked.size();
     const std::size_t count = naturals.size() / 2;
     Tracks result{std::vector<long long>(columns, 0), std::vector<long long>(columns, 0),
-                  std::vector<long long>((count + columns - 1) / columns, 0)};
+                  std::vector<long long>((count + columns - 1) / columns, detail::HiddenSize)};
     for (std::size_t j = 0; j < columns; ++j) {
         if (asked[j] > 0) {
             result.widths[j] = asked[j];
@@ -42,6 +44,9 @@ Tracks tracks(const std::vector<int>& asked, const std::vector<int>& naturals) {
     }
     for (std::size_t i = 0; i < count; ++i) {
         const std::size_t column = i % columns;
+        if (naturals[2 * i] == detail::HiddenSize) {
+            continue;
+        }
         if (asked[column] == 0) {
             result.widths[column] = std::max<long long>(result.widths[column], naturals[2 * i]);
         }
@@ -51,15 +56,21 @@ Tracks tracks(const std::vector<int>& asked, const std::vector<int>& naturals) {
     return result;
 }
 
+// Gaps only between the tracks that are not HiddenSize.
 long long total(const std::vector<long long>& sizes, long long gap) {
     long long sum = 0;
+    long long shown = 0;
     for (long long size : sizes) {
-        sum += size;
+        if (size != detail::HiddenSize) {
+            sum += size;
+            ++shown;
+        }
     }
-    return sum + gap * std::max<long long>(0, static_cast<long long>(sizes.size()) - 1);
+    return sum + gap * std::max(0LL, shown - 1);
 }
 
-// The start of each track, and its size cut to `room`.
+// The start of each track, and its size cut to `room`; a HiddenSize one is
+// left none where the next starts.
 std::vector<long long> starts(std::vector<long long>& sizes, long long gap, long long room) {
     std::vector<long long> result(sizes.size(), 0);
     long long at = 0;
@@ -67,7 +78,7 @@ std::vector<long long> starts(std::vector<long long>& sizes, long long gap, long
         result[i] = std::min(at, room);
         const long long whole = sizes[i];
         sizes[i] = std::clamp(sizes[i], 0LL, std::max(0LL, room - at));
-        at += whole + gap;
+        at += whole == detail::HiddenSize ? 0 : whole + gap;
     }
     return result;
 }
@@ -151,7 +162,7 @@ Control::Measure Grid::measure(Control& control) {
     std::vector<int> naturals;
     naturals.reserve(grid.children.size() * 2);
     for (Control* child : grid.children) {
-        const Measure natural = detail::Tree::natural(*child);
+        const Measure natural = detail::Tree::shownNatural(*child);
         naturals.push_back(natural.width);
         naturals.push_back(natural.height);
     }
@@ -185,7 +196,7 @@ void Grid::arrange(Control& control) {
     input.insert(input.end(), grid.asked.begin(), grid.asked.end());
     const std::size_t head = input.size();
     for (Control* child : grid.children) {
-        const Measure natural = detail::Tree::natural(*child);
+        const Measure natural = detail::Tree::shownNatural(*child);
         input.push_back(natural.width);
         input.push_back(natural.height);
     }
@@ -207,9 +218,11 @@ void Grid::arrange(Control& control) {
     for (std::size_t i = 0; i < grid.children.size(); ++i) {
         const std::size_t row = i / columns;
         const std::size_t column = i % columns;
+        // A hidden child keeps its cell's corner but takes no cells: squeezed.
+        const bool hidden = naturals[2 * i] == detail::HiddenSize;
         detail::Tree::lay(*grid.children[i], grid.inside + tops[row], grid.inside + lefts[column],
-                          std::min<long long>(naturals[2 * i + 1], sizes.heights[row]),
-                          sizes.widths[column]);
+                          hidden ? 0 : std::min<long long>(naturals[2 * i + 1], sizes.heights[row]),
+                          hidden ? 0 : sizes.widths[column]);
     }
     grid.lastInput.swap(input);
     grid.lastChildren = grid.children;

@@ -48,12 +48,15 @@ void ScrollBox::arrange(Control& control) {
     }
 }
 
-// The widest and tallest page, and the header line.
+// The widest and tallest page that is not hidden, and the header line.
 Control::Measure Tabs::measure(Control& control) {
     Tabs& set = static_cast<Tabs&>(control);
     long long width = 0;
     long long height = 0;
     for (Page* page : set.pages) {
+        if (detail::Tree::hidden(*page)) {
+            continue;
+        }
         width = std::max<long long>(width, page->naturalWidth());
         height = std::max<long long>(height, page->naturalHeight());
     }

@@ -175,7 +175,12 @@ Control::Measure Stack::measure(Control& control) {
     const bool down = vertical(stack.way);
     long long along = 0;
     long long across = 0;
+    long long shown = 0;
     for (Control* child : stack.children) {
+        if (detail::Tree::hidden(*child)) {
+            continue;
+        }
+        ++shown;
         const Setting* setting = stack.settings.empty() ? nullptr : stack.settingOf(child, false);
         const Measure natural = detail::Tree::natural(*child);
         along += setting != nullptr && setting->size >= 0 ? setting->size
@@ -183,8 +188,7 @@ Control::Measure Stack::measure(Control& control) {
                                                           : natural.width;
         across = std::max<long long>(across, down ? natural.width : natural.height);
     }
-    along += static_cast<long long>(stack.between) *
-             std::max<long long>(0, static_cast<long long>(stack.children.size()) - 1);
+    along += static_cast<long long>(stack.between) * std::max(0LL, shown - 1);
     along += 2LL * stack.inside;
     across += 2LL * stack.inside;
     const int alongCells = detail::clampCells(along);
@@ -229,7 +233,7 @@ void Stack::arrange(Control& control) {
                                static_cast<int>(alongRoom), static_cast<int>(acrossRoom)});
     for (Control* child : stack.children) {
         const Setting* setting = stack.settings.empty() ? nullptr : stack.settingOf(child, false);
-        const Measure natural = detail::Tree::natural(*child);
+        const Measure natural = detail::Tree::shownNatural(*child);
         input.push_back(down ? natural.height : natural.width);
         input.push_back(down ? natural.width : natural.height);
         input.push_back(setting == nullptr ? -1 : setting->size);
@@ -243,12 +247,17 @@ void Stack::arrange(Control& control) {
         return;
     }
 
+    // A hidden child takes no length, weight or gap.
     std::vector<long long> lengths(count, 0);
     std::vector<long long> weights(count, 0);
-    long long needed = static_cast<long long>(stack.between) *
-                       std::max<long long>(0, static_cast<long long>(count) - 1);
+    long long shown = 0;
+    long long needed = 0;
     for (std::size_t i = 0; i < count; ++i) {
         const int* entry = &input[5 + i * 5];
+        if (entry[0] == detail::HiddenSize) {
+            continue;
+        }
+        ++shown;
         if (entry[2] >= 0) {
             lengths[i] = entry[2];
         } else if (entry[3] > 0) {
@@ -258,26 +267,35 @@ void Stack::arrange(Control& control) {
         }
         needed += lengths[i];
     }
+    needed += static_cast<long long>(stack.between) * std::max(0LL, shown - 1);
     detail::share(lengths, weights, alongRoom - needed);
 
     long long at = 0;
     for (std::size_t i = 0; i < count; ++i) {
         const int* entry = &input[5 + i * 5];
-        const long long length = std::clamp(lengths[i], 0LL, std::max(0LL, alongRoom - at));
+        // A hidden child is laid with no cells where the next one starts,
+        // squeezed: nothing of it is drawn, its place stays inside the stack.
+        const bool hidden = entry[0] == detail::HiddenSize;
+        const long long length =
+            hidden ? 0 : std::clamp(lengths[i], 0LL, std::max(0LL, alongRoom - at));
         const Align align = static_cast<Align>(entry[4]);
-        const long long breadth =
-            align == Align::Fill ? acrossRoom : std::min<long long>(entry[1], acrossRoom);
+        const long long breadth = hidden ? 0
+                                  : align == Align::Fill
+                                      ? acrossRoom
+                                      : std::min<long long>(entry[1], acrossRoom);
         const long long offset = align == Align::Center ? (acrossRoom - breadth) / 2
                                  : align == Align::End  ? acrossRoom - breadth
                                                         : 0;
         const long long alongAt = stack.inside + std::min(at, alongRoom);
-        const long long acrossAt = stack.inside + offset;
+        const long long acrossAt = stack.inside + (hidden ? 0 : offset);
         if (down) {
             detail::Tree::lay(*stack.children[i], alongAt, acrossAt, length, breadth);
         } else {
             detail::Tree::lay(*stack.children[i], acrossAt, alongAt, breadth, length);
         }
-        at += lengths[i] + stack.between;
+        if (!hidden) {
+            at += lengths[i] + stack.between;
+        }
     }
     stack.lastInput.swap(input);
     stack.lastChildren = stack.children;
