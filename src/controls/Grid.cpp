@@ -21,9 +21,9 @@ Grid& self(Control& control) {
 // More columns than any screen has cells are not kept.
 constexpr std::size_t MostColumns = 4096;
 
-// The widths, weights and row heights of one layout, from the natural sizes
-// (detail::HiddenSize for a hidden child). A row of hidden children only is
-// HiddenSize high: it takes no rows and no gap.
+// The widths, weights and row heights of one layout, from the natural sizes.
+// A hidden child's are HiddenSize, below any other, so it widens no column
+// and a row of hidden children only stays HiddenSize high: no rows, no gap.
 struct Tracks {
     std::vector<long long> widths;
     std::vector<long long> weights;
@@ -44,9 +44,6 @@ Tracks tracks(const std::vector<int>& asked, const std::vector<int>& naturals) {
     }
     for (std::size_t i = 0; i < count; ++i) {
         const std::size_t column = i % columns;
-        if (naturals[2 * i] == detail::HiddenSize) {
-            continue;
-        }
         if (asked[column] == 0) {
             result.widths[column] = std::max<long long>(result.widths[column], naturals[2 * i]);
         }

@@ -1,7 +1,8 @@
 // Stacks and grids driven through the testing kit: one form resized with a
 // field focused, German and CJK labels lining their fields up, weights,
 // fixed and natural sizes and what is cut when they do not fit, clamped bad
-// input, a stack in a scroll box and a bordered one in a tab page.
+// input, a stack in a scroll box, a bordered one in a tab page, and hidden
+// children giving up their place.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -219,6 +220,48 @@ struct Relaid : Counted {
     }
 };
 
+// Below the counter a stack, a gap apart, of the labelled blue fields and
+// red, green and yellow fields sharing a row 1:1:2, then a last line; '-'
+// hides what `hide` names and '+' shows it again.
+struct Hiding : Counted {
+    Stack inner, row;
+    Grid grid;
+    TextBox boxes[3];
+    Label footer;
+    std::deque<Label> labels;
+    std::deque<TextBox> fields;
+    void (*hide)(Hiding&, bool);
+
+    explicit Hiding(void (*hide)(Hiding&, bool)) : hide(hide) {
+        outer.attachChild(&inner);
+        inner.gap(1);
+        inner.attachChild(&grid);
+        grid.gap(1);
+        pairUp(grid, labels, fields, captions);
+        for (TextBox& field : fields) {
+            field.background(Blue);
+        }
+        inner.attachChild(&row);
+        row.direction(Direction::Horizontal);
+        row.gap(1);
+        for (int i = 0; i < 3; ++i) {
+            boxes[i].background(static_cast<Color>(Red + i));
+            row.attachChild(&boxes[i]);
+            row.grow(&boxes[i], i == 2 ? 2 : 1);
+        }
+        delete footer.text("Ende");
+        outer.attachChild(&footer);
+    }
+    void run() {
+        countingLoop(root, steps, [this] { show(); }, [this](Vesk::Event event) {
+            if (event == '-' || event == '+') {
+                hide(*this, event == '+');
+            }
+            return event == '-' || event == '+';
+        });
+    }
+};
+
 // A fresh Form(args...) run on a fresh screen of rows x columns.
 template <typename Form, typename... Args>
 std::string drive(int rows, int columns, const std::vector<KitStep>& steps, Args... args) {
@@ -261,6 +304,16 @@ int drawnInside(Terminal& t) {
         }
     }
     return drawn;
+}
+
+// A row by background, a letter a cell: 'a' red to 'd' blue, else '.'.
+std::string backgrounds(Terminal& t, int row) {
+    std::string shown;
+    for (int c = 0; c < t.columns(); ++c) {
+        const int b = t.cell(row, c).background;
+        shown += b >= Red && b <= Blue ? static_cast<char>('a' + b - 1) : '.';
+    }
+    return shown;
 }
 
 const TerminalCheck nothing = [](Terminal&) { return true; };
@@ -307,14 +360,7 @@ TEST(Layout, FixedNaturalAndWeightedSizesShareARowAndShrink) {
         SCOPED_TRACE(expected);
         EXPECT_EQ("", drive<SharedRow>(6, static_cast<int>(expected.size()),
                                        {{"laid out", nothing, [=](Terminal& t) {
-                                             std::string shown;
-                                             for (int c = 0; c < t.columns(); ++c) {
-                                                 const int b = t.cell(1, c).background;
-                                                 shown += b >= Red && b <= Blue
-                                                              ? static_cast<char>('a' + b - 1)
-                                                              : '.';
-                                             }
-                                             return shown == expected;
+                                             return backgrounds(t, 1) == expected;
                                          }}}));
     }
 }
@@ -434,6 +480,54 @@ TEST(Layout, AChangeAfterAnIdlePaintIsLaidOut) {
                                      {"painted again, nothing changed", nothing, field(3, 39)},
                                      {std::get<0>(c), std::get<2>(c),
                                       field(std::get<3>(c), std::get<4>(c))}},
+                                    std::get<1>(c)));
+    }
+}
+
+// A hidden child gives up its cells, gap and weight, and its row in a grid
+// when the whole row is hidden, and gets them back when shown again.
+TEST(Layout, AHiddenChildGivesUpItsPlaceUntilShownAgain) {
+    const std::string boxes = "aaaaaaaaa.bbbbbbbbbb.ccccccccccccccccccc";
+    const std::string wide = std::string(13, '.') + std::string(27, 'd');
+    const std::string narrow = std::string(7, '.') + std::string(33, 'd');
+    const TerminalCheck whole = [=](Terminal& t) {
+        return showsFrom(t, 1, 0, captions[0]) && showsFrom(t, 3, 0, captions[1]) &&
+               showsFrom(t, 5, 0, captions[2]) && backgrounds(t, 3) == wide &&
+               backgrounds(t, 7) == boxes && showsFrom(t, 8, 0, "Ende");
+    };
+    const std::tuple<const char*, void (*)(Hiding&, bool), TerminalCheck> cases[] = {
+        {"the grid: the row of boxes and the last line move up",
+         [](Hiding& h, bool on) { h.grid.visible(on); },
+         [=](Terminal& t) { return backgrounds(t, 1) == boxes && showsFrom(t, 2, 0, "Ende"); }},
+        {"the green box: red and yellow share its cells and gap 1:2",
+         [](Hiding& h, bool on) { h.boxes[1].visible(on); },
+         [](Terminal& t) {
+             return backgrounds(t, 7) == std::string(13, 'a') + "." + std::string(26, 'c');
+         }},
+        {"a label and its field: the row and its gap go, the labels narrow",
+         [](Hiding& h, bool on) { h.labels[1].visible(on), h.fields[1].visible(on); },
+         [=](Terminal& t) {
+             return showsFrom(t, 3, 0, "Straße") && backgrounds(t, 3) == narrow &&
+                    backgrounds(t, 5) == boxes && showsFrom(t, 6, 0, "Ende");
+         }},
+        {"a field: its label stays", [](Hiding& h, bool on) { h.fields[1].visible(on); },
+         [=](Terminal& t) {
+             return showsFrom(t, 3, 0, captions[1]) && backgrounds(t, 3) == std::string(40, '.') &&
+                    backgrounds(t, 5) == wide && showsFrom(t, 8, 0, "Ende");
+         }},
+        {"the widest label: its field keeps its row",
+         [](Hiding& h, bool on) { h.labels[1].visible(on); },
+         [=](Terminal& t) {
+             return t.cell(3, 0).text == " " && backgrounds(t, 3) == narrow &&
+                    showsFrom(t, 5, 0, "Straße") && backgrounds(t, 5) == narrow;
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::get<0>(c));
+        EXPECT_EQ("", drive<Hiding>(10, 40,
+                                    {{"laid out", nothing, whole},
+                                     {"hidden", typed("-"), std::get<2>(c)},
+                                     {"shown again", typed("+"), whole}},
                                     std::get<1>(c)));
     }
 }
