@@ -130,8 +130,10 @@ public:
     /// Whether the control is shown (true at first). An invisible control is
     /// not painted, takes no cells of the screen (what it showed is blanked at
     /// the next paint of its root page), is left out of a scroll box's
-    /// content, and is passed by as a disabled one is; what it holds is
-    /// hidden with it.
+    /// content and of a tab set's natural size, gives up its place in a stack
+    /// or a grid (its cell in a grid; see Stack and Grid) until it is shown
+    /// again, and is passed by as a disabled one is; what it holds is hidden
+    /// with it.
     bool visible();
     /// Stores the setting and returns it; hiding the control takes the focus
     /// away as disabling it does.

@@ -26,6 +26,14 @@ namespace Forms {
 /// are cut; nothing is drawn outside the grid. A grid with no columns lays
 /// its children out in one column as wide as the widest.
 ///
+/// An invisible child (Control::visible) keeps its cell, so the children
+/// after it stay in their columns (a label and its field stay a pair), but
+/// it takes no cells there and counts for neither its column's width nor
+/// its row's height; a row whose children are all invisible takes no rows
+/// and no gap. Columns stay as set. The natural size of a grid, what its
+/// columns, rows, gaps and padding need, leaves invisible children out the
+/// same way.
+///
 /// gap, padding and fill work as in a Stack.
 class VESK_FORMS_API Grid : public Container {
 public:

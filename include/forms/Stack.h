@@ -26,7 +26,14 @@ namespace Forms {
 /// shrink first (to nothing), then the last ones are cut; a child left
 /// with no cells is not painted. Nothing is drawn outside the stack.
 ///
-/// The natural size of a stack is what its children, gaps and padding need.
+/// An invisible child (Control::visible) takes no cells along or across
+/// and no gap: the gaps lie between visible children, and its weight counts
+/// for nothing. It is laid out with no cells where the next child starts,
+/// so nothing of it is drawn; shown again, it has its place back at the
+/// next paint.
+///
+/// The natural size of a stack is what its visible children, the gaps
+/// between them and padding need.
 /// With fill(true) it takes its parent's whole area at each paint (the
 /// screen for a root page); in a scroll box, the box's width (less the
 /// scroll bar's column when the content is taller) and the larger of the

@@ -20,9 +20,9 @@ class Page;
 /// too (see Page::tabIntoPages). Sets nest: keys reach the innermost
 /// control. Build it inside a page before attaching
 /// pages: each page is entered into the control list of the set's root page.
-/// In a stack or a grid, its natural size is its widest and tallest page's
-/// and the header line; laid out, it gives every page its size below that
-/// line at each paint.
+/// In a stack or a grid, its natural size is its widest and tallest
+/// visible page's and the header line; laid out, it gives every page its
+/// size below that line at each paint.
 ///
 /// A page that is disabled or invisible (its own enabled() or visible()) is
 /// passed by: Page Down, Page Up and clicks on the header skip it. A
