@@ -38,8 +38,8 @@ struct Counted {
     }
 };
 
-// A label and a field for each caption in `grid`: labels as wide as the
-// widest (column 0), fields the rest (column -1).
+// A label and a blue field for each caption in `grid`: labels as wide as
+// the widest (column 0), fields the rest (column -1).
 void pairUp(Grid& grid, std::deque<Label>& labels, std::deque<TextBox>& fields,
             const std::vector<std::string>& captions) {
     grid.columns({0, -1});
@@ -47,6 +47,7 @@ void pairUp(Grid& grid, std::deque<Label>& labels, std::deque<TextBox>& fields,
         delete labels.emplace_back().text(caption);
         grid.attachChild(&labels.back());
         grid.attachChild(&fields.emplace_back());
+        fields.back().background(Blue);
     }
 }
 
@@ -69,9 +70,6 @@ struct LaidOutForm : Counted {
         grid.gap(1);
         grid.padding(1);
         pairUp(grid, labels, fields, captions);
-        for (TextBox& field : fields) {
-            field.background(Blue);
-        }
         // Built from the page down, so that the page lists the buttons.
         outer.attachChild(&buttons);
         buttons.direction(Direction::Horizontal);
@@ -220,35 +218,22 @@ struct Relaid : Counted {
     }
 };
 
-// Below the counter a stack, a gap apart, of the labelled blue fields and
-// red, green and yellow fields sharing a row 1:1:2, then a last line; '-'
-// hides what `hide` names and '+' shows it again.
-struct Hiding : Counted {
-    Stack inner, row;
+// The shared row, a gap apart, above a stack of the labelled fields and a
+// last line; '-' hides what `hide` names and '+' shows it again.
+struct Hiding : SharedRow {
+    Stack inner;
     Grid grid;
-    TextBox boxes[3];
     Label footer;
     std::deque<Label> labels;
     std::deque<TextBox> fields;
     void (*hide)(Hiding&, bool);
 
     explicit Hiding(void (*hide)(Hiding&, bool)) : hide(hide) {
+        outer.gap(1);
         outer.attachChild(&inner);
-        inner.gap(1);
         inner.attachChild(&grid);
         grid.gap(1);
         pairUp(grid, labels, fields, captions);
-        for (TextBox& field : fields) {
-            field.background(Blue);
-        }
-        inner.attachChild(&row);
-        row.direction(Direction::Horizontal);
-        row.gap(1);
-        for (int i = 0; i < 3; ++i) {
-            boxes[i].background(static_cast<Color>(Red + i));
-            row.attachChild(&boxes[i]);
-            row.grow(&boxes[i], i == 2 ? 2 : 1);
-        }
         delete footer.text("Ende");
         outer.attachChild(&footer);
     }
@@ -484,47 +469,41 @@ TEST(Layout, AChangeAfterAnIdlePaintIsLaidOut) {
     }
 }
 
-// A hidden child gives up its cells, gap and weight, and its row in a grid
-// when the whole row is hidden, and gets them back when shown again.
+// A hidden child gives up its cells, gap and weight, in a grid its row when
+// the whole row is hidden, and has them back when shown again.
 TEST(Layout, AHiddenChildGivesUpItsPlaceUntilShownAgain) {
-    const std::string boxes = "aaaaaaaaa.bbbbbbbbbb.ccccccccccccccccccc";
     const std::string wide = std::string(13, '.') + std::string(27, 'd');
     const std::string narrow = std::string(7, '.') + std::string(33, 'd');
     const TerminalCheck whole = [=](Terminal& t) {
-        return showsFrom(t, 1, 0, captions[0]) && showsFrom(t, 3, 0, captions[1]) &&
-               showsFrom(t, 5, 0, captions[2]) && backgrounds(t, 3) == wide &&
-               backgrounds(t, 7) == boxes && showsFrom(t, 8, 0, "Ende");
+        return backgrounds(t, 2) == "aaaaa.bbbbbbbb.cccccccc.dddddddddddddddd" &&
+               showsFrom(t, 6, 0, captions[1]) && backgrounds(t, 6) == wide &&
+               showsFrom(t, 8, 0, captions[2]) && showsFrom(t, 10, 0, "Ende");
     };
     const std::tuple<const char*, void (*)(Hiding&, bool), TerminalCheck> cases[] = {
-        {"the grid: the row of boxes and the last line move up",
-         [](Hiding& h, bool on) { h.grid.visible(on); },
-         [=](Terminal& t) { return backgrounds(t, 1) == boxes && showsFrom(t, 2, 0, "Ende"); }},
-        {"the green box: red and yellow share its cells and gap 1:2",
-         [](Hiding& h, bool on) { h.boxes[1].visible(on); },
-         [](Terminal& t) {
-             return backgrounds(t, 7) == std::string(13, 'a') + "." + std::string(26, 'c');
-         }},
+        {"the row: the fields close up to the counter, a gap below it",
+         [](Hiding& h, bool on) { h.row.visible(on); },
+         [=](Terminal& t) { return backgrounds(t, 4) == wide && showsFrom(t, 8, 0, "Ende"); }},
+        {"the grid: its stack needs no rows", [](Hiding& h, bool on) { h.grid.visible(on); },
+         [](Terminal& t) { return showsFrom(t, 5, 0, "Ende"); }},
+        {"the yellow field: its cells, gap and weight go to the blue one",
+         [](Hiding& h, bool on) { h.boxes[2].visible(on); },
+         [](Terminal& t) { return backgrounds(t, 2) == "aaaaa.bbbbbbbb." + std::string(25, 'd'); }},
         {"a label and its field: the row and its gap go, the labels narrow",
          [](Hiding& h, bool on) { h.labels[1].visible(on), h.fields[1].visible(on); },
          [=](Terminal& t) {
-             return showsFrom(t, 3, 0, "Straße") && backgrounds(t, 3) == narrow &&
-                    backgrounds(t, 5) == boxes && showsFrom(t, 6, 0, "Ende");
+             return showsFrom(t, 6, 0, "Straße") && backgrounds(t, 6) == narrow &&
+                    showsFrom(t, 8, 0, "Ende");
          }},
-        {"a field: its label stays", [](Hiding& h, bool on) { h.fields[1].visible(on); },
+        {"the widest label and the last field: the others keep their cells",
+         [](Hiding& h, bool on) { h.labels[1].visible(on), h.fields[2].visible(on); },
          [=](Terminal& t) {
-             return showsFrom(t, 3, 0, captions[1]) && backgrounds(t, 3) == std::string(40, '.') &&
-                    backgrounds(t, 5) == wide && showsFrom(t, 8, 0, "Ende");
-         }},
-        {"the widest label: its field keeps its row",
-         [](Hiding& h, bool on) { h.labels[1].visible(on); },
-         [=](Terminal& t) {
-             return t.cell(3, 0).text == " " && backgrounds(t, 3) == narrow &&
-                    showsFrom(t, 5, 0, "Straße") && backgrounds(t, 5) == narrow;
+             return t.cell(6, 0).text == " " && backgrounds(t, 6) == narrow &&
+                    showsFrom(t, 8, 0, "Straße") && backgrounds(t, 8) == std::string(40, '.');
          }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::get<0>(c));
-        EXPECT_EQ("", drive<Hiding>(10, 40,
+        EXPECT_EQ("", drive<Hiding>(12, 40,
                                     {{"laid out", nothing, whole},
                                      {"hidden", typed("-"), std::get<2>(c)},
                                      {"shown again", typed("+"), whole}},
