@@ -12,12 +12,16 @@
 namespace Vesk {
 namespace Forms {
 
-// Placed by hand, a container needs what reaches furthest right and down.
+// Placed by hand, a container needs what reaches furthest right and down of
+// what it shows.
 Control::Measure Container::measure(Control& control) {
     Container& container = static_cast<Container&>(control);
     long long bottom = 0;
     long long right = 0;
     for (Control* child : container.children) {
+        if (!child->visible()) {
+            continue;
+        }
         const detail::Rect cells = detail::Tree::footprint(*child);
         bottom = std::max(bottom, cells.bottom);
         right = std::max(right, cells.right);

@@ -91,3 +91,22 @@ TEST(Container, PaintsItsChildrenAndRoutesOtherEventsToFocusedChildrenOnly) {
     EXPECT_EQ(-6, box.raiseEvent(0xD));  // its own handler now; children unasked
     EXPECT_EQ(3u, calls.size());
 }
+
+// Placed by hand, a container needs the cells of what it shows.
+TEST(Container, NaturalSizeReachesItsFurthestVisibleChild) {
+    Container box;
+    Control near, far;
+    near.position(1, 2);
+    near.width(3);
+    near.height(1);
+    far.position(4, 10);
+    far.width(5);
+    far.height(2);
+    box.attachChild(&near);
+    box.attachChild(&far);
+    EXPECT_EQ(15, box.naturalWidth());
+    EXPECT_EQ(6, box.naturalHeight());
+    far.visible(false);
+    EXPECT_EQ(5, box.naturalWidth());
+    EXPECT_EQ(2, box.naturalHeight());
+}
