@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controls/Checks.h"
 #include "controls/Frame.h"
 #include "controls/Lists.h"
 #include "geometry/Tags.h"
@@ -110,7 +111,13 @@ bool Overlays::close(Page& dialog) {
     if (page == nullptr) {
         return false;
     }
+    Control* reached = SessionInternals::keysField();
     eraseAll(page->overlays, &dialog);
+    // The field keys reached last in the dialog is left now: the closed
+    // dialog is a root of its own, so no routing or paint would notice.
+    if (reached != nullptr && inside(reached, dialog)) {
+        Checks::settle(*page);
+    }
     Page::release(*page, dialog);
     if (page->pressed != nullptr && inside(page->pressed, dialog)) {
         page->pressed = nullptr;
