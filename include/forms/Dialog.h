@@ -21,10 +21,12 @@ namespace Forms {
 /// While it is open, the owner's raiseEvent hands every key and mouse event
 /// to the topmost open dialog (a click outside it does nothing), and the
 /// owner's paint paints its dialogs above the page, each on a higher layer.
-/// Tab and back-tab wrap inside the dialog; Esc closes it with result -1
-/// unless a control of it takes Esc. On close the keys go back to the
-/// control that had them, and the owner's next paint paints again the cells
-/// the dialog covered.
+/// Tab and back-tab follow the dialog's Tab order as on a page (see
+/// tabIntoPages) and wrap inside the dialog; Esc closes it with result -1
+/// unless a control of it takes Esc. On close the field keys reached last
+/// in the dialog ends its paste and checks its text at once, the keys go back
+/// to the control that had them, and the owner's next paint paints again
+/// the cells the dialog covered.
 class VESK_FORMS_API Dialog : public Page {
 public:
     /// A closed dialog 10 rows by 40 columns with no title, White on Black,

@@ -92,7 +92,7 @@ public:
     /// shown page of each tab set in their turn, at any depth, and leave the
     /// set after its last control (before its first); a set whose shown page
     /// has no control that can take the focus is a stop of its own. Read on
-    /// the root page of the tree.
+    /// the root page of the tree, and on an open dialog for its own Tab.
     bool tabIntoPages();
     /// Stores the setting and returns it.
     bool tabIntoPages(bool value);

@@ -160,8 +160,10 @@ struct Tree {
     // The table of what the control holds, or null.
     static const Control::Holding* holdingOf(Control& control) { return control.holding; }
 
-    // The focus moves of Tab and back-tab that walk into tab pages.
-    static void tabThrough(Page& top, bool forward);
+    // The focus moves of Tab and back-tab on `top` (a root page or a
+    // dialog), into tab pages when it walks into them; `wrap` goes round at
+    // either end.
+    static void tabThrough(Page& top, bool forward, bool wrap = false);
 
     // The cells a control takes in its holder before the holder's offsets:
     // its rectangle (one row at least), and the box one cell around it that

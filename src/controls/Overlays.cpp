@@ -1,8 +1,8 @@
 #include "controls/Overlays.h"
 
 #include <algorithm>
-#include <vector>
 
+#include "controls/Checks.h"
 #include "controls/Frame.h"
 #include "controls/Lists.h"
 #include "geometry/Tags.h"
@@ -38,28 +38,6 @@ void forgetCells(Control& top, int depth) {
             forgetCells(*held, depth + 1);
         }
     }
-}
-
-// The dialog's Tab stops in its control list, wrapping at either end.
-void wrapFocus(Page& dialog, Control* current, bool forward) {
-    std::vector<Control*> stops;
-    for (int i = 0; i < dialog.controlCount(); ++i) {
-        Control* control = dialog.control(i);
-        if (Tree::takesFocus(*control)) {
-            stops.push_back(control);
-        }
-    }
-    if (stops.empty()) {
-        return;
-    }
-    const auto at = std::find(stops.begin(), stops.end(), current);
-    const std::size_t count = stops.size();
-    std::size_t next = forward ? 0 : count - 1;
-    if (at != stops.end()) {
-        const std::size_t index = static_cast<std::size_t>(at - stops.begin());
-        next = forward ? (index + 1) % count : (index + count - 1) % count;
-    }
-    stops[next]->takeFocus();
 }
 
 }  // namespace
@@ -133,7 +111,13 @@ bool Overlays::close(Page& dialog) {
     if (page == nullptr) {
         return false;
     }
+    Control* reached = SessionInternals::keysField();
     eraseAll(page->overlays, &dialog);
+    // The field keys reached last in the dialog is left now: the closed
+    // dialog is a root of its own, so no routing or paint would notice.
+    if (reached != nullptr && inside(reached, dialog)) {
+        Checks::settle(*page);
+    }
     Page::release(*page, dialog);
     if (page->pressed != nullptr && inside(page->pressed, dialog)) {
         page->pressed = nullptr;
@@ -161,8 +145,9 @@ bool Overlays::covered(Control& control) {
 
 // Keys go down the topmost dialog's chain of active controls as on a page;
 // one they all leave goes to the dialog's own handler (Esc closes it). Tab
-// and back-tab the focused control leaves wrap inside the dialog. A click
-// reaches only what lies inside the topmost dialog.
+// and back-tab the focused control leaves follow the dialog's Tab order,
+// as on a page, and wrap inside it. A click reaches only what lies inside
+// the topmost dialog.
 int Overlays::raise(Page& page, int event) {
     Page& dialog = *page.overlays.back();
     if (Vesk::IsMouse(event)) {
@@ -183,7 +168,7 @@ int Overlays::raise(Page& page, int event) {
         }
         // The control may have closed the dialog.
         if (owner(dialog) == &page) {
-            wrapFocus(dialog, Tree::keysTarget(dialog), event == Vesk::KeyTab);
+            Tree::tabThrough(dialog, event == Vesk::KeyTab, true);
         }
         return 0;
     }

@@ -18,17 +18,17 @@ struct Expanded {
 };
 
 // The Tab stops of `page` in order: each listed control that can take the
-// focus; a holder showing a page that has stops gives those instead, and is
-// a stop itself only when its page has none.
-void collect(Page& page, std::vector<Control*>& stops, std::vector<Expanded>& expanded,
-             int depth) {
+// focus; with `intoPages`, a holder showing a page that has stops gives
+// those instead, and is a stop itself only when its page has none.
+void collect(Page& page, bool intoPages, std::vector<Control*>& stops,
+             std::vector<Expanded>& expanded, int depth) {
     for (int i = 0; i < page.controlCount(); ++i) {
         Control* control = page.control(i);
-        if (Tree::showsPages(*control) && depth < 64) {
+        if (intoPages && Tree::showsPages(*control) && depth < 64) {
             Control* shown = Tree::passesTo(*control);
             if (shown != nullptr && shown != &page && tagged(*shown, Tag::Page)) {
                 const std::size_t first = stops.size();
-                collect(*static_cast<Page*>(shown), stops, expanded, depth + 1);
+                collect(*static_cast<Page*>(shown), intoPages, stops, expanded, depth + 1);
                 if (stops.size() > first) {
                     expanded.push_back({control, first, stops.size()});
                     continue;
@@ -44,46 +44,52 @@ void collect(Page& page, std::vector<Control*>& stops, std::vector<Expanded>& ex
 }  // namespace
 
 // Tab moves to the next stop, back-tab to the one before; at either end the
-// focus stays, as on a page without tab sets.
-void Tree::tabThrough(Page& top, bool forward) {
+// focus stays, as on a page without tab sets, or with `wrap` goes round.
+void Tree::tabThrough(Page& top, bool forward, bool wrap) {
     std::vector<Control*> stops;
     std::vector<Expanded> expanded;
-    collect(top, stops, expanded, 0);
+    collect(top, top.tabIntoPages(), stops, expanded, 0);
     if (stops.empty()) {
         return;
     }
-    // Where the focus is: the end of the chain of active controls, or the
-    // holder showing the page where the chain ends.
+    // The focus leaves the end of the chain of active controls. Its place in
+    // the order is the deepest control of the chain that is a stop or a
+    // holder giving its page's stops: without walking into pages, a control
+    // inside a tab page stands at its set's place.
     std::vector<Control*> chain;
     keysChain(top, chain);
-    Control* current = nullptr;
+    Control* leaving = nullptr;
     for (std::size_t i = 1; i < chain.size(); ++i) {
         if (!tagged(*chain[i], Tag::Page)) {
-            current = chain[i];
+            leaving = chain[i];
         }
     }
-    std::size_t next = forward ? 0 : stops.size() - 1;
+    const std::size_t count = stops.size();
+    std::size_t next = forward ? 0 : count - 1;
     bool found = false;
-    for (std::size_t i = 0; i < stops.size() && !found; ++i) {
-        if (stops[i] == current) {
-            found = true;
-            if (forward) {
-                next = i + 1 < stops.size() ? i + 1 : i;
-            } else {
-                next = i > 0 ? i - 1 : i;
+    for (std::size_t c = chain.size(); c > 1 && !found; --c) {
+        Control* current = chain[c - 1];
+        for (std::size_t i = 0; i < count && !found; ++i) {
+            if (stops[i] == current) {
+                found = true;
+                if (forward) {
+                    next = i + 1 < count ? i + 1 : (wrap ? 0 : i);
+                } else {
+                    next = i > 0 ? i - 1 : (wrap ? count - 1 : i);
+                }
+            }
+        }
+        for (std::size_t i = 0; i < expanded.size() && !found; ++i) {
+            if (expanded[i].holder == current) {
+                found = true;
+                next = forward ? expanded[i].first : expanded[i].end - 1;
             }
         }
     }
-    for (std::size_t i = 0; i < expanded.size() && !found; ++i) {
-        if (expanded[i].holder == current) {
-            found = true;
-            next = forward ? expanded[i].first : expanded[i].end - 1;
-        }
-    }
     // A holder showing pages stays active around the page it shows.
-    if (stops[next]->takeFocus() && current != nullptr && current != stops[next] &&
-        !showsPages(*current)) {
-        current->focus(false);
+    if (stops[next]->takeFocus() && leaving != nullptr && leaving != stops[next] &&
+        !showsPages(*leaving)) {
+        leaving->focus(false);
     }
 }
 

@@ -1,7 +1,7 @@
 // Dialogs over a page, as a terminal shows them and with the bytes a
-// terminal sends: opened over the page, Tab wrapping inside, clicks outside
-// refused, stacked dialogs, Esc, the focus given back on close, and a
-// question asked in one call.
+// terminal sends: opened over the page, Tab wrapping inside and walking tab
+// sets, clicks outside refused, stacked dialogs, Esc, the focus given back and
+// the field checked on close, and a question asked in one call.
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -272,4 +272,101 @@ TEST(Dialog, RefusesWhatCannotOpenAndLeavesNothingBehindInAnyDestructionOrder) {
     delete gone;
     EXPECT_EQ(nullptr, last->raiseEvent(Vesk::KeyTab) == 0 ? nullptr : last);
     delete last;
+}
+
+// A dialog 14 x 40, centred (rows 5 to 18, columns 12 to 51): a box at (7, 14),
+// a tab set with "Größe" (a required field at (11, 15), another at (11, 26))
+// and "世界", OK and Cancel on row 15. Ctrl-O opens it, Ctrl-X closes it from
+// the host; row 0 shows the required field's message.
+struct Sheet {
+    Page page, size, world;
+    Label status;
+    Dialog dialog;
+    Tabs set;
+    TextBox outside, name, wide, high, far;
+    Button ok, cancel;
+    int steps = 0;
+
+    explicit Sheet(bool intoPages) {
+        status.width(60);
+        page.attachChild(&status);
+        outside.position(2, 2);
+        page.attachChild(&outside);
+        outside.takeFocus();
+        dialog.width(40);
+        dialog.height(14);
+        dialog.tabIntoPages(intoPages);
+        set.width(34);
+        set.height(5);
+        size.title("Größe");
+        world.title("世界");
+        set.attachTab(&size);
+        set.attachTab(&world);
+        ok.text("OK");
+        cancel.text("Cancel");
+        wide.validate(Validators::required());
+        const struct {
+            Control* control;
+            Page* on;
+            int row, column;
+        } places[] = {{&wide, &size, 1, 1},      {&high, &size, 1, 12}, {&far, &world, 1, 1},
+                      {&name, &dialog, 2, 2},    {&set, &dialog, 4, 2}, {&ok, &dialog, 10, 2},
+                      {&cancel, &dialog, 10, 14}};
+        for (const auto& place : places) {
+            place.control->position(place.row, place.column);
+            place.control->width(place.control == &set ? 34 : 10);
+            place.on->attachChild(place.control);
+        }
+    }
+};
+
+TEST(Dialog, TabFollowsThePageOrderThroughTabSetsAndAHostCloseChecksTheField) {
+    const auto Open = static_cast<Vesk::Event>(0x0F), HostClose = static_cast<Vesk::Event>(0x18);
+    const auto at = [](int row, int column) {
+        return [=](Terminal& t) { return cursorAt(t, row, column); };
+    };
+    const auto lit = [](int column) {
+        return [=](Terminal& t) { return t.cell(15, column).reverse; };
+    };
+    const struct {
+        bool intoPages;
+        std::vector<KitStep> steps;
+    } cases[] = {
+        {true,
+         {{"opened on the box", keys({Open}), at(7, 14)},
+          {"Tab enters the shown page", keys({Tab}), at(11, 15)},
+          {"and its second field", keys({Tab}), at(11, 26)},
+          {"then OK after the set", keys({Tab}), lit(18)},
+          {"Cancel, then round to the box", keys({Tab, Tab}), at(7, 14)},
+          {"back-tab wraps to Cancel", keys({BackTab}), lit(28)},
+          {"and back into the page", keys({BackTab, BackTab}), at(11, 26)},
+          {"the required field left empty by the host's close shows its message",
+           keys({BackTab, static_cast<Vesk::Event>('a'), Vesk::KeyBackspace, HostClose}),
+           [](Terminal& t) {
+               return status(t, "e:A value is required.") && t.cell(5, 12).text == " ";
+           }}}},
+        {false,
+         {{"opened on the box", keys({Open}), at(7, 14)},
+          {"a click on the page's second field", click(11, 27), at(11, 26)},
+          {"Tab goes on after the set", keys({Tab}), lit(18)},
+          {"a click back in the page", click(11, 27), at(11, 26)},
+          {"back-tab goes to the stop before the set", keys({BackTab}), at(7, 14)}}},
+    };
+    for (const auto& example : cases) {
+        Terminal terminal(24, 64);
+        const auto host = [&example, Open, HostClose] {
+            Sheet sheet(example.intoPages);
+            const auto show = [&sheet] {
+                delete sheet.status.text("s" + std::to_string(sheet.steps) +
+                                         " e:" + sheet.wide.error());
+            };
+            countingLoop(sheet.page, sheet.steps, show,
+                         [&sheet, Open, HostClose](Vesk::Event event) {
+                             return event == Open ? sheet.dialog.open(&sheet.page)
+                                                  : event == HostClose && sheet.dialog.close(0);
+                         });
+        };
+        EXPECT_EQ("", driveCounted(terminal, host, example.steps))
+            << "tabIntoPages " << example.intoPages;
+    }
 }
