@@ -6,6 +6,7 @@
 
 #include "controls/Frame.h"
 #include "forms/Control.h"
+#include "geometry/Clip.h"
 #include "terminal/Screen.h"
 
 namespace Vesk {
@@ -17,10 +18,6 @@ namespace detail {
 
 // Cells of gaps and padding are kept below this, so sums cannot run far.
 constexpr int MostSpacing = 65535;
-
-inline int clampCells(long long cells) {
-    return static_cast<int>(std::clamp<long long>(cells, 0, INT_MAX));
-}
 
 // Hands `left` cells to the entries with a weight, in proportion and the
 // remainder to the first ones, adding to `sizes`. Weights are scaled down

@@ -7,14 +7,6 @@
 namespace Vesk {
 namespace Forms {
 
-namespace {
-
-int cellCount(long long cells) {
-    return static_cast<int>(std::clamp<long long>(cells, 0, INT_MAX));
-}
-
-}  // namespace
-
 int Control::naturalWidth() {
     return ownWidth >= 0 ? ownWidth : detail::Tree::natural(*this).width;
 }
@@ -60,8 +52,10 @@ Control::Measure Tree::natural(Control& control) {
                                        : control.given();
     const long long border = 2 * margin(control);
     const Control::Measure natural{
-        control.ownWidth >= 0 ? control.ownWidth : cellCount(std::max(0, inner.width) + border),
-        control.ownHeight >= 0 ? control.ownHeight : cellCount(std::max(0, inner.height) + border)};
+        control.ownWidth >= 0 ? control.ownWidth
+                              : detail::clampCells(std::max(0, inner.width) + border),
+        control.ownHeight >= 0 ? control.ownHeight
+                               : detail::clampCells(std::max(0, inner.height) + border)};
     control.measuredAt = control.treeCount;
     control.measuredText = text;
     control.measuredWidth = natural.width;
@@ -76,8 +70,8 @@ void Tree::lay(Control& child, long long row, long long column, long long height
     child.squeezed = rows < 1 || columns < 1;
     const int top = static_cast<int>(std::clamp<long long>(row + margin, INT_MIN, INT_MAX));
     const int left = static_cast<int>(std::clamp<long long>(column + margin, INT_MIN, INT_MAX));
-    const int newHeight = cellCount(rows);
-    const int newWidth = cellCount(columns);
+    const int newHeight = detail::clampCells(rows);
+    const int newWidth = detail::clampCells(columns);
     if (child.columns != child.laidWidth) {
         child.hostWidth = child.columns;
     }

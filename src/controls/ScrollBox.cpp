@@ -5,6 +5,7 @@
 
 #include "controls/Frame.h"
 #include "controls/Lists.h"
+#include "geometry/ScrollBar.h"
 #include "geometry/Tags.h"
 #include "terminal/Screen.h"
 #include "vesk/Event.h"
@@ -17,9 +18,6 @@ namespace {
 ScrollBox* self(void* control) {
     return static_cast<ScrollBox*>(static_cast<Control*>(control));
 }
-
-// Rows the wheel scrolls by a notch, as a list does.
-constexpr long long WheelRows = 3;
 
 // The least change of `first` (the first cell shown of `view`) that shows
 // [top, bottom); a run longer than the view shows from its start.
@@ -129,9 +127,9 @@ void ScrollBox::collectInView(Control* path) {
     const long long viewLeft = firstColumn;
     const long long viewRight = firstColumn + std::max(0, width());
     std::vector<int> shown(unbounded);
-    auto from = std::lower_bound(
-        byTop.begin(), byTop.end(), viewTop - tallest,
-        [](const Placed& placed, long long top) { return placed.top < top; });
+    auto from =
+        std::lower_bound(byTop.begin(), byTop.end(), viewTop - tallest,
+                         [](const Placed& placed, long long top) { return placed.top < top; });
     for (auto entry = from; entry != byTop.end() && entry->top < viewBottom; ++entry) {
         if (entry->bottom > viewTop && entry->left < viewRight && entry->right > viewLeft &&
             children[static_cast<std::size_t>(entry->index)]->overflow() != Visible) {
@@ -326,29 +324,12 @@ int ScrollBox::barPainter(int, void* control) {
     ScrollBox* box = self(static_cast<Control*>(bar->parent()));
     const detail::Frame frame = detail::Tree::frameOf(*bar);
     const long long view = box->viewRows();
-    const long long content = std::max(box->rows, view);
-    if (view <= 0 || content <= 0) {
+    if (view <= 0) {
         return 1;
     }
-    const long long thumb = std::clamp((view * view + content / 2) / content, 1LL, view);
-    const long long range = content - view;
-    const long long at = range > 0 ? ((view - thumb) * box->firstRow + range / 2) / range : 0;
     detail::Tree::claim(*bar, frame, view, 1, true);
-    const detail::Area area = frame.area(0, 0, view, 1);
-    if (area.empty()) {
-        return 1;
-    }
-    const bool unicode = detail::Screen::unicode();
-    detail::ColorScope colors(box->color(), box->background(), false);
-    for (long long i = area.rows.first; i < area.rows.last; ++i) {
-        const bool inThumb = i >= at && i < at + thumb;
-        if (unicode) {
-            const wchar_t cell = inThumb ? L'\u2588' : L'\u2591';
-            detail::Screen::glyph(area.row + i, area.column, &cell, 1, 1);
-        } else {
-            detail::Screen::ascii(area.row + i, area.column, inThumb ? "#" : "|", 1);
-        }
-    }
+    detail::putScrollBar(frame.area(0, 0, view, 1), 0, view, box->rows, box->firstRow, box->color(),
+                         box->background());
     return 1;
 }
 
@@ -359,7 +340,8 @@ int ScrollBox::pointer(int event, void* control) {
     if (button != Vesk::MouseButton::WheelUp && button != Vesk::MouseButton::WheelDown) {
         return 0;
     }
-    return self(control)->scrollBy(button == Vesk::MouseButton::WheelUp ? -WheelRows : WheelRows)
+    return self(control)->scrollBy(button == Vesk::MouseButton::WheelUp ? -detail::WheelRows
+                                                                        : detail::WheelRows)
                ? 1
                : 0;
 }

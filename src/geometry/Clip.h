@@ -1,5 +1,6 @@
 #pragma once
 
+#include <climits>
 #include <cstdint>
 
 namespace Vesk {
@@ -20,6 +21,11 @@ struct Span {
 // The one overflow rule for coordinates: they are added in 64 bits, and
 // a sum stored back into a 32-bit point is clamped to its range.
 std::int32_t clampCoordinate(long long value);
+
+// A count of cells as an int: below zero is none, past the range is cut.
+inline int clampCells(long long cells) {
+    return static_cast<int>(cells < 0 ? 0 : cells > INT_MAX ? INT_MAX : cells);
+}
 
 // Where a rectangle lies on the screen and which of its cells show.
 struct Area {

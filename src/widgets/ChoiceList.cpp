@@ -6,6 +6,7 @@
 #include "controls/Frame.h"
 #include "forms/Choice.h"
 #include "geometry/Clip.h"
+#include "geometry/ScrollBar.h"
 #include "geometry/TextCells.h"
 #include "geometry/TextOutput.h"
 #include "terminal/Screen.h"
@@ -92,8 +93,8 @@ int Choice::painter(int, void* control) {
         putLine(choice->item(choice->current), area.row, area.column, width - 1, cells);
         if (cells.last == width) {
             const char* mark = detail::Screen::unicode() ? "\u25BC" : "v";
-            detail::putText(area.row, area.column + width - 1, mark, std::char_traits<char>::length(mark),
-                            {0, 1});
+            detail::putText(area.row, area.column + width - 1, mark,
+                            std::char_traits<char>::length(mark), {0, 1});
         }
     }
     detail::Tree::cursor(frame, 0, 0);
@@ -137,8 +138,8 @@ int Choice::paintList(int, void* control) {
     }
     // The cursor on the lit row when keys reach the choice.
     detail::Frame own = frame;
-    own.keys = frame.top != nullptr && detail::Tree::keysTarget(*frame.top) == choice &&
-               choice->focus();
+    own.keys =
+        frame.top != nullptr && detail::Tree::keysTarget(*frame.top) == choice && choice->focus();
     detail::Tree::cursor(own, choice->lit - choice->shownFrom, 0);
     return 1;
 }
@@ -165,8 +166,10 @@ int Choice::pointer(int event, void* control) {
         }
         const long long rows = std::max(1, choice->listRows);
         const long long last = std::max(0LL, choice->count() - rows);
-        const long long step = button == Vesk::MouseButton::WheelUp ? -3 : 3;
-        choice->shownFrom = static_cast<int>(std::clamp<long long>(choice->shownFrom + step, 0, last));
+        const long long step =
+            button == Vesk::MouseButton::WheelUp ? -detail::WheelRows : detail::WheelRows;
+        choice->shownFrom =
+            static_cast<int>(std::clamp<long long>(choice->shownFrom + step, 0, last));
         choice->lit = static_cast<int>(
             std::clamp<long long>(choice->lit, choice->shownFrom, choice->shownFrom + rows - 1));
         return 1;

@@ -8,6 +8,7 @@
 
 #include "forms/Session.h"
 #include "geometry/Clip.h"
+#include "geometry/ScrollBar.h"
 #include "geometry/Tags.h"
 #include "geometry/TextCells.h"
 #include "geometry/TextOutput.h"
@@ -207,7 +208,8 @@ int ListBox::pointer(int event, void* control) {
         list->reveal();
         const long long rows = list->pageRows();
         const long long last = std::max(0LL, list->count() - rows);
-        const long long step = button == Vesk::MouseButton::WheelUp ? -3 : 3;
+        const long long step =
+            button == Vesk::MouseButton::WheelUp ? -detail::WheelRows : detail::WheelRows;
         const long long from = std::clamp<long long>(list->shownFrom + step, 0, last);
         if (from == list->shownFrom) {
             return 0;

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "geometry/Clip.h"
 #include "geometry/Tags.h"
 #include "terminal/Screen.h"
 #include "vesk/Event.h"
@@ -25,10 +26,6 @@ bool unicode() {
     return detail::Screen::unicode();
 }
 
-int toInt(long long value) {
-    return static_cast<int>(std::clamp<long long>(value, 0, INT_MAX));
-}
-
 // The host's text as valid lines: CR LF read as LF, the rest as a text
 // box makes it valid, line by line.
 std::string validLines(const std::string& value) {
@@ -37,8 +34,8 @@ std::string validLines(const std::string& value) {
     std::size_t at = 0;
     for (;;) {
         std::size_t end = std::min(value.find('\n', at), value.size());
-        const std::size_t cut = end > at && value[end - 1] == '\r' && end < value.size() ? end - 1
-                                                                                           : end;
+        const std::size_t cut =
+            end > at && value[end - 1] == '\r' && end < value.size() ? end - 1 : end;
         valid += detail::validText(value.substr(at, cut - at));
         if (end == value.size()) {
             return valid;
@@ -136,17 +133,17 @@ std::string TextArea::text(std::string value) {
 }
 
 int TextArea::lines() {
-    return toInt(static_cast<long long>(state->lines.count()));
+    return detail::clampCells(static_cast<long long>(state->lines.count()));
 }
 
 int TextArea::row() {
-    return toInt(static_cast<long long>(state->caret.line));
+    return detail::clampCells(static_cast<long long>(state->caret.line));
 }
 
 int TextArea::column() {
     const detail::TextAreaState& s = *state;
-    return toInt(detail::countCharacters(s.lines.text(s.caret.line), 0, s.caret.at, unicode(),
-                                         INT_MAX));
+    return detail::clampCells(
+        detail::countCharacters(s.lines.text(s.caret.line), 0, s.caret.at, unicode(), INT_MAX));
 }
 
 bool TextArea::cursor(int row, int column) {

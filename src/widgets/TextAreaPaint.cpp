@@ -6,6 +6,7 @@
 
 #include "controls/Frame.h"
 #include "geometry/Clip.h"
+#include "geometry/ScrollBar.h"
 #include "geometry/TextCells.h"
 #include "geometry/TextOutput.h"
 #include "terminal/Screen.h"
@@ -22,9 +23,6 @@ namespace {
 TextArea* self(void* control) {
     return static_cast<TextArea*>(static_cast<Control*>(control));
 }
-
-// Rows the wheel scrolls by a notch, as a list and a scroll box do.
-constexpr long long WheelRows = 3;
 
 // Writes row `sub` of `line`, its cell `left` on the field's first column,
 // on screen row `row`; only `shown` of its `room` cells. Returns the cells
@@ -50,30 +48,6 @@ long long putLineRow(const detail::TextLines& lines, std::size_t line, long long
     detail::TextWalk walk(text.data() + at, end - at, lines.unicode());
     const detail::Span rest{std::max(0LL, shown.first - pad), shown.last - pad};
     return pad + detail::putRow(walk, row, column + pad, room - pad, rest);
-}
-
-// The scroll bar of a scroll box down the last column: its thumb's length
-// is the share of the rows in view, its place the share scrolled past.
-void putBar(const detail::Area& box, long long view, long long rows, long long top,
-            long long width, Color foreground, Color background) {
-    const long long content = std::max(rows, view);
-    if (view <= 0 || box.columns.last < width || box.columns.first >= width) {
-        return;
-    }
-    const long long thumb = std::clamp((view * view + content / 2) / content, 1LL, view);
-    const long long range = content - view;
-    const long long at = range > 0 ? ((view - thumb) * top + range / 2) / range : 0;
-    const bool unicode = detail::Screen::unicode();
-    detail::ColorScope colors(foreground, background, false);
-    for (long long i = box.rows.first; i < box.rows.last; ++i) {
-        const bool inThumb = i >= at && i < at + thumb;
-        if (unicode) {
-            const wchar_t cell = inThumb ? L'\u2588' : L'\u2591';
-            detail::Screen::glyph(box.row + i, box.column + width - 1, &cell, 1, 1);
-        } else {
-            detail::Screen::ascii(box.row + i, box.column + width - 1, inThumb ? "#" : "|", 1);
-        }
-    }
 }
 
 }  // namespace
@@ -128,7 +102,8 @@ int TextArea::painter(int, void* control) {
         }
     }
     if (s.bar) {
-        putBar(box, height, lines.rows(), s.top, width, area->color(), area->background());
+        detail::putScrollBar(box, width - 1, height, lines.rows(), s.top, area->color(),
+                             area->background());
     }
 
     const long long caretRow = s.caretRow() - s.top;
@@ -150,7 +125,8 @@ int TextArea::pointer(int event, void* control) {
     const Vesk::MouseButton button = Vesk::MouseButtonOf(event);
     if (button == Vesk::MouseButton::WheelUp || button == Vesk::MouseButton::WheelDown) {
         const long long last = std::max(0LL, s.lines.rows() - height);
-        const long long step = button == Vesk::MouseButton::WheelUp ? -WheelRows : WheelRows;
+        const long long step =
+            button == Vesk::MouseButton::WheelUp ? -detail::WheelRows : detail::WheelRows;
         const long long top = std::clamp(s.top + step, 0LL, last);
         if (top == s.top) {
             return 0;
